@@ -23,12 +23,19 @@ std::string TimeLocaleCodeset()
     const char* name = std::setlocale(LC_TIME, nullptr);
     if (!name || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0)
         return "ANSI_X3.4-1968";
+    // A calendar formats dozens of dates per drawing, nearly always in the
+    // same locale; remember the answer for the last one asked about.
+    thread_local std::string lastName;
+    thread_local std::string lastCodeset;
+    if (lastName == name && !lastCodeset.empty())
+        return lastCodeset;
     locale_t loc = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(nullptr));
     if (!loc)
         return "ANSI_X3.4-1968";
-    std::string codeset = nl_langinfo_l(CODESET, loc);
+    lastCodeset = nl_langinfo_l(CODESET, loc);
+    lastName = name;
     freelocale(loc);
-    return codeset;
+    return lastCodeset;
 }
 
 std::string ToUtf8(const std::string& text, const std::string& codeset)
