@@ -22,15 +22,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own for this test program's pictures.
+// A folder of its own for this test program's pictures, removed when the
+// program ends.
+struct CPictureDir {
+    fs::path path;
+    CPictureDir() : path(fs::path(MONDREL_BINARY_DIR) / "test-pictures" / std::to_string(::getpid()))
+    {
+        fs::create_directories(path);
+    }
+    ~CPictureDir()
+    {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
 inline const fs::path& PictureDir()
 {
-    static const fs::path dir = [] {
-        fs::path d = fs::path(MONDREL_BINARY_DIR) / "test-pictures" / std::to_string(::getpid());
-        fs::create_directories(d);
-        return d;
-    }();
-    return dir;
+    static const CPictureDir dir;
+    return dir.path;
 }
 
 inline std::string PicturePath(const std::string& name)
