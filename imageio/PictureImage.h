@@ -49,6 +49,17 @@ public:
     bool Decode(const BYTE* data, std::size_t size, int format);
     void Destroy();
     bool IsValid() const { return !m_dib.empty(); }
+    // True when a picture of this size may be created: both sides positive
+    // and within kMaxImageSide, the area within kMaxImagePixels.
+    static bool SizeAllowed(long long width, long long height);
+    // A limit on the bytes of one pixel block, on top of the size caps, for
+    // programs that must keep their memory small (the fuzz targets); 0, the
+    // default, means no limit beyond the caps.
+    static void SetAllocationLimit(long long bytes);
+    static long long AllocationLimit();
+    // Copies m_head into the first bytes of the DIB block after a decoder or
+    // a setter changed it.
+    void SyncHeader();
 
     void Copy(const CPictureImage& src, bool copyPixels = true, bool copySelection = true,
               bool copyAlpha = true);
@@ -94,6 +105,10 @@ public:
     BYTE* AlphaGetPointer(long x = 0, long y = 0);
     void AlphaSetMax(BYTE max) { m_alphaMax = max; }
     BYTE AlphaGetMax() const { return m_alphaMax; }
+    // The opacity a pixel is drawn with: its alpha value (255 without a
+    // plane), scaled by the alpha maximum and by the palette's alpha when the
+    // palette carries one.
+    BYTE EffectiveAlpha(long x, long y) const;
     void AlphaPaletteEnable(bool enable = true) { m_alphaPalette = enable ? 1 : 0; }
     bool AlphaPaletteIsEnabled() const { return m_alphaPalette != 0; }
 
@@ -133,6 +148,10 @@ public:
     bool DrawFlippedTransparent(CDC* dc, long x, long y, long cx, long cy, COLORREF key) const;
     bool Tile(CDC* dc, const CRect& rect) const;
 
+private:
+    void CopySettings(const CPictureImage& src);
+
+public:
     // Public because the decoders fill them in directly.
     BITMAPINFOHEADER m_head{};
     std::vector<BYTE> m_dib;  // header, palette, rows
