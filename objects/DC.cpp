@@ -931,7 +931,7 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
     // Source rows count from the bottom of a bottom-up picture.
     const int h = dib.Height();
     CRect src(xSrc, ySrc, xSrc + wSrc, ySrc + hSrc);
-    if (!dib.IsTopDown()) src = CRect(xSrc, h - ySrc, xSrc + wSrc, h - ySrc - hSrc);
+    if (!dib.IsTopDown()) src = CRect(xSrc, h - ySrc - hSrc, xSrc + wSrc, h - ySrc);
     DrawResampled(dest, src, dib.Width(), h, [&](int y, std::uint32_t* out) { dib.FetchRow(y, out); }, false, rop);
     return std::abs(hSrc);
 }
@@ -944,7 +944,7 @@ int CDC::StretchDIBitsAlpha(int xDest, int yDest, int wDest, int hDest, int xSrc
     const CRect dest(ToDevice(xDest, yDest), ToDevice(xDest + wDest, yDest + hDest));
     const int h = dib.Height();
     CRect src(xSrc, ySrc, xSrc + wSrc, ySrc + hSrc);
-    if (!dib.IsTopDown()) src = CRect(xSrc, h - ySrc, xSrc + wSrc, h - ySrc - hSrc);
+    if (!dib.IsTopDown()) src = CRect(xSrc, h - ySrc - hSrc, xSrc + wSrc, h - ySrc);
     DrawResampled(dest, src, dib.Width(), h, [&](int y, std::uint32_t* out) { dib.FetchRow(y, out); },
                   info->bmiHeader.biBitCount == 32, SRCCOPY);
     return std::abs(hSrc);
