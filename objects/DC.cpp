@@ -81,6 +81,16 @@ bool IsPatternRop(DWORD rop)
     return rop == PATCOPY || rop == PATINVERT || rop == DSTINVERT || rop == BLACKNESS || rop == WHITENESS;
 }
 
+// Positions and sizes of picture transfers stay far inside the int range,
+// so that sums of a position and a size cannot overflow.
+bool SaneBlitArgs(std::initializer_list<int> values)
+{
+    constexpr int kLimit = 1 << 28;
+    for (int v : values)
+        if (v > kLimit || v < -kLimit) return false;
+    return true;
+}
+
 std::uint32_t ToArgb(COLORREF c)
 {
     return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
@@ -836,6 +846,11 @@ bool CDC::GetTextMetricsA(TEXTMETRIC* metrics) const
 void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
                         const std::function<void(int, std::uint32_t*)>& fetchRow, bool hasAlpha, DWORD rop)
 {
+    // Coordinates this far out only come from broken callers; their
+    // differences would not fit in an int.
+    constexpr int kFar = 1 << 28;
+    for (int v : {dest.left, dest.top, dest.right, dest.bottom, src.left, src.top, src.right, src.bottom})
+        if (v > kFar || v < -kFar) return;
     const CRect nd = dest.Normalized();
     const CRect ns = src.Normalized();
     if (nd.IsRectEmpty() || ns.IsRectEmpty() || srcW <= 0 || srcH <= 0) return;
@@ -925,6 +940,7 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
 {
     (void)usage;
     if (IsPatternRop(rop)) return PatBlt(xDest, yDest, wDest, hDest, rop) ? std::abs(hSrc) : 0;
+    if (!SaneBlitArgs({xDest, yDest, wDest, hDest, xSrc, ySrc, wSrc, hSrc})) return 0;
     CDibRows dib;
     if (!dib.Init(info, bits)) return 0;
     const CRect dest(ToDevice(xDest, yDest), ToDevice(xDest + wDest, yDest + hDest));
@@ -939,6 +955,7 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
 int CDC::StretchDIBitsAlpha(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc, int hSrc,
                             const void* bits, const BITMAPINFO* info)
 {
+    if (!SaneBlitArgs({xDest, yDest, wDest, hDest, xSrc, ySrc, wSrc, hSrc})) return 0;
     CDibRows dib;
     if (!dib.Init(info, bits, true)) return 0;
     const CRect dest(ToDevice(xDest, yDest), ToDevice(xDest + wDest, yDest + hDest));
@@ -955,6 +972,8 @@ int CDC::SetDIBitsToDevice(int xDest, int yDest, int w, int h, int xSrc, int ySr
 {
     (void)usage;
     if (!info || !bits || w <= 0 || h <= 0 || scanLines == 0) return 0;
+    if (!SaneBlitArgs({xDest, yDest, w, h, xSrc, ySrc, static_cast<int>(std::min<UINT>(startScan, 1u << 30))}))
+        return 0;
     // The bits hold only the bands from startScan upwards; describe them as
     // a picture of their own.
     const long long fullHeight = std::llabs(static_cast<long long>(info->bmiHeader.biHeight));
@@ -1019,6 +1038,7 @@ bool CDC::BlitFrom(const CRect& dest, CDC* src, const CRect& srcDev, DWORD rop)
 
 bool CDC::BitBlt(int x, int y, int w, int h, CDC* src, int xSrc, int ySrc, DWORD rop)
 {
+    if (!SaneBlitArgs({x, y, w, h, xSrc, ySrc})) return false;
     if (IsPatternRop(rop) || !src) return PatBlt(x, y, w, h, rop);
     // The source covers as many device pixels as the destination.
     const CRect dest(ToDevice(x, y), ToDevice(x + w, y + h));
@@ -1030,6 +1050,7 @@ bool CDC::BitBlt(int x, int y, int w, int h, CDC* src, int xSrc, int ySrc, DWORD
 
 bool CDC::StretchBlt(int x, int y, int w, int h, CDC* src, int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop)
 {
+    if (!SaneBlitArgs({x, y, w, h, xSrc, ySrc, wSrc, hSrc})) return false;
     if (IsPatternRop(rop) || !src) return PatBlt(x, y, w, h, rop);
     const CRect dest(ToDevice(x, y), ToDevice(x + w, y + h));
     const CRect srcDev(src->ToDevice(xSrc, ySrc), src->ToDevice(xSrc + wSrc, ySrc + hSrc));
