@@ -309,6 +309,7 @@ void CQtDC::StrokeThin(const std::vector<CPoint>& pts, bool closed, const DevPen
         else if (pen.opaqueGaps) off.Add(x, y);
         ++step;
     };
+    const CRect visible = DevVisible();
     std::vector<CPoint> path = pts;
     if (closed && !(path.front() == path.back())) path.push_back(path.front());
     if (path.size() == 1) path.push_back(path.front());
@@ -318,10 +319,15 @@ void CQtDC::StrokeThin(const std::vector<CPoint>& pts, bool closed, const DevPen
         const long long dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
         const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
         long long err = dx + dy;
-        // Far outside the device nothing is drawn; clip the walk to a
-        // generous box so that absurd coordinates cannot take long.
+        // A segment wholly outside the visible area draws nothing but
+        // still moves the dash pattern on; absurd coordinates are skipped.
         const long long limit = 1LL << 20;
         if (std::max({std::llabs(x0), std::llabs(y0), std::llabs(x1), std::llabs(y1)}) > limit) continue;
+        if (std::max(x0, x1) < visible.left || std::min(x0, x1) >= visible.right ||
+            std::max(y0, y1) < visible.top || std::min(y0, y1) >= visible.bottom) {
+            if (!pattern.empty()) step = static_cast<int>((step + std::max(dx, -dy)) % patternPeriod);
+            continue;
+        }
         while (!(x0 == x1 && y0 == y1)) {
             plot(static_cast<int>(x0), static_cast<int>(y0));
             const long long e2 = 2 * err;
