@@ -45,8 +45,12 @@ struct StockObjects {
     CPen nullPen{PS_NULL, 0, 0};
     CFont systemFont;
     CFont guiFont;
+    // What a memory surface holds before a bitmap is selected, and what
+    // selecting back the first SelectObject answer restores.
+    CBitmap noBitmap;
     StockObjects()
     {
+        noBitmap.CreateBitmap(1, 1, 1, 1, nullptr);
         LOGBRUSH lb{BS_NULL, 0, 0};
         null.CreateBrushIndirect(&lb);
         systemFont.CreateFont(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "");
@@ -137,9 +141,16 @@ CFont* CDC::SelectObject(CFont* font)
 CBitmap* CDC::SelectObject(CBitmap* bitmap)
 {
     if (!bitmap) return nullptr;
-    CBitmap* old = m_state->bitmap;
-    m_state->bitmap = bitmap;
-    if (old != bitmap) DevBitmapSelected(bitmap);
+    // The first selection answers with the stock bitmap, so that the usual
+    // "select, draw, select the old one back" also deselects the caller's
+    // bitmap before it is destroyed.
+    CBitmap* stock = &Stock().noBitmap;
+    CBitmap* old = m_state->bitmap ? m_state->bitmap : stock;
+    CBitmap* next = bitmap == stock ? nullptr : bitmap;
+    if (m_state->bitmap != next) {
+        m_state->bitmap = next;
+        DevBitmapSelected(next);
+    }
     return old;
 }
 

@@ -301,7 +301,12 @@ TEST_F(SurfaceBitmaps, MemorySurfaceDrawsIntoItsBitmap)
     // Copy to the image, then stretch it to twice its size.
     dc.BitBlt(0, 0, 30, 20, mem.get(), 0, 0, SRCCOPY);
     dc.StretchBlt(0, 20, 60, 40, mem.get(), 0, 0, 30, 20, SRCCOPY);
-    mem->SelectObject(old);
+    // Selecting the first answer back lets go of the bitmap.
+    ASSERT_NE(old, nullptr);
+    EXPECT_EQ(mem->SelectObject(old), &bitmap);
+    EXPECT_EQ(mem->GetCurrentBitmap(), nullptr);
+    mem->FillSolidRect(CRect(0, 0, 30, 20), kBlue);
+    EXPECT_EQ(bitmap.Pixels()[15 * 30 + 20], 0xFFFFFFFFu);
     EXPECT_EQ(At(image, 0, 0), kBlue);
     EXPECT_EQ(At(image, 15, 10), kRed);
     EXPECT_EQ(At(image, 30, 30), kRed);     // (15, 5) of the bitmap doubled

@@ -333,6 +333,29 @@ TEST_F(SurfaceShapes, HatchedBrushes)
     EXPECT_GT(CountColor(image, QRect(32, 0, 32, 32), kRed), 0);
 }
 
+TEST_F(SurfaceShapes, DiagonalHatchesRunTheRightWay)
+{
+    QImage image = WhiteImage(64, 32);
+    {
+        CQtDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        CBrush forward, backward;
+        forward.CreateHatchBrush(HS_FDIAGONAL, kBlack);
+        backward.CreateHatchBrush(HS_BDIAGONAL, kBlack);
+        dc.FillRect(CRect(0, 0, 32, 32), &forward);
+        dc.FillRect(CRect(32, 0, 64, 32), &backward);
+    }
+    // Forward diagonals go down to the right, backward ones up to the right.
+    int forwardHits = 0, backwardHits = 0;
+    for (int y = 0; y < 31; ++y)
+        for (int x = 0; x < 31; ++x) {
+            if (At(image, x, y) == kBlack) forwardHits += At(image, x + 1, y + 1) == kBlack;
+            if (At(image, 33 + x, y + 1) == kBlack) backwardHits += At(image, 34 + x, y) == kBlack;
+        }
+    EXPECT_GT(forwardHits, 80);
+    EXPECT_GT(backwardHits, 80);
+}
+
 TEST_F(SurfaceShapes, PatternBrushRepeatsItsBitmap)
 {
     QImage image = WhiteImage(16, 16);
