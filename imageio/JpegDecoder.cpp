@@ -1,7 +1,176 @@
 #include "imageio/ImageCodecs.h"
 #include "imageio/PictureImage.h"
 
-bool DecodeJpeg(const BYTE*, std::size_t, CPictureImage&)
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include <jpeglib.h>
+
+namespace {
+
+// The library's default handler prints and ends the program. Ours keeps the
+// message and jumps back into the decoder, which cleans up and fails.
+struct CJpegErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void JpegErrorExit(j_common_ptr cinfo)
 {
-    return false;  // placeholder until the decoder lands
+    auto* err = reinterpret_cast<CJpegErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+// Warnings (a truncated file, a bad marker) are not printed; the library
+// carries on and the picture keeps what could be decoded.
+void JpegOutputMessage(j_common_ptr) {}
+
+// A hostile progressive file can hold thousands of tiny scans, each of which
+// makes the library walk the whole coefficient buffer again. Real encoders
+// write a dozen at most.
+constexpr int kMaxScans = 1000;
+
+struct JpegDecodeState {
+    jpeg_decompress_struct cinfo;
+    CJpegErrorManager err;
+    jpeg_progress_mgr progress;
+};
+
+void LimitScans(j_common_ptr cinfo)
+{
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > kMaxScans) {
+        auto* err = reinterpret_cast<CJpegErrorManager*>(cinfo->err);
+        std::snprintf(err->message, sizeof err->message, "Too many scans in JPEG file");
+        std::longjmp(err->jump, 1);
+    }
+}
+
+// Reads the header and settles the output format. Nothing with a destructor
+// lives in this frame: a library error jumps back to the setjmp below.
+bool ReadHeader(JpegDecodeState& st, const BYTE* data, std::size_t size)
+{
+    if (setjmp(st.err.jump)) return false;
+    jpeg_mem_src(&st.cinfo, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&st.cinfo, TRUE);
+    switch (st.cinfo.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        st.cinfo.out_color_space = JCS_GRAYSCALE;
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        st.cinfo.out_color_space = JCS_CMYK;
+        break;
+    default:
+        // The library writes blue, green, red itself, the order of our rows.
+        st.cinfo.out_color_space = JCS_EXT_BGR;
+        break;
+    }
+    jpeg_calc_output_dimensions(&st.cinfo);
+    return true;
+}
+
+// Decompresses into the picture's rows, top row of the file into the last
+// row of the bitmap. Again no destructors in this frame; the CMYK row buffer
+// comes from the library's own pool and goes away with the decompressor.
+bool ReadPixels(JpegDecodeState& st, CPictureImage& image)
+{
+    if (setjmp(st.err.jump)) return false;
+    jpeg_start_decompress(&st.cinfo);
+    const JDIMENSION width = st.cinfo.output_width;
+    const long height = image.GetHeight();
+    const long eff = image.GetEffWidth();
+    BYTE* bits = image.GetBits();
+    const bool cmyk = st.cinfo.out_color_space == JCS_CMYK;
+    // Adobe applications store CMYK inverted (0 is full ink) and say so with
+    // their APP14 marker; a file without it stores ink amounts directly.
+    const bool inverted = st.cinfo.saw_Adobe_marker;
+    JSAMPARRAY cmykRow = nullptr;
+    if (cmyk) {
+        cmykRow = (*st.cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&st.cinfo), JPOOL_IMAGE,
+                                                width * 4, 1);
+    }
+    while (st.cinfo.output_scanline < st.cinfo.output_height) {
+        const long y = static_cast<long>(st.cinfo.output_scanline);
+        BYTE* dest = bits + static_cast<std::size_t>(height - 1 - y) * eff;
+        if (!cmyk) {
+            JSAMPROW rows[1] = {dest};
+            jpeg_read_scanlines(&st.cinfo, rows, 1);
+            continue;
+        }
+        jpeg_read_scanlines(&st.cinfo, cmykRow, 1);
+        const BYTE* src = cmykRow[0];
+        for (JDIMENSION x = 0; x < width; ++x, src += 4, dest += 3) {
+            unsigned c = src[0], m = src[1], yl = src[2], k = src[3];
+            if (!inverted) {
+                c = 255 - c;
+                m = 255 - m;
+                yl = 255 - yl;
+                k = 255 - k;
+            }
+            dest[0] = static_cast<BYTE>(yl * k / 255);
+            dest[1] = static_cast<BYTE>(m * k / 255);
+            dest[2] = static_cast<BYTE>(c * k / 255);
+        }
+    }
+    jpeg_finish_decompress(&st.cinfo);
+    return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
+{
+    if (!data || size < 2) return false;
+    JpegDecodeState st{};
+    st.cinfo.err = jpeg_std_error(&st.err.pub);
+    st.err.pub.error_exit = &JpegErrorExit;
+    st.err.pub.output_message = &JpegOutputMessage;
+    jpeg_create_decompress(&st.cinfo);
+    st.progress.progress_monitor = &LimitScans;
+    st.cinfo.progress = &st.progress;
+
+    bool ok = ReadHeader(st, data, size);
+    if (ok) {
+        const long long w = st.cinfo.output_width;
+        const long long h = st.cinfo.output_height;
+        const int comps = st.cinfo.out_color_space == JCS_GRAYSCALE ? 1 : 3;
+        if (w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide || w * h > kMaxImagePixels) {
+            image.SetLastError("Image is too large");
+            ok = false;
+        } else {
+            BYTE* block = nullptr;
+            try {
+                block = image.Create(static_cast<long>(w), static_cast<long>(h), 8 * comps, CXIMAGE_FORMAT_JPG);
+            } catch (const std::bad_alloc&) {
+                block = nullptr;
+            }
+            if (!block) {
+                image.SetLastError("Can't allocate memory");
+                ok = false;
+            } else {
+                if (comps == 1) image.SetGrayPalette();
+                ok = ReadPixels(st, image);
+            }
+        }
+    }
+    if (ok) {
+        // Density unit 1 is dots per inch, 2 dots per centimetre.
+        if (st.cinfo.density_unit == 1 && st.cinfo.X_density && st.cinfo.Y_density) {
+            image.SetXDPI(st.cinfo.X_density);
+            image.SetYDPI(st.cinfo.Y_density);
+        } else if (st.cinfo.density_unit == 2 && st.cinfo.X_density && st.cinfo.Y_density) {
+            image.SetXDPI(static_cast<long>(st.cinfo.X_density * 2.54 + 0.5));
+            image.SetYDPI(static_cast<long>(st.cinfo.Y_density * 2.54 + 0.5));
+        }
+        image.m_nFrameCount = 1;
+    } else if (image.m_szLastError.empty() && st.err.message[0]) {
+        image.SetLastError(st.err.message);
+    }
+    jpeg_destroy_decompress(&st.cinfo);
+    return ok;
 }

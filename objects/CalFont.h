@@ -16,8 +16,14 @@ public:
     CCalFont& operator=(const CCalFont& other);
     virtual ~CCalFont();
 
+    // Makes m_pFont from the description. The height comes from a fixed
+    // reference resolution, not from the surface, so every surface lays
+    // the text out alike.
     virtual void CreateGdiFont(CDC* dc);
     virtual void Serialize(CArchive& ar);
+
+    // The logical font height (negative: character height) for a size.
+    static int HeightForPoints(int points);
 
     std::string m_strFaceName;
     int m_nPointSize = 8;

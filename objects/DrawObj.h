@@ -4,22 +4,22 @@
 // geometry, the border pen and the fill brush, the eight sizing handles, hit
 // testing, moving and resizing, and cloning.
 
+#include "document/Archive.h"
 #include "objects/DC.h"
 #include "objects/DrawView.h"
 #include "objects/Types.h"
 
-class CArchive;
 class CDrawDoc;
 
-class CDrawObj {
+class CDrawObj : public CObject {
 public:
     CDrawObj();
     explicit CDrawObj(const CRect& position);
     virtual ~CDrawObj();
 
     // The archive's class name ("CDrawRect" ...) of this object.
-    virtual const char* GetClassName() const { return "CDrawObj"; }
-    virtual void Serialize(CArchive& ar);
+    const char* GetClassName() const override { return "CDrawObj"; }
+    void Serialize(CArchive& ar) override;
 
     // The virtual operations in their slot order.
     virtual int HandleCount();
@@ -44,6 +44,8 @@ public:
     CRect GetHandleRect(int handle, CDrawView* view);
     // Updates this object in every view of its document (hint 1).
     void Invalidate();
+    // Marks the owning document modified, when there is one.
+    void SetModified();
 
     CRect m_position;
     CDrawDoc* m_pDocument = nullptr;

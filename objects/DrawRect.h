@@ -27,7 +27,9 @@ public:
         kindFrame = 7,
     };
 
-    CDrawRect();  // for loading: empty rectangle, every default
+    // For loading: an empty rectangle and every default, except that no
+    // picture is decoded until the record names one.
+    CDrawRect();
     explicit CDrawRect(const CRect& position, int tool = kindRectangle);
     ~CDrawRect() override;
 
@@ -74,6 +76,12 @@ public:
     void DrawText(CDC* dc);
     void DrawImage(CDC* dc);
     void DrawFrame(CDC* dc);
+    void DrawShape(CDC* dc, CBrush& brush);
+
+    // The two thickness slots of the day cells in the record: the first
+    // carries the line type in its upper half.
+    static DWORD PackDayBorderSlot(int thickness, int lineType);
+    static int UnpackDayBorderType(DWORD firstSlot, DWORD secondSlot);
 
     CTextSceneParams m_sceneParams;
     BOOL m_bShow3D = 0;
@@ -146,4 +154,11 @@ public:
     std::string m_strImagePath;
     std::string m_strImageType = "jpg";
     COLORREF m_crTransparent = 0x00FFFFFF;
+
+private:
+    void InitDefaults(int kind);
+    // Fits the rectangle to the picture's aspect, keeping right and bottom.
+    void FitToImage();
+    void SetFont(CCalFont& font, const std::string& face, int size, BOOL bold, BOOL italic, BOOL underline,
+                 COLORREF color);
 };

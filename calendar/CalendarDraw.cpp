@@ -1,0 +1,464 @@
+// The drawing of calendar objects in their five layouts. Draw has already
+// set up the object's pen and brush and made the four fonts; this code
+// draws only through the surface's operations, so the same picture reaches
+// the screen, the printer and exported pictures.
+
+#include "calendar/CalDate.h"
+#include "calendar/CalendarLayout.h"
+#include "calendar/CalendarNames.h"
+#include "calendar/MonthGrid.h"
+#include "objects/DrawRect.h"
+#include "objects/Environment.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+UINT AlignFormat(int align)
+{
+    switch (align) {
+    case 1:
+    case 4:
+    case 7:
+        return DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+    case 2:
+    case 5:
+    case 8:
+        return DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
+    default:
+        return DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    }
+}
+
+// The pen style of a line type; types the pages never produce draw solid.
+UINT PenStyle(int lineType)
+{
+    static const UINT styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
+    return lineType >= 0 && lineType <= 4 ? styles[lineType] : PS_SOLID;
+}
+
+// Narrows a text rectangle to the upper or lower half of a band of size b
+// for the "Top" and "Bottom" alignments.
+void AlignBand(CRect& text, int align, int band)
+{
+    if (align >= 3 && align <= 5)
+        text.top += band / 2;
+    else if (align >= 6 && align <= 8)
+        text.bottom -= band / 2;
+}
+
+// The style fields of one kind of cell.
+struct CCellStyle {
+    CCalFont* font;
+    COLORREF back;
+    BOOL transparent;
+    BOOL border;
+    CPen* pen;
+    int align;
+};
+
+class CCalendarPainter {
+public:
+    CCalendarPainter(CDrawRect& cal, CDC* dc)
+        : m_cal(cal),
+          m_dc(dc),
+          m_gridPen(PenStyle(cal.m_nGridLineType), cal.m_nGridThickness, cal.m_crGrid),
+          m_headerPen(PenStyle(cal.m_nHeaderLineType), cal.m_nHeaderLineThickness, cal.m_crHeaderLine),
+          m_dayNamePen(PenStyle(cal.m_nDayNameBorderType), cal.m_nDayNameBorderThickness, cal.m_crDayNameBorder),
+          m_dayPen(PenStyle(cal.m_nDayBorderType), cal.m_nDayBorderThickness, cal.m_crDayBorder),
+          m_specialPen(PenStyle(cal.m_nSpecialBorderType), cal.m_nSpecialBorderThickness, cal.m_crSpecialBorder)
+    {
+    }
+
+    CCellStyle DayNameStyle()
+    {
+        return {&m_cal.m_fontDayNames, m_cal.m_crDayNameBack, m_cal.m_bDayNameTransparent,
+                m_cal.m_bDayNameBorder, &m_dayNamePen, m_cal.m_nDayNameAlign};
+    }
+    CCellStyle DayStyle()
+    {
+        return {&m_cal.m_fontDays, m_cal.m_crDayBack, m_cal.m_bDayTransparent, m_cal.m_bDayBorder, &m_dayPen,
+                m_cal.m_nDayAlign};
+    }
+    CCellStyle SpecialStyle()
+    {
+        return {&m_cal.m_fontSpecial, m_cal.m_crSpecialBack, m_cal.m_bSpecialTransparent, m_cal.m_bSpecialBorder,
+                &m_specialPen, m_cal.m_nSpecialAlign};
+    }
+
+    // Selects a calendar font, making it first if Draw has not (a font
+    // setter may have dropped it since). Returns the font selected before.
+    CFont* SelectFont(CCalFont& font)
+    {
+        if (!font.m_pFont)
+            font.CreateGdiFont(m_dc);
+        return font.m_pFont ? m_dc->SelectObject(font.m_pFont.get()) : nullptr;
+    }
+    void RestoreFont(CFont* previous)
+    {
+        if (previous)
+            m_dc->SelectObject(previous);
+    }
+
+    void Line(const CCalSegment& segment)
+    {
+        m_dc->MoveTo(segment.from);
+        m_dc->LineTo(segment.to);
+    }
+
+    void Outline(const CRect& c, CPen* pen)
+    {
+        CPen* previous = m_dc->SelectObject(pen);
+        m_dc->MoveTo(c.left, c.top);
+        m_dc->LineTo(c.right, c.top);
+        m_dc->LineTo(c.right, c.bottom);
+        m_dc->LineTo(c.left, c.bottom);
+        m_dc->LineTo(c.left, c.top);
+        m_dc->SelectObject(previous);
+    }
+
+    // A cell with its background, its text and its border. text is the
+    // rectangle the text is placed in, already narrowed as the layout wants.
+    void StyledCell(const CRect& cell, CRect text, const std::string& label, const CCellStyle& style)
+    {
+        CFont* previousFont = SelectFont(*style.font);
+        if (!style.transparent)
+            m_dc->FillSolidRect(cell, style.back);
+        m_dc->SetTextColor(style.font->m_crColor);
+        m_dc->DrawTextA(label, &text, AlignFormat(style.align));
+        if (style.border)
+            Outline(cell, style.pen);
+        RestoreFont(previousFont);
+    }
+
+    // The common cell of the grid layouts: the text 2 units inside the cell
+    // (or the given insets) and in the upper or lower half of the band.
+    void GridCell(const CRect& cell, const std::string& label, const CCellStyle& style, int band, int insetLx = -2,
+                  int insetRx = 2)
+    {
+        CRect text = cell;
+        text.left += insetLx;
+        text.right += insetRx;
+        AlignBand(text, style.align, band);
+        StyledCell(cell, text, label, style);
+    }
+
+    void Border3D()
+    {
+        const CEnvironment& env = Environment();
+        const CRect& p = m_cal.m_position;
+        const int w = p.Width(), h = p.Height();
+        m_dc->Draw3dRect(p.left, p.top, w, h, env.m_crBtnFace, env.m_crBtnText);
+        m_dc->Draw3dRect(p.left + 1, p.top + 1, w - 2, h - 2, env.m_crWindow, env.m_crBtnShadow);
+        m_dc->Draw3dRect(p.left + 2, p.top + 2, w - 4, h - 4, env.m_crBtnFace, env.m_crBtnFace);
+        m_dc->Draw3dRect(p.left + 3, p.top + 3, w - 6, h - 6, env.m_crBtnShadow, env.m_crWindow);
+    }
+
+    void Header(const CRect& band, int bandSize)
+    {
+        CFont* previousFont = SelectFont(m_cal.m_fontHeader);
+        if (!m_cal.m_bHeaderTransparent)
+            m_dc->FillSolidRect(band, m_cal.m_crHeaderBack);
+        const COLORREF previousColor = m_dc->SetTextColor(m_cal.m_fontHeader.m_crColor);
+        CRect text = band;
+        text.left -= 3;
+        text.right += 3;
+        AlignBand(text, m_cal.m_nHeaderAlign, bandSize);
+        m_dc->DrawTextA(m_cal.m_strHeader, &text, AlignFormat(m_cal.m_nHeaderAlign));
+        m_dc->SetTextColor(previousColor);
+        RestoreFont(previousFont);
+    }
+
+    // The header of the "Horizontal" layout, turned to run along its strip.
+    void TurnedHeader(const CCalendarLayout& layout)
+    {
+        const CRect& strip = layout.m_rcHeader;
+        CFont* previousFont = SelectFont(m_cal.m_fontHeader);
+        if (!m_cal.m_bHeaderTransparent)
+            m_dc->FillSolidRect(strip, m_cal.m_crHeaderBack);
+        const COLORREF previousColor = m_dc->SetTextColor(m_cal.m_fontHeader.m_crColor);
+        CRect text = strip;
+        text.left -= 3 * layout.m_nHeaderHeight / 4;
+
+        const CSize extent = m_dc->GetTextExtent(m_cal.m_strHeader);
+        const int hx = extent.cx / 2, hy = extent.cy / 2;
+        const double a = m_cal.m_fontHeader.m_nRotation * 2 * std::numbers::pi / 360;
+        const int dx = static_cast<int>(std::trunc(std::cos(a) * hx - std::sin(a) * hy));
+        const int dy = static_cast<int>(std::trunc(std::sin(a) * hx + std::cos(a) * hy));
+        const UINT previousAlign = m_dc->SetTextAlign(TA_BASELINE);
+        m_dc->ExtTextOut(text.left + text.Width() / 2 - dx, text.top + text.Height() / 2 + dy, 0, nullptr,
+                         m_cal.m_strHeader);
+        m_dc->SetTextAlign(previousAlign);
+        m_dc->SetTextColor(previousColor);
+        RestoreFont(previousFont);
+
+        if (m_cal.m_bHeaderLine) {
+            CPen* previous = m_dc->SelectObject(&m_headerPen);
+            Line(layout.m_headerLine);
+            m_dc->SelectObject(previous);
+        }
+    }
+
+    bool SlotIsSpecial(int slot) const
+    {
+        return IsSpecialDayName(m_cal.m_bSpecialWeekday, m_cal.m_strDayNames[slot],
+                                m_cal.m_strDayNames[slot % 7 + 1]);
+    }
+
+    bool MonthIsValid() const { return m_cal.m_nMonth >= 1 && m_cal.m_nMonth <= 12; }
+
+    void DrawGridLayout(const CCalendarLayout& layout)
+    {
+        const bool horizontal = layout.Layout() == layoutHorizontal;
+        if (m_cal.m_b3DBorder)
+            Border3D();
+
+        if (layout.m_bHeader) {
+            if (horizontal) {
+                TurnedHeader(layout);
+            } else {
+                Header(layout.m_rcHeader, layout.m_nHeaderHeight);
+                if (m_cal.m_bHeaderLine) {
+                    CPen* previous = m_dc->SelectObject(&m_headerPen);
+                    Line(layout.m_headerLine);
+                    m_dc->SelectObject(previous);
+                }
+            }
+        }
+
+        for (int slot = 1; slot <= 7; ++slot) {
+            const CCellStyle style = SlotIsSpecial(slot) ? SpecialStyle() : DayNameStyle();
+            GridCell(layout.m_rcDayName[slot], m_cal.m_strDayNames[slot], style, layout.m_nDayNameHeight);
+        }
+
+        const COLORREF previousColor = m_dc->GetTextColor();
+        if (MonthIsValid()) {
+            const CMonthGrid grid(m_cal.m_nMonth, m_cal.m_nYear, m_cal.m_nFirstDayOfWeek);
+            if (!m_cal.m_bDayTransparent) {
+                for (int row = 1; row <= 5; ++row) {
+                    for (int slot = 1; slot <= 7; ++slot)
+                        m_dc->FillSolidRect(layout.DayCell(row, slot), m_cal.m_crDayBack);
+                }
+            }
+            const int insetLx = horizontal ? 4 : -2;
+            const int insetRx = horizontal ? -4 : 2;
+            for (const CMonthGrid::Cell& cell : grid.Cells()) {
+                if (!cell.inMonth)
+                    continue;
+                const CCalDate& d = cell.date;
+                const bool special = m_cal.IsSpecialDay(d.GetYear(), d.GetMonth(), d.GetDay());
+                GridCell(layout.DayCell(cell.row, cell.slot), CDrawRect::FormatNumber(d.GetDay()),
+                         special ? SpecialStyle() : DayStyle(), layout.m_nCellHeight, insetLx, insetRx);
+            }
+        }
+        m_dc->SetTextColor(previousColor);
+
+        if (m_cal.m_bGrid) {
+            CPen* previous = m_dc->SelectObject(&m_gridPen);
+            if (!m_cal.m_b3DBorder && m_cal.m_bShow3D) {
+                const CRect& p = m_cal.m_position;
+                for (int i = 0; i < m_cal.m_nGridThickness; ++i)
+                    m_dc->Draw3dRect(p.left + i, p.top + i, p.Width() - 2 * i, p.Height() - 2 * i, m_cal.m_crGrid,
+                                     m_cal.m_crGrid);
+            }
+            for (const CCalSegment& segment : layout.m_gridLines)
+                Line(segment);
+            m_dc->SelectObject(previous);
+        }
+
+        if (m_cal.m_bHeaderLine && layout.m_bHeader) {
+            CPen* previous = m_dc->SelectObject(&m_headerPen);
+            Line(layout.m_headerLine);
+            m_dc->SelectObject(previous);
+        }
+    }
+
+    void Ellipse(const CRect& rect, CPen* pen)
+    {
+        CPen* previousPen = m_dc->SelectObject(pen);
+        CGdiObject* previousBrush = m_dc->SelectStockObject(NULL_BRUSH);
+        m_dc->Ellipse(rect);
+        m_dc->SelectObject(previousBrush);
+        m_dc->SelectObject(previousPen);
+    }
+
+    // Centred text in the given font and colour; the star's cells are passed
+    // with their edges exchanged, which places the text the same way.
+    void StarText(const CRect& cell, const std::string& text, CCalFont& font, UINT extra = 0)
+    {
+        CFont* previousFont = SelectFont(font);
+        m_dc->SetTextColor(font.m_crColor);
+        CRect swapped(cell.right, cell.bottom, cell.left, cell.top);
+        m_dc->DrawTextA(text, &swapped, DT_CENTER | DT_VCENTER | DT_SINGLELINE | extra);
+        RestoreFont(previousFont);
+    }
+
+    void DrawStar(const CCalendarLayout& layout)
+    {
+        const CEnvironment& env = Environment();
+        const CRect& p = m_cal.m_position;
+        if (m_cal.m_b3DBorder) {
+            // Each ring one unit further in, whatever the rectangle's
+            // orientation.
+            const int sx = p.right >= p.left ? 1 : -1;
+            const int sy = p.bottom >= p.top ? 1 : -1;
+            const COLORREF colors[4] = {env.m_crBtnFace, env.m_crWindow, env.m_crBtnFace, env.m_crBtnShadow};
+            for (int i = 0; i < 4; ++i) {
+                CPen pen(PS_SOLID, 1, colors[i]);
+                Ellipse(CRect(p.left + sx * i, p.top + sy * i, p.right - sx * i, p.bottom - sy * i), &pen);
+            }
+        } else if (m_cal.m_bGrid) {
+            Ellipse(p, &m_gridPen);
+        }
+
+        const COLORREF previousColor = m_dc->GetTextColor();
+        if (layout.m_bHeader) {
+            if (m_cal.m_bGrid)
+                Ellipse(layout.m_rcHeader, &m_gridPen);
+            CFont* previousFont = SelectFont(m_cal.m_fontHeader);
+            m_dc->SetTextColor(m_cal.m_fontHeader.m_crColor);
+            CRect text = layout.m_rcHeader;
+            m_dc->DrawTextA(m_cal.m_strHeader, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+            RestoreFont(previousFont);
+        }
+
+        for (int slot = 1; slot <= 7; ++slot) {
+            CCalFont& font = SlotIsSpecial(slot) ? m_cal.m_fontSpecial : m_cal.m_fontDayNames;
+            StarText(layout.m_rcDayName[slot], m_cal.m_strDayNames[slot], font);
+        }
+
+        if (MonthIsValid()) {
+            const CMonthGrid grid(m_cal.m_nMonth, m_cal.m_nYear, m_cal.m_nFirstDayOfWeek);
+            for (const CMonthGrid::Cell& cell : grid.Cells()) {
+                if (!cell.inMonth)
+                    continue;
+                const CCalDate& d = cell.date;
+                const bool special = m_cal.IsSpecialDay(d.GetYear(), d.GetMonth(), d.GetDay());
+                StarText(layout.DayCell(cell.row, cell.slot), CDrawRect::FormatNumber(d.GetDay()),
+                         special ? m_cal.m_fontSpecial : m_cal.m_fontDays);
+            }
+        }
+        m_dc->SetTextColor(previousColor);
+
+        if (m_cal.m_bHeaderLine && layout.m_bHeader)
+            Ellipse(layout.m_rcHeader, &m_headerPen);
+    }
+
+    // The label of a triangle cell: the date's own weekday, taken from the
+    // stored day names (which start at the first day of the week), so that
+    // it is right whatever that day is and follows names the user edited.
+    std::string WeekdayLabel(const CCalDate& date) const
+    {
+        const int slot = (date.GetDayOfWeek() - m_cal.m_nFirstDayOfWeek + 14) % 7 + 1;
+        return m_cal.m_strDayNames[slot];
+    }
+
+    void DrawTriangle(const CCalendarLayout& layout)
+    {
+        if (m_cal.m_b3DBorder)
+            Border3D();
+
+        const COLORREF previousColor = m_dc->GetTextColor();
+        if (MonthIsValid()) {
+            for (const CCalTriangleCell& cell : layout.m_triangle) {
+                const CCalDate date(m_cal.m_nYear, m_cal.m_nMonth, cell.day);
+                const bool special = m_cal.IsSpecialDay(m_cal.m_nYear, m_cal.m_nMonth, cell.day);
+                const CCellStyle style = special ? SpecialStyle() : DayStyle();
+                StyledCell(cell.rect, cell.rect, CDrawRect::FormatNumber(cell.day), style);
+
+                CFont* previousFont = SelectFont(m_cal.m_fontDayNames);
+                m_dc->SetTextColor(style.font->m_crColor);
+                CRect label = cell.label;
+                m_dc->DrawTextA(WeekdayLabel(date), &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                RestoreFont(previousFont);
+
+                if (m_cal.m_bGrid)
+                    GridRectangle(cell.rect);
+            }
+        }
+        m_dc->SetTextColor(previousColor);
+
+        if (layout.m_bHeader) {
+            Header(layout.m_rcHeader, layout.m_nCellHeight);
+            if (m_cal.m_bGrid)
+                GridRectangle(layout.m_rcHeader);
+            if (m_cal.m_bHeaderLine) {
+                CPen* previous = m_dc->SelectObject(&m_headerPen);
+                Line(layout.m_headerLine);
+                m_dc->SelectObject(previous);
+            }
+        }
+    }
+
+    void GridRectangle(const CRect& rect)
+    {
+        CPen* previousPen = m_dc->SelectObject(&m_gridPen);
+        CGdiObject* previousBrush = m_dc->SelectStockObject(NULL_BRUSH);
+        m_dc->Rectangle(rect);
+        m_dc->SelectObject(previousBrush);
+        m_dc->SelectObject(previousPen);
+    }
+
+private:
+    CDrawRect& m_cal;
+    CDC* m_dc;
+    CPen m_gridPen;
+    CPen m_headerPen;
+    CPen m_dayNamePen;
+    CPen m_dayPen;
+    CPen m_specialPen;
+};
+
+int LastDayOfMonth(int month, int year)
+{
+    if (month < 1 || month > 12)
+        return 31;
+    const CCalDate next = month == 12 ? CCalDate(year + 1, 1, 1) : CCalDate(year, month + 1, 1);
+    return (next - 1).GetDay();
+}
+
+}  // namespace
+
+void CDrawRect::DrawCalendar(CDC* dc)
+{
+    m_strText = "Calendar Object";
+
+    CCalLayoutParams params;
+    params.position = m_position;
+    params.layout = m_nLayout;
+    params.headerPercent = m_nHeaderPercent;
+    params.dayNamePercent = m_nDayNamePercent;
+    params.b3DBorder = m_b3DBorder;
+    params.bNoHeader = m_bNoHeader;
+    params.gridThickness = m_nGridThickness;
+    params.lastDayOfMonth = LastDayOfMonth(m_nMonth, m_nYear);
+    CCalendarLayout layout(params);
+    if (layout.SetsBandSizes()) {
+        m_nHeaderHeight = layout.m_nHeaderHeight;
+        m_nDayNameHeight = layout.m_nDayNameHeight;
+    } else {
+        // The triangle and star layouts keep the stored band sizes; the
+        // header of the triangles is measured by its row.
+        layout.m_nHeaderHeight = m_nHeaderHeight;
+        layout.m_nDayNameHeight = m_nDayNameHeight;
+    }
+    m_nCellHeight = layout.m_nCellHeight;
+    m_nCellWidth = layout.m_nCellWidth;
+
+    const int previousMode = dc->SetBkMode(TRANSPARENT);
+    CCalendarPainter painter(*this, dc);
+    switch (layout.Layout()) {
+    case layoutStar:
+        painter.DrawStar(layout);
+        break;
+    case layoutTop:
+    case layoutMountain:
+        painter.DrawTriangle(layout);
+        break;
+    default:
+        painter.DrawGridLayout(layout);
+        break;
+    }
+    dc->SetBkMode(previousMode);
+}

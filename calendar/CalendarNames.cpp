@@ -1,0 +1,124 @@
+#include "calendar/CalendarNames.h"
+
+#include "calendar/Utf8Text.h"
+
+#include <clocale>
+#include <cstdint>
+#include <langinfo.h>
+#include <locale.h>
+
+std::string FormatCalendarNumber(int value) { return std::to_string(value); }
+
+std::string DefaultMonthName(int month)
+{
+    if (month < 1 || month > 12)
+        return {};
+    return CCalDate(2000, month, 1).Format("%B");
+}
+
+void UseUserTimeLocale() { std::setlocale(LC_TIME, ""); }
+
+int FirstDayOfWeekFromLocale(int weekStartWeekday, int firstWeekday)
+{
+    if (firstWeekday < 1 || firstWeekday > 7)
+        return 1;
+    if (weekStartWeekday < 1 || weekStartWeekday > 7)
+        weekStartWeekday = 1;
+    return (weekStartWeekday - 1 + firstWeekday - 1) % 7 + 1;
+}
+
+int LocaleFirstDayOfWeek()
+{
+    UseUserTimeLocale();
+    // The locale's first weekday counts from the day its week numbering
+    // starts on, given as a date YYYYMMDD (a Sunday, 1997-11-30, in most
+    // locales; a Monday in a few).
+    const int firstWeekday = static_cast<unsigned char>(*nl_langinfo(_NL_TIME_FIRST_WEEKDAY));
+    const auto week1 = static_cast<long>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_TIME_WEEK_1STDAY)));
+    int weekStart = 1;
+    if (week1 > 10000101 && week1 < 99991231) {
+        const int y = static_cast<int>(week1 / 10000);
+        const int m = static_cast<int>(week1 / 100 % 100);
+        const int d = static_cast<int>(week1 % 100);
+        if (m >= 1 && m <= 12 && d >= 1 && d <= 31)
+            weekStart = CCalDate(y, m, d).GetDayOfWeek();
+    }
+    return FirstDayOfWeekFromLocale(weekStart, firstWeekday);
+}
+
+std::string DeriveDayName(const std::string& fullName, int format)
+{
+    switch (format) {
+    case 0:
+        return Utf8Prefix(fullName, 1);
+    case 1:
+        return Utf8Prefix(fullName, 3);
+    case 2:
+        return Utf8ToUpper(Utf8Prefix(fullName, 3));
+    case 3:
+        return fullName;
+    default:
+        return {};
+    }
+}
+
+void BuildDayNames(int firstDay, int format, std::string names[8])
+{
+    CCalDate date = CCalDate::Today();
+    while (date.GetDayOfWeek() != firstDay)
+        ++date;
+    for (int slot = 1; slot <= 7; ++slot) {
+        names[slot] = DeriveDayName(date.Format("%A"), format);
+        ++date;
+    }
+}
+
+std::string WeekdayName(int weekday, int format)
+{
+    if (weekday < 1 || weekday > 7)
+        return {};
+    // 2000-01-02 was a Sunday.
+    return DeriveDayName((CCalDate(2000, 1, 2) + (weekday - 1)).Format("%A"), format);
+}
+
+bool IsSpecialDate(const BOOL flags[7], const std::string& specialDates, const CCalDate& date)
+{
+    const std::string abbreviation = Utf8ToUpper(Utf8Prefix(date.Format("%A"), 3));
+    static const struct {
+        const char* name;
+        SpecialWeekdayFlag flag;
+    } weekdays[] = {
+        {"MON", flagMondays}, {"TUE", flagTuesdays}, {"WED", flagWednesdays}, {"THU", flagThursdays},
+        {"FRI", flagFridays}, {"SAT", flagSaturdays}, {"SUN", flagSundays},
+    };
+    for (const auto& w : weekdays) {
+        if (abbreviation == w.name && flags[w.flag])
+            return true;
+    }
+    // Only the first occurrence counts, and one at the very start of the
+    // list does not: the stored list always begins with ", ".
+    const std::string probe = " " + FormatCalendarNumber(date.GetDay()) + ",";
+    const std::size_t found = specialDates.find(probe);
+    return found != std::string::npos && found > 0;
+}
+
+bool IsSpecialDayName(const BOOL flags[7], const std::string& name, const std::string& nextName)
+{
+    const std::string n = Utf8Prefix(name, 1);
+    const std::string m = Utf8Prefix(nextName, 1);
+    if (n == "M" && flags[flagMondays])
+        return true;
+    if (n == "T" && m == "W" && flags[flagTuesdays])
+        return true;
+    if (n == "W" && flags[flagWednesdays])
+        return true;
+    if (n == "T" && m == "F" && flags[flagThursdays])
+        return true;
+    if (n == "F" && flags[flagFridays])
+        return true;
+    if (n == "S" && m == "S" && flags[flagSaturdays])
+        return true;
+    if (n == "S" && m == "M" && flags[flagSundays])
+        return true;
+    return false;
+}

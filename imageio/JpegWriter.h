@@ -1,0 +1,20 @@
+#pragma once
+
+// Writing a bitmap as a JPEG file.
+
+#include "imageio/DibWriter.h"
+
+#include <string>
+
+class CPictureImage;
+
+// Writes the bitmap with quality 0 to 100 (baseline tables). Returns true on
+// success; otherwise error says why: "Invalid input data" for a quality out
+// of range, an empty path or no pixels, "Invalid bitmap bit count", "Cannot
+// open " + path, or the compressor's own message. error must be given. The
+// target is replaced only when the whole file was written.
+bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error);
+
+// The same for a decoded picture, with its own JPEG quality when quality is
+// negative.
+bool WritePictureJpeg(const CPictureImage& image, int quality, const std::string& path, std::string* error);
