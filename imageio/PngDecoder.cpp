@@ -69,6 +69,12 @@ bool ReadPng(PngReadState& st, CPictureImage& image)
         st.tooLarge = true;
         return false;
     }
+    // Deflate cannot expand data more than about 1032 times, so a file too
+    // small for its declared rows is damaged: refuse it before allocating
+    // the picture rather than fill gigabytes with nothing.
+    const long long channels = png_get_channels(st.png, st.info);
+    const long long rawBytes = ((static_cast<long long>(width) * bitDepth * channels + 7) / 8 + 1) * height;
+    if (rawBytes > 1040LL * static_cast<long long>(st.size) + 4096) return false;
     const bool hasTrns = png_get_valid(st.png, st.info, PNG_INFO_tRNS) != 0;
 
     png_color_16p fileBackground = nullptr;
