@@ -1,5 +1,6 @@
 #include "objects/DrawRect.h"
 
+#include "calendar/CalendarNames.h"
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
 #include "imageio/PictureImage.h"
@@ -10,10 +11,6 @@
 #include <cmath>
 #include <ctime>
 #include <numbers>
-
-// The calendar engine's locale defaults (calendar/CalendarNames.h).
-std::string DefaultMonthName(int month);
-int LocaleFirstDayOfWeek();
 
 namespace {
 
