@@ -170,3 +170,20 @@ TEST(PngBroken, HugeDimensionsAreRefused)
 }
 
 }  // namespace
+
+namespace {
+
+// Files the fuzzer found: each fails at once, without allocating what its
+// chunks claim.
+TEST(PngBroken, FuzzFindingsFailCleanly)
+{
+    for (const char* name : {"png-huge-chunk.png"}) {
+        const std::vector<BYTE> bytes = ReadFile(std::string(MONDREL_TEST_DATA) + "/libcodecs/" + name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        CPictureImage image;
+        EXPECT_FALSE(image.Decode(bytes.data(), bytes.size(), CXIMAGE_FORMAT_PNG)) << name;
+        EXPECT_STREQ(image.GetLastError(), "Error reading PNG file");
+    }
+}
+
+}  // namespace
