@@ -139,8 +139,16 @@ bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
         const long long w = st.cinfo.output_width;
         const long long h = st.cinfo.output_height;
         const int comps = st.cinfo.out_color_space == JCS_GRAYSCALE ? 1 : 3;
+        // Huffman coding spends at least one bit on every 8 × 8 block of a
+        // scan, so a file far too small for its declared size is damaged;
+        // refuse it before allocating the picture. Arithmetic coding has no
+        // such floor.
+        const bool implausible = !st.cinfo.arith_code && w * h > 1024LL * static_cast<long long>(size) + (1 << 20);
         if (w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide || w * h > kMaxImagePixels) {
             image.SetLastError("Image is too large");
+            ok = false;
+        } else if (implausible) {
+            image.SetLastError("JPEG file is too short for its picture");
             ok = false;
         } else {
             BYTE* block = nullptr;

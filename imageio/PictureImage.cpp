@@ -282,6 +282,7 @@ bool CPictureImage::Mirror()
     if (!IsValid()) return false;
     const long w = m_head.biWidth;
     const long h = m_head.biHeight;
+    std::vector<BYTE> indices;
     for (long y = 0; y < h; ++y) {
         BYTE* row = GetBits(y);
         if (m_head.biBitCount == 24) {
@@ -293,11 +294,16 @@ bool CPictureImage::Mirror()
         } else if (m_head.biBitCount == 8) {
             std::reverse(row, row + w);
         } else {
-            for (long x = 0; x < w / 2; ++x) {
-                const BYTE a = GetPixelIndex(x, y);
-                SetPixelIndex(x, y, GetPixelIndex(w - 1 - x, y));
-                SetPixelIndex(w - 1 - x, y, a);
-            }
+            // Packed pixels: unpack the row, reverse it and pack it again.
+            const int bits = m_head.biBitCount;
+            const int perByte = 8 / bits;
+            const BYTE mask = static_cast<BYTE>((1 << bits) - 1);
+            indices.resize(static_cast<std::size_t>(w));
+            for (long x = 0; x < w; ++x)
+                indices[x] = (row[x / perByte] >> (8 - bits - (x % perByte) * bits)) & mask;
+            std::fill(row, row + m_nEffWidth, 0);
+            for (long x = 0; x < w; ++x)
+                row[x / perByte] |= static_cast<BYTE>(indices[w - 1 - x] << (8 - bits - (x % perByte) * bits));
         }
     }
     if (AlphaIsValid()) {

@@ -59,6 +59,11 @@ bool ReadPng(PngReadState& st, CPictureImage& image)
 
     png_set_read_fn(st.png, &st, &PngRead);
     png_set_user_limits(st.png, static_cast<png_uint_32>(kMaxImageSide), static_cast<png_uint_32>(kMaxImageSide));
+    // The library allocates a chunk's declared length before reading it;
+    // no chunk we use needs more than a few megabytes, and a file cannot
+    // swamp memory with thousands of text chunks either.
+    png_set_chunk_malloc_max(st.png, 8 << 20);
+    png_set_chunk_cache_max(st.png, 1000);
     png_read_info(st.png, st.info);
 
     const png_uint_32 width = png_get_image_width(st.png, st.info);
@@ -69,6 +74,12 @@ bool ReadPng(PngReadState& st, CPictureImage& image)
         st.tooLarge = true;
         return false;
     }
+    // Deflate cannot expand data more than about 1032 times, so a file too
+    // small for its declared rows is damaged: refuse it before allocating
+    // the picture rather than fill gigabytes with nothing.
+    const long long channels = png_get_channels(st.png, st.info);
+    const long long rawBytes = ((static_cast<long long>(width) * bitDepth * channels + 7) / 8 + 1) * height;
+    if (rawBytes > 1040LL * static_cast<long long>(st.size) + 4096) return false;
     const bool hasTrns = png_get_valid(st.png, st.info, PNG_INFO_tRNS) != 0;
 
     png_color_16p fileBackground = nullptr;
@@ -262,6 +273,22 @@ bool ReadPng(PngReadState& st, CPictureImage& image)
     return true;
 }
 
+// The library allocates a chunk's declared length before reading its data,
+// so every length up to the end chunk is checked against the bytes really
+// there first.
+bool ChunksFitTheFile(const BYTE* data, std::size_t size)
+{
+    std::size_t pos = 8;
+    while (pos + 8 <= size) {
+        const std::size_t length = (std::size_t(data[pos]) << 24) | (std::size_t(data[pos + 1]) << 16) |
+                                   (std::size_t(data[pos + 2]) << 8) | data[pos + 3];
+        if (length > size - pos - 8) return false;
+        if (std::memcmp(data + pos + 4, "IEND", 4) == 0) return true;
+        pos += 8 + length + 4;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool DecodePng(const BYTE* data, std::size_t size, CPictureImage& image)
@@ -269,7 +296,7 @@ bool DecodePng(const BYTE* data, std::size_t size, CPictureImage& image)
     PngReadState st;
     st.data = data;
     st.size = data ? size : 0;
-    if (st.size < 8 || png_sig_cmp(data, 0, 8) != 0) {
+    if (st.size < 8 || png_sig_cmp(data, 0, 8) != 0 || !ChunksFitTheFile(data, st.size)) {
         image.SetLastError("Error reading PNG file");
         return false;
     }

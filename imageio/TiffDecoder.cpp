@@ -103,6 +103,45 @@ BYTE* CreateImage(CPictureImage& image, uint32_t width, uint32_t height, int bpp
     }
 }
 
+// The most one stored byte can expand to for the common compressions, or 0
+// when there is no useful bound (fax and JPEG codings).
+uint64_t MaxExpansion(uint16_t compression)
+{
+    switch (compression) {
+    case COMPRESSION_NONE: return 1;
+    case COMPRESSION_PACKBITS: return 64;     // two bytes repeat one 128 times
+    case COMPRESSION_LZW: return 4096;        // a code of 9 bits or more names at most 4096 bytes
+    case COMPRESSION_ADOBE_DEFLATE:
+    case COMPRESSION_DEFLATE: return 1100;    // deflate expands at most about 1032 times
+    default: return 0;
+    }
+}
+
+// True when the stored strips or tiles could hold the decoded picture. A
+// small file claiming a huge picture is refused before anything is
+// allocated for it.
+bool DataCanHoldPicture(TIFF* tif, uint32_t height, std::size_t fileSize)
+{
+    uint16_t compression = COMPRESSION_NONE, planar = PLANARCONFIG_CONTIG, samples = 1;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    const uint64_t ratio = MaxExpansion(compression);
+    if (ratio == 0) return true;
+    uint64_t raw = 0;
+    if (TIFFIsTiled(tif)) {
+        raw = TIFFTileSize64(tif) * TIFFNumberOfTiles(tif);
+    } else {
+        raw = TIFFScanlineSize64(tif) * height;
+        if (planar == PLANARCONFIG_SEPARATE) raw *= samples;
+    }
+    uint64_t stored = 0;
+    const uint32_t strips = TIFFNumberOfStrips(tif);
+    for (uint32_t i = 0; i < strips && stored < fileSize; ++i) stored += TIFFGetStrileByteCount(tif, i);
+    stored = std::min<uint64_t>(stored, fileSize);
+    return raw <= stored * ratio + 4096;
+}
+
 // Colour pictures and everything the plain layouts cannot hold go through
 // the library's own RGBA conversion, a band of rows at a time.
 bool ReadThroughRgba(TIFF* tif, CPictureImage& image, uint32_t width, uint32_t height)
@@ -299,6 +338,11 @@ bool DecodeTiff(const BYTE* data, std::size_t size, CPictureImage& image)
     }
     if (width == 0 || height == 0 || width > kMaxImageSide || height > kMaxImageSide ||
         static_cast<long long>(width) * height > kMaxImagePixels) {
+        image.SetLastError("Corrupted TIFF file!");
+        return false;
+    }
+
+    if (!DataCanHoldPicture(tif, height, src.size)) {
         image.SetLastError("Corrupted TIFF file!");
         return false;
     }

@@ -16,6 +16,7 @@
 
 #include "objects/Types.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,8 @@ constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
+constexpr int SYSTEM_FONT = 13;
+constexpr int DEFAULT_GUI_FONT = 17;
 
 // Background modes.
 constexpr int TRANSPARENT = 1;
@@ -138,6 +141,9 @@ constexpr UINT DIB_RGB_COLORS = 0;
 constexpr int FW_NORMAL = 400;
 constexpr int FW_BOLD = 700;
 constexpr BYTE PROOF_QUALITY = 2;
+
+// GetPixel's answer where there is no pixel to read.
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Region results.
 constexpr int ERROR_REGION = 0;
@@ -318,6 +324,11 @@ public:
     UINT GetTextAlign() const;
     int SetStretchBltMode(int mode);
     int GetStretchBltMode() const;
+    // Hatch and pattern brushes are aligned to this device point.
+    CPoint SetBrushOrg(int x, int y);
+    CPoint GetBrushOrg() const;
+    int SetPolyFillMode(int mode);
+    int GetPolyFillMode() const;
 
     // Returns a positive level, or 0 on failure. RestoreDC(-1) restores the
     // last saved state.
@@ -344,6 +355,8 @@ public:
     CSize SetViewportExt(int cx, int cy);
     CSize SetViewportExt(CSize s) { return SetViewportExt(s.cx, s.cy); }
     CSize GetViewportExt() const;
+    CPoint OffsetWindowOrg(int dx, int dy);
+    CPoint OffsetViewportOrg(int dx, int dy);
     void LPtoDP(CPoint* points, int count = 1) const;
     void LPtoDP(CRect* rect) const;
     void LPtoDP(CSize* size) const;
@@ -422,17 +435,32 @@ protected:
         UINT style = PS_SOLID;
         int width = 1;  // device pixels
         COLORREF color = 0;
+        // The gaps of a dashed pen are painted in the background colour
+        // when the background mode is opaque.
+        bool opaqueGaps = false;
+        COLORREF gapColor = 0;
     };
     struct DevBrush {
         UINT style = BS_SOLID;
         COLORREF color = 0;
         int hatch = 0;
         const CBitmap* pattern = nullptr;
+        CPoint origin;                 // brush origin in device pixels
+        bool opaqueBack = false;       // hatch gaps in the background colour
+        COLORREF backColor = 0;        // also the colour of white pattern pixels
+        COLORREF foreColor = 0;        // the colour of black pattern pixels
     };
     struct DevFont {
         LOGFONT lf;       // the selected font
         int pixelHeight;  // lfHeight converted to device pixels (sign kept)
     };
+
+    // The device's drawable area in pixels.
+    CRect DevBounds() const;
+    // The area drawing may touch: the bounds, narrowed by the clip.
+    CRect DevVisible() const;
+    // The device clip rectangle, or null when nothing is clipped.
+    const CRect* DevClip() const;
 
     virtual void DevPolyline(const std::vector<CPoint>& pts, const DevPen& pen) = 0;
     virtual void DevPolygon(const std::vector<CPoint>& pts, const DevPen* pen, const DevBrush* brush) = 0;
@@ -452,7 +480,27 @@ protected:
     virtual COLORREF DevGetPixel(int x, int y) const = 0;
     virtual void DevSetClip(const CRect* deviceClip) = 0;
     virtual void DevBitmapSelected(CBitmap* bitmap) { (void)bitmap; }
+    virtual void DevPolyFillMode(int mode) { (void)mode; }
 
+private:
+    DevPen ResolvePen(bool* none) const;
+    DevBrush ResolveBrush(bool* none) const;
+    DevBrush ResolveSolid(COLORREF color) const;
+    DevFont ResolveFont() const;
+    double ScaleX() const;
+    double ScaleY() const;
+    CPoint ToDevice(int x, int y) const;
+    CRect ToDeviceRect(int l, int t, int r, int b) const;
+    void AdjustIsotropic();
+    void ApplyState(const CBitmap* previousBitmap);
+    // Resamples an image into the device rectangle dest (reversed edges
+    // mirror it) from the source rectangle src of a top-down picture of
+    // srcW x srcH pixels read row by row through fetchRow (0xAARRGGBB).
+    void DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
+                       const std::function<void(int, std::uint32_t*)>& fetchRow, bool hasAlpha, DWORD rop);
+    bool BlitFrom(const CRect& dest, CDC* src, const CRect& srcDev, DWORD rop);
+
+protected:
     struct State;
     std::unique_ptr<State> m_state;
     std::vector<State> m_saved;

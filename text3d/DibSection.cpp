@@ -126,6 +126,9 @@ bool CDibSection::ReadBitmapFile(CByteReader& in)
 
     const bool topDown = h.info.biHeight < 0;
     const int height = topDown ? -h.info.biHeight : h.info.biHeight;
+    // The pixels must really be there before anything is allocated for them.
+    const long long needed = DibRowSize(h.info.biWidth, h.info.biBitCount) * height;
+    if (needed > static_cast<long long>(in.Remaining())) return false;
     const BOOL keep24 = m_b24Bits;
     m_b24Bits = h.info.biBitCount == 24 ? 1 : 0;
     if (!Create(h.info.biWidth, height)) {
@@ -198,6 +201,12 @@ bool CDibSection::ReadRecord(CByteReader& in)
         return false;
     }
     if (h.info.biBitCount == 24 || h.info.biBitCount == 32) m_b24Bits = h.info.biBitCount == 24 ? 1 : 0;
+    // Every pixel must be stored, if not always its row padding.
+    const long long minimum = static_cast<long long>(h.info.biWidth) * h.info.biHeight * (m_b24Bits ? 3 : 4);
+    if (static_cast<long long>(h.info.biSizeImage) < minimum) {
+        in.SetFailed();
+        return false;
+    }
     if (!Create(h.info.biWidth, h.info.biHeight)) {
         in.SetFailed();
         return false;

@@ -193,6 +193,99 @@ def gif_frames():
     return head + frames + b';'
 
 
+def ico_file():
+    # Two icons: 8 x 8 at 4 bits with a mask, 4 x 4 at 32 bits.
+    w, h = 8, 8
+    pal4 = info_header(40, w, 2 * h, 4) + palette(16) + rows_bottom_up(w, h, 4, 16)
+    pal4 += b''.join(pack_row([1 if x > 5 else 0 for x in range(w)], 1) for _ in range(h))
+    rgba = info_header(40, 4, 8, 32) + b''.join(bytes((x * 50, y * 60, 200, 255 if x else 0))
+                                                for y in range(4) for x in range(4))
+    rgba += bytes(4 * 4)
+    head = struct.pack('<HHH', 0, 1, 2)
+    first = 6 + 2 * 16
+    head += struct.pack('<BBBBHHII', 8, 8, 16, 0, 1, 4, len(pal4), first)
+    head += struct.pack('<BBBBHHII', 4, 4, 0, 0, 1, 32, len(rgba), first + len(pal4))
+    return head + pal4 + rgba
+
+
+def tga_header(image_type, w, h, depth, descriptor=0, map_length=0):
+    return struct.pack('<BBBHHBHHHHBB', 0, 1 if map_length else 0, image_type, 0, map_length,
+                       24 if map_length else 0, 0, 0, w, h, depth, descriptor)
+
+
+def tga_files():
+    w, h = 6, 4
+    raw24 = tga_header(2, w, h, 24, 0x20) + b''.join(bytes((x * 40, y * 60, 90)) for y in range(h) for x in range(w))
+    rle32 = tga_header(10, w, h, 32, 0x08)
+    for y in range(h):
+        rle32 += bytes((0x80 | 2,)) + bytes((10, 20, 30, 255))
+        rle32 += bytes((2,)) + b''.join(bytes((x * 40, y * 60, 90, 128)) for x in range(3))
+    mapped = tga_header(9, w, h, 8, 0, 16) + b''.join(bytes(entry(i)[::-1]) for i in range(16))
+    for y in range(h):
+        mapped += bytes((0x80 | 5, y))
+    grey16 = tga_header(2, w, h, 16, 0x11) + b''.join(struct.pack('<H', 0x8000 | (x << 10) | (y << 5) | 31)
+                                                      for y in range(h) for x in range(w))
+    return {'raw24.tga': raw24, 'rle32.tga': rle32, 'mapped-rle.tga': mapped, 'rgb16.tga': grey16}
+
+
+def pcx_file(w, h, bits, planes, lines, big_palette=None):
+    bpl = ((w * bits + 15) // 16) * 2
+    head = bytearray(128)
+    head[0], head[1], head[2], head[3] = 10, 5, 1, bits
+    struct.pack_into('<HHHH', head, 4, 0, 0, w - 1, h - 1)
+    for i in range(16):
+        head[16 + i * 3:19 + i * 3] = bytes(entry(i))
+    head[65] = planes
+    struct.pack_into('<H', head, 66, bpl)
+    data = bytearray()
+    for line in lines:
+        i = 0
+        while i < len(line):
+            run = 1
+            while i + run < len(line) and line[i + run] == line[i] and run < 63:
+                run += 1
+            if run > 1 or line[i] > 191:
+                data.append(0xC0 | run)
+            data.append(line[i])
+            i += run
+    out = bytes(head) + bytes(data)
+    if big_palette:
+        out += bytes((12,)) + big_palette
+    return out
+
+
+def pcx_files():
+    w, h = 10, 4
+    bpl8 = ((w * 8 + 15) // 16) * 2
+    lines8 = [bytes(index(x, y, 256) for x in range(w)) + bytes(bpl8 - w) for y in range(h)]
+    big = b''.join(bytes(entry(i)) for i in range(256))
+    lines24 = [b''.join(bytes(((x * 25 + p * 80) % 256 for x in range(w))) + bytes(bpl8 - w) for p in range(3))
+               for y in range(h)]
+    bpl1 = ((w + 15) // 16) * 2
+    lines4p = []
+    for y in range(h):
+        line = b''
+        for p in range(4):
+            line += pack_row([(index(x, y, 16) >> p) & 1 for x in range(w)], 1)[:bpl1]
+        lines4p.append(line)
+    return {'pal8.pcx': pcx_file(w, h, 8, 1, lines8, big), 'rgb24.pcx': pcx_file(w, h, 8, 3, lines24),
+            'planes4.pcx': pcx_file(w, h, 1, 4, lines4p)}
+
+
+def write_seeds(root):
+    """Seeds of the fuzz targets: every hand-made file of each format."""
+    bmp = {'core.bmp': core_header_bmp(), 'bare.dib': headerless_dib(), 'v4.bmp': v4_palette_bmp(),
+           'top-down.bmp': top_down_bmp(), 'rle4.bmp': rle4_bmp()}
+    sets = {'fuzz_bmp': bmp, 'fuzz_gif': {'frames.gif': gif_frames()}, 'fuzz_ico': {'two.ico': ico_file()},
+            'fuzz_tga': tga_files(), 'fuzz_pcx': pcx_files()}
+    for target, files in sets.items():
+        folder = os.path.join(root, 'fuzz', target)
+        os.makedirs(folder, exist_ok=True)
+        for name, data in files.items():
+            with open(os.path.join(folder, name), 'wb') as f:
+                f.write(data)
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else HERE
     files = {
@@ -206,6 +299,7 @@ def main():
     for name, data in files.items():
         with open(os.path.join(out, name), 'wb') as f:
             f.write(data)
+    write_seeds(out)
 
 
 if __name__ == '__main__':

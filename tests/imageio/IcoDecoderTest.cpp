@@ -68,7 +68,8 @@ TEST(IcoDecoderMagick, PngIconsGoToThePngDecoder)
     const std::string path = PicturePath("ico-png.ico");
     ASSERT_TRUE(Convert(Quote(png) + " -define icon:auto-resize=16,256 " + Quote(path)));
     const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_ICO, 1);
-    ASSERT_TRUE(img.IsValid());
+    // The icon holds 16-bit samples, which the two decoders round differently.
+    ExpectSamePixels(img, MagickDecode(path + "[1]"), "PNG icon", 1);
     EXPECT_EQ(img.GetWidth(), 256);
     EXPECT_EQ(img.GetNumFrames(), 2);
     EXPECT_EQ(img.GetType(), CXIMAGE_FORMAT_ICO);

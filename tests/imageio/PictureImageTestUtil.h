@@ -91,7 +91,9 @@ inline std::string CommandOutput(const std::string& cmd)
 }
 
 // ImageMagick's decoding of a file (a frame given as "file[n]"): 8-bit
-// red, green, blue, alpha, rows from the top.
+// red, green, blue, alpha, rows from the top. Options go between the input
+// and the output ("-auto-orient" turns rows the way the file's origin says;
+// ImageMagick otherwise keeps TGA rows as stored).
 struct CReference {
     long width = 0;
     long height = 0;
@@ -99,12 +101,12 @@ struct CReference {
     bool Valid() const { return width > 0 && height > 0 && rgba.size() == std::size_t(width * height * 4); }
 };
 
-inline CReference MagickDecode(const std::string& spec)
+inline CReference MagickDecode(const std::string& spec, const std::string& options = "")
 {
     CReference ref;
     std::istringstream size(CommandOutput("/usr/bin/identify -format '%w %h\\n' " + Quote(spec) + " 2>/dev/null"));
     size >> ref.width >> ref.height;
-    const std::string pixels = CommandOutput("/usr/bin/convert " + Quote(spec) + " -depth 8 rgba:- 2>/dev/null");
+    const std::string pixels = CommandOutput("/usr/bin/convert " + Quote(spec) + " " + options + " -depth 8 rgba:- 2>/dev/null");
     ref.rgba.assign(pixels.begin(), pixels.end());
     return ref;
 }

@@ -1,0 +1,63 @@
+#pragma once
+
+// Builds a complete first design in an empty document from the answers of
+// the New Calendar Wizard: the page background, an optional frame, the photo
+// and the month calendars in one of eight layouts.
+
+#include "objects/Types.h"
+
+#include <string>
+
+class CDrawDoc;
+
+struct CNewCalendarChoices {
+    // The wizard's defaults: one month from the current month and year, no
+    // photo, a vertical linear gradient from white to light blue, no
+    // background picture, no frame, layout 0.
+    CNewCalendarChoices();
+
+    std::string m_strPhotoPath;
+    std::string m_strPhotoType;  // lower case, without the dot
+    int m_nMonths = 1;
+    int m_nFirstMonth = 0;  // 0 = January
+    int m_nYear = 2000;
+
+    int m_nBackStyle = 0;
+    int m_nGradientDirection = 1;
+    COLORREF m_crFrom = 0xFFFFFF;
+    COLORREF m_crTo = 0xFFEC77;
+
+    BOOL m_bDrawBackImage = 0;
+    int m_nBackImagePlacement = 1;
+    BOOL m_bBackImageStretch = 0;
+    std::string m_strBackImagePath;
+    std::string m_strBackImageType = "jpg";
+
+    // The frame values in the order the wizard hands them over.
+    BOOL m_bNoFill = 0;
+    int m_nOutlineThickness = 1;
+    BOOL m_bFrame = 0;
+    BOOL m_bDrawOutline = 1;
+    int m_nOutlineLineType = 0;
+    int m_nSpare = 0;
+    COLORREF m_crOutline = 0x000000;
+    COLORREF m_crFill = 0x784628;
+    int m_nFrameThickness = 15;
+    int m_nFillType = 1;  // 1 solid, 0 the pattern picture
+    std::string m_strPatternPath;
+    std::string m_strPatternType = "jpg";
+
+    int m_nLayout = 0;
+};
+
+class CCalendarGenerator {
+public:
+    // The frame's rectangle, stored as (left, top, right, bottom).
+    static constexpr CRect kFrameRect{379, -492, -377, 506};
+
+    // Fills the document; false (and nothing added) for a layout outside
+    // 0-7. The caller has made the document empty.
+    static bool Generate(CDrawDoc& doc, const CNewCalendarChoices& choices);
+    // The photo's rectangle for a layout and frame offset.
+    static CRect ImageRect(int layout, int f);
+};
