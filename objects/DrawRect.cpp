@@ -757,8 +757,14 @@ void CDrawRect::DrawText(CDC* dc)
         const int hy = extent.cy / 2;
         const int dx = static_cast<int>(std::cos(a) * hx - std::sin(a) * hy);
         const int dy = static_cast<int>(std::sin(a) * hx + std::cos(a) * hy);
+        // The offset is measured down the page on a surface whose y axis
+        // points down; on a page whose y axis points up it is measured up,
+        // or the text would be turned about a point beside the centre.
+        CPoint axis[2] = {{0, 0}, {0, 1}};
+        dc->LPtoDP(axis, 2);
+        const int up = axis[1].y < axis[0].y ? -1 : 1;
         const UINT oldAlign = dc->SetTextAlign(TA_BASELINE);
-        dc->ExtTextOut(p.left + p.Width() / 2 - dx, p.top + p.Height() / 2 + dy, 0, nullptr, m_strText);
+        dc->ExtTextOut(p.left + p.Width() / 2 - dx, p.top + p.Height() / 2 + up * dy, 0, nullptr, m_strText);
         dc->SetTextAlign(oldAlign);
     } else {
         UINT format = 0;
