@@ -476,7 +476,12 @@ void CDrawRect::MoveHandleTo(int handle, CPoint point, CDrawView* view)
 bool CDrawRect::Intersects(const CRect& rect)
 {
     const CRect probe = rect.Normalized();
-    const CRect fixed = m_position.Normalized();
+    CRect fixed = m_position.Normalized();
+    const int hx = (m_logpen.lopnWidth.x + 5) / 2;
+    const int hy = (m_logpen.lopnWidth.y + 5) / 2;
+    // A horizontal or vertical line has an empty box; its band around the
+    // stroke is what can be hit.
+    if (m_nKind == kindLine) fixed.InflateRect(hx, hy);
     CRect meet;
     if (!meet.IntersectRect(probe, fixed)) return false;
 
@@ -491,8 +496,6 @@ bool CDrawRect::Intersects(const CRect& rect)
     case kindLine: {
         // A band around the segment in its own corner order, so that a line
         // along either diagonal is found on that diagonal.
-        const int hx = (m_logpen.lopnWidth.x + 5) / 2;
-        const int hy = (m_logpen.lopnWidth.y + 5) / 2;
         const CPoint a = m_position.TopLeft();
         const CPoint b = m_position.BottomRight();
         const int sx = (b.x > a.x) - (b.x < a.x);

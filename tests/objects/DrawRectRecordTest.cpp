@@ -589,6 +589,12 @@ TEST(DrawRectGeometry, IntersectsByKind)
     CDrawRect falling(CRect(0, 100, 100, 0), CDrawRect::kindLine);
     EXPECT_TRUE(falling.Intersects(CRect(10, 89, 11, 90)));
     EXPECT_FALSE(falling.Intersects(CRect(70, 70, 71, 71)));
+    // Level and upright lines have empty boxes but can still be hit.
+    CDrawRect level(CRect(0, 50, 100, 50), CDrawRect::kindLine);
+    EXPECT_TRUE(level.Intersects(CRect(40, 50, 41, 51)));
+    EXPECT_FALSE(level.Intersects(CRect(40, 60, 41, 61)));
+    CDrawRect upright(CRect(20, 0, 20, 100), CDrawRect::kindLine);
+    EXPECT_TRUE(upright.Intersects(CRect(19, 40, 20, 41)));
 }
 
 TEST(DrawRectImage, SetImageFileFitsTheAspect)
