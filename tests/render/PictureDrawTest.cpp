@@ -138,4 +138,12 @@ TEST(PictureDraw, TileRepeatsAndClipsToTheRectangle)
     EXPECT_EQ(PixelAt(canvas, 12, 5), RGB(255, 255, 255));
     EXPECT_EQ(PixelAt(canvas, 5, 11), RGB(255, 255, 255));
     EXPECT_EQ(PixelAt(canvas, 1, 1), RGB(255, 255, 255));
+
+    // Over a rectangle far larger than the surface only the visible tiles
+    // are drawn, and they line up with the rectangle's corner.
+    QImage small = Canvas(10, 10);
+    CQtDC dc2(small);
+    ASSERT_TRUE(img.Tile(&dc2, CRect(-1000001, -1000001, 1000000, 1000000)));
+    EXPECT_EQ(PixelAt(small, 3, 3), RGB(255, 255, 0));
+    EXPECT_EQ(PixelAt(small, 4, 4), RGB(0, 0, 0));
 }
