@@ -10,10 +10,14 @@
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace {
+
+int Narrow(long long v) { return static_cast<int>(v); }
 
 UINT AlignFormat(int align)
 {
@@ -43,9 +47,9 @@ UINT PenStyle(int lineType)
 void AlignBand(CRect& text, int align, int band)
 {
     if (align >= 3 && align <= 5)
-        text.top += band / 2;
+        text.top = Narrow(static_cast<long long>(text.top) + band / 2);
     else if (align >= 6 && align <= 8)
-        text.bottom -= band / 2;
+        text.bottom = Narrow(static_cast<long long>(text.bottom) - band / 2);
 }
 
 // The style fields of one kind of cell.
@@ -138,21 +142,30 @@ public:
                   int insetRx = 2)
     {
         CRect text = cell;
-        text.left += insetLx;
-        text.right += insetRx;
+        text.left = Narrow(static_cast<long long>(text.left) + insetLx);
+        text.right = Narrow(static_cast<long long>(text.right) + insetRx);
         AlignBand(text, style.align, band);
         StyledCell(cell, text, label, style);
+    }
+
+    // A frame of Draw3dRect at i units in from the object's corner, with the
+    // size shrunk by 2i, as the platform's frames are given.
+    void Frame(int i, COLORREF topLeft, COLORREF bottomRight)
+    {
+        const CRect& p = m_cal.m_position;
+        const long long w = static_cast<long long>(p.right) - p.left;
+        const long long h = static_cast<long long>(p.bottom) - p.top;
+        m_dc->Draw3dRect(Narrow(p.left + static_cast<long long>(i)), Narrow(p.top + static_cast<long long>(i)),
+                         Narrow(w - 2LL * i), Narrow(h - 2LL * i), topLeft, bottomRight);
     }
 
     void Border3D()
     {
         const CEnvironment& env = Environment();
-        const CRect& p = m_cal.m_position;
-        const int w = p.Width(), h = p.Height();
-        m_dc->Draw3dRect(p.left, p.top, w, h, env.m_crBtnFace, env.m_crBtnText);
-        m_dc->Draw3dRect(p.left + 1, p.top + 1, w - 2, h - 2, env.m_crWindow, env.m_crBtnShadow);
-        m_dc->Draw3dRect(p.left + 2, p.top + 2, w - 4, h - 4, env.m_crBtnFace, env.m_crBtnFace);
-        m_dc->Draw3dRect(p.left + 3, p.top + 3, w - 6, h - 6, env.m_crBtnShadow, env.m_crWindow);
+        Frame(0, env.m_crBtnFace, env.m_crBtnText);
+        Frame(1, env.m_crWindow, env.m_crBtnShadow);
+        Frame(2, env.m_crBtnFace, env.m_crBtnFace);
+        Frame(3, env.m_crBtnShadow, env.m_crWindow);
     }
 
     void Header(const CRect& band, int bandSize)
@@ -162,8 +175,8 @@ public:
             m_dc->FillSolidRect(band, m_cal.m_crHeaderBack);
         const COLORREF previousColor = m_dc->SetTextColor(m_cal.m_fontHeader.m_crColor);
         CRect text = band;
-        text.left -= 3;
-        text.right += 3;
+        text.left = Narrow(static_cast<long long>(text.left) - 3);
+        text.right = Narrow(static_cast<long long>(text.right) + 3);
         AlignBand(text, m_cal.m_nHeaderAlign, bandSize);
         m_dc->DrawTextA(m_cal.m_strHeader, &text, AlignFormat(m_cal.m_nHeaderAlign));
         m_dc->SetTextColor(previousColor);
@@ -178,16 +191,19 @@ public:
         if (!m_cal.m_bHeaderTransparent)
             m_dc->FillSolidRect(strip, m_cal.m_crHeaderBack);
         const COLORREF previousColor = m_dc->SetTextColor(m_cal.m_fontHeader.m_crColor);
-        CRect text = strip;
-        text.left -= 3 * layout.m_nHeaderHeight / 4;
+        // The text is centred on a rectangle that reaches three quarters of
+        // the strip's width beyond its inner edge.
+        const long long left = strip.left - 3LL * layout.m_nHeaderHeight / 4;
+        const long long width = strip.right - left;
+        const long long height = static_cast<long long>(strip.bottom) - strip.top;
 
         const CSize extent = m_dc->GetTextExtent(m_cal.m_strHeader);
         const int hx = extent.cx / 2, hy = extent.cy / 2;
         const double a = m_cal.m_fontHeader.m_nRotation * 2 * std::numbers::pi / 360;
-        const int dx = static_cast<int>(std::trunc(std::cos(a) * hx - std::sin(a) * hy));
-        const int dy = static_cast<int>(std::trunc(std::sin(a) * hx + std::cos(a) * hy));
+        const long long dx = static_cast<long long>(std::trunc(std::cos(a) * hx - std::sin(a) * hy));
+        const long long dy = static_cast<long long>(std::trunc(std::sin(a) * hx + std::cos(a) * hy));
         const UINT previousAlign = m_dc->SetTextAlign(TA_BASELINE);
-        m_dc->ExtTextOut(text.left + text.Width() / 2 - dx, text.top + text.Height() / 2 + dy, 0, nullptr,
+        m_dc->ExtTextOut(Narrow(left + width / 2 - dx), Narrow(strip.top + height / 2 + dy), 0, nullptr,
                          m_cal.m_strHeader);
         m_dc->SetTextAlign(previousAlign);
         m_dc->SetTextColor(previousColor);
@@ -257,10 +273,16 @@ public:
         if (m_cal.m_bGrid) {
             CPen* previous = m_dc->SelectObject(&m_gridPen);
             if (!m_cal.m_b3DBorder && m_cal.m_bShow3D) {
+                // Frames past the middle of the rectangle add nothing; a
+                // thickness read from a damaged file must not keep the
+                // drawing busy for billions of them.
                 const CRect& p = m_cal.m_position;
-                for (int i = 0; i < m_cal.m_nGridThickness; ++i)
-                    m_dc->Draw3dRect(p.left + i, p.top + i, p.Width() - 2 * i, p.Height() - 2 * i, m_cal.m_crGrid,
-                                     m_cal.m_crGrid);
+                const long long half =
+                    std::min(std::llabs(static_cast<long long>(p.right) - p.left),
+                             std::llabs(static_cast<long long>(p.bottom) - p.top)) / 2 + 1;
+                const long long frames = std::min<long long>(m_cal.m_nGridThickness, half);
+                for (int i = 0; i < frames; ++i)
+                    Frame(i, m_cal.m_crGrid, m_cal.m_crGrid);
             }
             for (const CCalSegment& segment : layout.m_gridLines)
                 Line(segment);

@@ -3,6 +3,24 @@
 #include <cmath>
 #include <numbers>
 
+namespace {
+
+// The layout is 32-bit arithmetic truncating toward zero. It is done in 64
+// bits and stored back into 32 bits, which gives the same numbers for every
+// real calendar and keeps a rectangle or percentage from a damaged file from
+// overflowing.
+using Wide = long long;
+
+int Narrow(Wide v) { return static_cast<int>(v); }
+
+CRect MakeRect(Wide l, Wide t, Wide r, Wide b) { return CRect(Narrow(l), Narrow(t), Narrow(r), Narrow(b)); }
+
+CPoint MakePoint(Wide x, Wide y) { return CPoint(Narrow(x), Narrow(y)); }
+
+CCalSegment Segment(Wide x1, Wide y1, Wide x2, Wide y2) { return {MakePoint(x1, y1), MakePoint(x2, y2)}; }
+
+}  // namespace
+
 CCalendarLayout::CCalendarLayout(const CCalLayoutParams& params) : m_nLayout(params.layout)
 {
     switch (params.layout) {
@@ -25,14 +43,14 @@ CCalendarLayout::CCalendarLayout(const CCalLayoutParams& params) : m_nLayout(par
 
 void CCalendarLayout::LayoutVertical(const CCalLayoutParams& p)
 {
-    const int lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
-    const int w = rx - lx, h = by - ty;
-    const int hH = h * p.headerPercent / 100;
-    const int dH = h * p.dayNamePercent / 100;
-    m_nHeaderHeight = hH;
-    m_nDayNameHeight = dH;
+    const Wide lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
+    const Wide w = rx - lx, h = by - ty;
+    const Wide hH = h * p.headerPercent / 100;
+    const Wide dH = h * p.dayNamePercent / 100;
+    m_nHeaderHeight = Narrow(hH);
+    m_nDayNameHeight = Narrow(dH);
 
-    int ch, cw, bInner;
+    Wide ch, cw, bInner;
     if (p.b3DBorder) {
         ch = (h - hH - dH - 3) / 5;
         cw = (w - 3) / 7;
@@ -43,51 +61,51 @@ void CCalendarLayout::LayoutVertical(const CCalLayoutParams& p)
         bInner = by;
     }
     m_bHeader = !p.bNoHeader;
-    int y0 = by - hH;
+    Wide y0 = by - hH;
     if (!m_bHeader) {
         ch = ((p.b3DBorder ? h - 3 : h) - dH) / 5;
         y0 = bInner;
     }
-    m_nCellHeight = ch;
-    m_nCellWidth = cw;
-    m_rcHeader = CRect(lx, y0, rx, bInner);
+    m_nCellHeight = Narrow(ch);
+    m_nCellWidth = Narrow(cw);
+    m_rcHeader = MakeRect(lx, y0, rx, bInner);
 
     // The day names and the weeks are measured from the header's lower edge,
     // or from the object's edge without a header.
-    const int bandTop = m_bHeader ? by - hH : by;
+    const Wide bandTop = m_bHeader ? by - hH : by;
     for (int slot = 1; slot <= 7; ++slot) {
         const int c = 8 - slot;
-        const int x1 = lx + (c - 1) * cw, x2 = lx + c * cw;
-        m_rcDayName[slot] = CRect(x1, y0 - dH, x2, bandTop);
+        const Wide x1 = lx + (c - 1) * cw, x2 = lx + c * cw;
+        m_rcDayName[slot] = MakeRect(x1, y0 - dH, x2, bandTop);
         for (int row = 1; row <= 5; ++row)
-            m_rcDay[row][slot] = CRect(x1, y0 - dH - row * ch, x2, bandTop - dH - (row - 1) * ch);
+            m_rcDay[row][slot] = MakeRect(x1, y0 - dH - row * ch, x2, bandTop - dH - (row - 1) * ch);
     }
 
-    const int shortEnd = rx - 1;
-    const int weekEnd = p.gridThickness != 1 ? rx : rx - 1;
+    const Wide shortEnd = rx - 1;
+    const Wide weekEnd = p.gridThickness != 1 ? rx : rx - 1;
     if (m_bHeader)
-        m_gridLines.push_back({{lx, y0}, {shortEnd, y0}});
-    m_gridLines.push_back({{lx, y0 - dH}, {shortEnd, y0 - dH}});
+        m_gridLines.push_back(Segment(lx, y0, shortEnd, y0));
+    m_gridLines.push_back(Segment(lx, y0 - dH, shortEnd, y0 - dH));
     for (int row = 1; row <= 4; ++row)
-        m_gridLines.push_back({{lx, y0 - dH - row * ch}, {weekEnd, y0 - dH - row * ch}});
-    const int yFrom = p.b3DBorder ? ty + 5 : ty + 2;
-    const int yTo = m_bHeader ? by - hH : (p.b3DBorder ? by - 4 : by);
+        m_gridLines.push_back(Segment(lx, y0 - dH - row * ch, weekEnd, y0 - dH - row * ch));
+    const Wide yFrom = p.b3DBorder ? ty + 5 : ty + 2;
+    const Wide yTo = m_bHeader ? by - hH : (p.b3DBorder ? by - 4 : by);
     for (int c = 1; c <= 6; ++c)
-        m_gridLines.push_back({{lx + c * cw, yFrom}, {lx + c * cw, yTo}});
+        m_gridLines.push_back(Segment(lx + c * cw, yFrom, lx + c * cw, yTo));
 
-    m_headerLine = {{lx, y0}, {rx, y0}};
+    m_headerLine = Segment(lx, y0, rx, y0);
 }
 
 void CCalendarLayout::LayoutHorizontal(const CCalLayoutParams& p)
 {
-    const int lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
-    const int w = rx - lx, h = by - ty;
-    const int hH = w * p.headerPercent / 100;
-    const int dH = w * p.dayNamePercent / 100;
-    m_nHeaderHeight = hH;
-    m_nDayNameHeight = dH;
+    const Wide lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
+    const Wide w = rx - lx, h = by - ty;
+    const Wide hH = w * p.headerPercent / 100;
+    const Wide dH = w * p.dayNamePercent / 100;
+    m_nHeaderHeight = Narrow(hH);
+    m_nDayNameHeight = Narrow(dH);
 
-    int ch, cw, tInner, bInner;
+    Wide ch, cw, tInner, bInner;
     if (p.b3DBorder) {
         ch = (h - 3) / 7;
         cw = (w - 3 - hH - dH) / 5;
@@ -100,56 +118,56 @@ void CCalendarLayout::LayoutHorizontal(const CCalLayoutParams& p)
         bInner = by;
     }
     m_bHeader = !p.bNoHeader;
-    int x0 = rx - hH;
+    Wide x0 = rx - hH;
     if (!m_bHeader) {
         cw = ((p.b3DBorder ? w - 3 : w) - dH) / 5;
         x0 = rx;
     }
-    m_nCellHeight = ch;
-    m_nCellWidth = cw;
-    m_rcHeader = CRect(x0, tInner, rx, bInner);
+    m_nCellHeight = Narrow(ch);
+    m_nCellWidth = Narrow(cw);
+    m_rcHeader = MakeRect(x0, tInner, rx, bInner);
 
     // Without a header the week cells keep one unit clear of the strip's
     // edge on the side of the day-name strip's first row.
-    const int weekInset = m_bHeader ? 0 : 1;
+    const Wide weekInset = m_bHeader ? 0 : 1;
     for (int slot = 1; slot <= 7; ++slot) {
-        const int yOuter = bInner - (slot - 1) * ch;
-        const int yInner = by - slot * ch;
-        m_rcDayName[slot] = CRect(x0 - dH, yInner, x0, yOuter);
+        const Wide yOuter = bInner - (slot - 1) * ch;
+        const Wide yInner = by - slot * ch;
+        m_rcDayName[slot] = MakeRect(x0 - dH, yInner, x0, yOuter);
         for (int col = 1; col <= 5; ++col)
-            m_rcDay[col][slot] = CRect(x0 - dH - col * cw, yInner, x0 - dH - (col - 1) * cw, yOuter - weekInset);
+            m_rcDay[col][slot] = MakeRect(x0 - dH - col * cw, yInner, x0 - dH - (col - 1) * cw, yOuter - weekInset);
     }
 
     if (m_bHeader)
-        m_gridLines.push_back({{x0, tInner + 1}, {x0, bInner}});
-    m_gridLines.push_back({{x0 - dH, tInner + 1}, {x0 - dH, bInner}});
+        m_gridLines.push_back(Segment(x0, tInner + 1, x0, bInner));
+    m_gridLines.push_back(Segment(x0 - dH, tInner + 1, x0 - dH, bInner));
     for (int col = 1; col <= 4; ++col)
-        m_gridLines.push_back({{x0 - dH - col * cw, tInner + 1}, {x0 - dH - col * cw, bInner}});
+        m_gridLines.push_back(Segment(x0 - dH - col * cw, tInner + 1, x0 - dH - col * cw, bInner));
     for (int k = 1; k <= 6; ++k)
-        m_gridLines.push_back({{x0, tInner + k * ch}, {lx, tInner + k * ch}});
+        m_gridLines.push_back(Segment(x0, tInner + k * ch, lx, tInner + k * ch));
 
-    m_headerLine = {{x0, tInner}, {x0, bInner}};
+    m_headerLine = Segment(x0, tInner, x0, bInner);
 }
 
-CPoint CCalendarLayout::RayPoint(CPoint centre, int slot, int radius)
+CPoint CCalendarLayout::RayPoint(CPoint centre, int slot, long long radius)
 {
     // The slots run clockwise; slot 7 lies on the +x axis.
     const double step = std::numbers::pi * -(2.0 / 7.0);
     const double angle = slot * step;
-    return {centre.x + static_cast<int>(std::trunc(std::cos(angle) * radius)),
-            centre.y + static_cast<int>(std::trunc(std::sin(angle) * radius))};
+    return MakePoint(centre.x + static_cast<Wide>(std::trunc(std::cos(angle) * static_cast<double>(radius))),
+                     centre.y + static_cast<Wide>(std::trunc(std::sin(angle) * static_cast<double>(radius))));
 }
 
 void CCalendarLayout::LayoutStar(const CCalLayoutParams& p)
 {
-    const int lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
-    const int w = rx - lx, h = by - ty;
-    const int ch = h / 8;
-    const int cw = w / 7;
-    m_nCellHeight = ch;
-    m_nCellWidth = cw;
-    m_ptCentre = CPoint(lx + w / 2, ty + h / 2);
-    const auto cellAround = [&](CPoint c) { return CRect(c.x - cw / 2, c.y - ch / 2, c.x + cw / 2, c.y + ch / 2); };
+    const Wide lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
+    const Wide w = rx - lx, h = by - ty;
+    const Wide ch = h / 8;
+    const Wide cw = w / 7;
+    m_nCellHeight = Narrow(ch);
+    m_nCellWidth = Narrow(cw);
+    m_ptCentre = MakePoint(lx + w / 2, ty + h / 2);
+    const auto cellAround = [&](CPoint c) { return MakeRect(c.x - cw / 2, c.y - ch / 2, c.x + cw / 2, c.y + ch / 2); };
 
     m_bHeader = !p.bNoHeader;
     m_rcHeader = cellAround(m_ptCentre);
@@ -162,16 +180,16 @@ void CCalendarLayout::LayoutStar(const CCalLayoutParams& p)
 
 void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
 {
-    const int lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
-    const int w = rx - lx, h = by - ty;
+    const Wide lx = p.position.left, ty = p.position.top, rx = p.position.right, by = p.position.bottom;
+    const Wide w = rx - lx, h = by - ty;
     const bool top = p.layout == layoutTop;
-    const int ch = p.b3DBorder ? (h - 3) / 8 : h / 8;
-    const int cw = p.b3DBorder ? (w - 3) / 8 : w / 8;
-    m_nCellHeight = ch;
-    m_nCellWidth = cw;
+    const Wide ch = p.b3DBorder ? (h - 3) / 8 : h / 8;
+    const Wide cw = p.b3DBorder ? (w - 3) / 8 : w / 8;
+    m_nCellHeight = Narrow(ch);
+    m_nCellWidth = Narrow(cw);
     m_bHeader = !p.bNoHeader;
 
-    int f, mh;
+    Wide f, mh;
     if (top) {
         f = p.b3DBorder ? ty + 4 : ty;
         mh = p.b3DBorder ? lx + (w - 3) / 2 + 2 : lx + w / 2;
@@ -179,8 +197,8 @@ void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
         f = p.b3DBorder ? by - 4 : by;
         mh = p.b3DBorder ? rx - (w - 3) / 2 - 2 : rx - w / 2;
     }
-    int u = mh - cw / 2;
-    const int dy = top ? ch : -ch;
+    Wide u = mh - cw / 2;
+    const Wide dy = top ? ch : -ch;
 
     // Row 8 holds the days after the 28th; x counts how many of its cells
     // stay free of days beyond the five that always do (1 for a 31-day month
@@ -192,7 +210,7 @@ void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
         lastDay = 31;
     const int x = 32 - lastDay;
 
-    int u3 = u;
+    Wide u3 = u;
     for (int row = 1; row <= 8; ++row) {
         if (row == 3)
             u3 = u;
@@ -200,27 +218,27 @@ void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
             if (m_bHeader) {
                 // The header fills the cells in front of the last days, so
                 // that the two meet without overlapping.
-                const int headerCells = 36 - lastDay;
-                m_rcHeader = CRect(u, f, u + headerCells * cw, f + dy);
-                m_headerLine = {{u, f}, {u + headerCells * cw, f}};
+                const Wide headerCells = 36 - lastDay;
+                m_rcHeader = MakeRect(u, f, u + headerCells * cw, f + dy);
+                m_headerLine = Segment(u, f, u + headerCells * cw, f);
             } else if (top) {
                 u = u3 - (x + 4) * cw + (x == 2 ? cw / 2 : 0) + (x == 3 ? cw : 0);
             } else {
                 u = u3 - 5 * cw - (x == 2 ? cw / 2 : 0) - (x == 3 ? cw : 0);
             }
-            m_nRow8Start = u;
+            m_nRow8Start = Narrow(u);
         }
         for (int cell = 1; cell <= row; ++cell) {
             const int day = row < 8 ? row * (row + 1) / 2 - cell + 1 : 37 - cell;
             if (day > lastDay)
                 continue;
-            const int x1 = u + (cell - 1) * cw;
+            const Wide x1 = u + (cell - 1) * cw;
             CCalTriangleCell c;
             c.row = row;
             c.cell = cell;
             c.day = day;
-            c.rect = CRect(x1, f, x1 + cw, f + dy);
-            c.label = top ? CRect(x1 - 15, f, x1, f + 15) : CRect(x1 - 15, f - 15, x1, f);
+            c.rect = MakeRect(x1, f, x1 + cw, f + dy);
+            c.label = top ? MakeRect(x1 - 15, f, x1, f + 15) : MakeRect(x1 - 15, f - 15, x1, f);
             m_triangle.push_back(c);
         }
         u -= cw / 2;

@@ -76,7 +76,7 @@ public:
 
     // "Star": the centre and the ray points.
     CPoint m_ptCentre;
-    static CPoint RayPoint(CPoint centre, int slot, int radius);
+    static CPoint RayPoint(CPoint centre, int slot, long long radius);
 
     // "Top" and "Mountain".
     std::vector<CCalTriangleCell> m_triangle;

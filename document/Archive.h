@@ -73,6 +73,8 @@ public:
     // An archive that loads from bytes the caller keeps alive.
     CArchive(const BYTE* data, std::size_t size);
     explicit CArchive(const std::vector<BYTE>& bytes);
+    // The bytes must outlive the archive, so a temporary will not do.
+    explicit CArchive(std::vector<BYTE>&&) = delete;
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
     ~CArchive();

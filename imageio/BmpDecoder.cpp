@@ -155,9 +155,13 @@ bool DecodeBmp(const BYTE* data, std::size_t size, CPictureImage& image)
     if (width <= 0 || height <= 0) return Fail(image, "Error reading BMP info");
     if (!CPictureImage::SizeAllowed(width, height)) return Fail(image, "Can't allocate memory");
 
+    // Deeper pictures may still carry a colour table (a hint for displays of
+    // few colours); it is skipped.
+    std::size_t skippedColours = 0;
     if (bpp <= 8) {
         if (colours == 0 || colours > (1u << bpp)) colours = 1u << bpp;
     } else {
+        skippedColours = std::min<DWORD>(colours, 256);
         colours = 0;
     }
 
@@ -203,7 +207,7 @@ bool DecodeBmp(const BYTE* data, std::size_t size, CPictureImage& image)
 
     const long long rowSize = DibRowSize(width, bpp);
     const bool compressed = compression == BI_RLE8 || compression == BI_RLE4;
-    const std::size_t pixelStart = dataOffset ? dataOffset : tableStart + colours * entrySize;
+    const std::size_t pixelStart = dataOffset ? dataOffset : tableStart + (colours + skippedColours) * entrySize;
     if (pixelStart > size) return Fail(image, "Error reading BMP info");
     const std::size_t available = size - pixelStart;
     // Uncompressed rows must all be in the file before anything is made.

@@ -118,7 +118,9 @@ CQtDC::CQtDC(QPainter& painter, int dpiX, int dpiY, bool printing)
             m_nOffsetX = paint.left();
             m_nOffsetY = paint.top();
         }
-        if (device->devType() == QInternal::Image) m_pImage = static_cast<QImage*>(device);
+        // Pixels can be read back only where painter coordinates are the
+        // image's own.
+        if (device->devType() == QInternal::Image && m_base.isIdentity()) m_pImage = static_cast<QImage*>(device);
     }
     m_pPainter->setRenderHint(QPainter::Antialiasing, false);
     m_pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);

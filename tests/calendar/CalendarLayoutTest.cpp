@@ -231,3 +231,28 @@ TEST(CalLayoutTriangle, MountainStartsAtTheBottomEdge)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CalLayoutDamaged, ExtremeRectanglesAndPercentagesStayDefined)
+{
+    // Values a damaged file may carry: the arithmetic must not overflow
+    // (the sanitizer build checks), and every layout still gives cells.
+    const int big = 2147483647;
+    for (int layout = 0; layout <= 5; ++layout) {
+        CCalLayoutParams p;
+        p.position = CRect(big, -big - 1, -big - 1, big);
+        p.layout = layout;
+        p.headerPercent = big;
+        p.dayNamePercent = -big;
+        p.gridThickness = big;
+        p.lastDayOfMonth = 99;
+        const CCalendarLayout l(p);
+        EXPECT_EQ(l.Layout(), layout == 5 ? layoutVertical : layout);
+        if (layout == layoutTop || layout == layoutMountain) {
+            EXPECT_EQ(l.m_triangle.size(), 31u);
+        }
+    }
+}
+
+}  // namespace

@@ -132,6 +132,19 @@ TEST(BmpDecoderHandMade, CoreHeaderHeaderlessAndTopDown)
             EXPECT_EQ(c.rgbRed, 200);
         }
     EXPECT_EQ(topDown.GetXDPI(), 72);
+
+    // A bare 24-bit header with a colour table: the pixels follow the table.
+    CByteWriter bare24;
+    const BYTE head[40] = {40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
+                           0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0};
+    bare24.Write(head, 40);
+    bare24.U32(0x00FFFFFF);
+    bare24.U32(0x00FFFFFF);
+    bare24.U32(0x00563412);
+    CPictureImage one;
+    ASSERT_TRUE(one.Decode(bare24.Buffer().data(), bare24.Size(), CXIMAGE_FORMAT_BMP));
+    EXPECT_EQ(one.GetPixelColor(0, 0).rgbRed, 0x56);
+    EXPECT_EQ(one.GetPixelColor(0, 0).rgbBlue, 0x12);
 }
 
 TEST(BmpDecoderHandMade, Rle4WithEveryEscape)
