@@ -13,7 +13,15 @@ std::string DefaultMonthName(int month)
 {
     if (month < 1 || month > 12)
         return {};
-    return CCalDate(2000, month, 1).Format("%B");
+    // In languages that decline month names, glibc's "%B" is the form used
+    // inside a date ("września") and "%OB" the name standing on its own
+    // ("wrzesień"), which is what a calendar's header shows; elsewhere the
+    // two are the same.
+    const CCalDate first(2000, month, 1);
+    std::string name = first.Format("%OB");
+    if (name.empty() || name == "%OB")
+        name = first.Format("%B");
+    return name;
 }
 
 void UseUserTimeLocale() { std::setlocale(LC_TIME, ""); }

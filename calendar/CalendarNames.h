@@ -24,8 +24,9 @@ enum SpecialWeekdayFlag {
 // padding.
 std::string FormatCalendarNumber(int value);
 
-// "%B" of the 1st of the month in the year 2000, for months 1-12; an empty
-// text for any other month.
+// The full name of the month (1-12) in the user's locale, taken from the
+// 1st of the month in the year 2000, in the form that stands on its own; an
+// empty text for any other month.
 std::string DefaultMonthName(int month);
 
 // Switches the process's time-formatting locale to the user's default, so
