@@ -81,6 +81,8 @@ void BuildDayNames(int firstDay, int format, std::string names[8])
     }
 }
 
+int DayNameSlot(int weekday, int firstDayOfWeek) { return ((weekday - firstDayOfWeek) % 7 + 7) % 7 + 1; }
+
 std::string WeekdayName(int weekday, int format)
 {
     if (weekday < 1 || weekday > 7)

@@ -52,6 +52,10 @@ std::string DeriveDayName(const std::string& fullName, int format);
 // firstDay. The names come from "%A" of real dates, starting from today.
 void BuildDayNames(int firstDay, int format, std::string names[8]);
 
+// The day-name slot (1-7) that a weekday (1 = Sunday ... 7 = Saturday) is
+// shown in when the week opens with firstDayOfWeek.
+int DayNameSlot(int weekday, int firstDayOfWeek);
+
 // The name of a weekday (1 = Sunday ... 7 = Saturday) in the given format,
 // from "%A" of the current time-formatting locale.
 std::string WeekdayName(int weekday, int format);

@@ -125,6 +125,15 @@ TEST(CalDayNames, FourFormats)
     EXPECT_EQ(names[1], "S");
     EXPECT_EQ(names[2], "S");
     EXPECT_EQ(names[3], "M");
+    // Each weekday finds its own name whatever day opens the week, also
+    // with a first day read from a damaged file.
+    for (int first = 1; first <= 7; ++first) {
+        BuildDayNames(first, 3, names);
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            EXPECT_EQ(names[DayNameSlot(weekday, first)], WeekdayName(weekday, 3)) << first << " " << weekday;
+    }
+    EXPECT_EQ(DayNameSlot(1, 0), 2);
+    EXPECT_EQ(DayNameSlot(7, 99), 7);
     EXPECT_EQ(WeekdayName(1, 2), "SUN");
     EXPECT_EQ(WeekdayName(7, 1), "Sat");
     EXPECT_EQ(WeekdayName(8, 1), "");
