@@ -22,6 +22,11 @@ std::string ScratchPath(const std::string& name)
     static const std::string dir = [] {
         char pattern[] = "/tmp/mondrel-dib-XXXXXX";
         const char* made = mkdtemp(pattern);
+        static std::string removeAtExit;
+        if (made) {
+            removeAtExit = std::string("rm -rf '") + made + "'";
+            std::atexit([] { std::system(removeAtExit.c_str()); });
+        }
         return std::string(made ? made : "/tmp");
     }();
     return dir + "/" + name;
