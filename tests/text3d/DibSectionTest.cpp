@@ -316,6 +316,17 @@ TEST(DibSectionRecord, TruncatedRecordsFailAndLeaveTheSectionEmpty)
     CByteReader in(bad);
     CDibSection back;
     EXPECT_FALSE(back.ReadRecord(in));
+
+    // Sides so large that their area overflows: refused before any product.
+    std::vector<BYTE> huge = bytes;
+    for (int i = 0; i < 4; ++i) {
+        huge[14 + 4 + i] = i == 3 ? 0x7F : 0xFF;  // width
+        huge[14 + 8 + i] = i == 3 ? 0x7F : 0xFF;  // height
+    }
+    CByteReader hugeIn(huge);
+    CDibSection hugeBack;
+    EXPECT_FALSE(hugeBack.ReadRecord(hugeIn));
+    EXPECT_FALSE(hugeBack.IsValid());
 }
 
 TEST(DibSectionJpeg, WritesAPictureDjpegReads)
