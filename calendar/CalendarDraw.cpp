@@ -372,8 +372,7 @@ public:
     // it is right whatever that day is and follows names the user edited.
     std::string WeekdayLabel(const CCalDate& date) const
     {
-        const int slot = (date.GetDayOfWeek() - m_cal.m_nFirstDayOfWeek + 14) % 7 + 1;
-        return m_cal.m_strDayNames[slot];
+        return m_cal.m_strDayNames[DayNameSlot(date.GetDayOfWeek(), m_cal.m_nFirstDayOfWeek)];
     }
 
     void DrawTriangle(const CCalendarLayout& layout)

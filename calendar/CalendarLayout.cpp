@@ -198,6 +198,9 @@ void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
         mh = p.b3DBorder ? rx - (w - 3) / 2 - 2 : rx - w / 2;
     }
     Wide u = mh - cw / 2;
+    // Rows grow from f by dy; a cell's top field is still its edge on the
+    // side of the object's top edge, so that the "Top" and "Bottom"
+    // alignments of the header in row 8 pick the right half.
     const Wide dy = top ? ch : -ch;
 
     // Row 8 holds the days after the 28th; x counts how many of its cells
@@ -219,7 +222,7 @@ void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
                 // The header fills the cells in front of the last days, so
                 // that the two meet without overlapping.
                 const Wide headerCells = 36 - lastDay;
-                m_rcHeader = MakeRect(u, f, u + headerCells * cw, f + dy);
+                m_rcHeader = MakeRect(u, top ? f : f + dy, u + headerCells * cw, top ? f + dy : f);
                 m_headerLine = Segment(u, f, u + headerCells * cw, f);
             } else if (top) {
                 u = u3 - (x + 4) * cw + (x == 2 ? cw / 2 : 0) + (x == 3 ? cw : 0);
@@ -237,7 +240,7 @@ void CCalendarLayout::LayoutTriangle(const CCalLayoutParams& p)
             c.row = row;
             c.cell = cell;
             c.day = day;
-            c.rect = MakeRect(x1, f, x1 + cw, f + dy);
+            c.rect = MakeRect(x1, top ? f : f + dy, x1 + cw, top ? f + dy : f);
             c.label = top ? MakeRect(x1 - 15, f, x1, f + 15) : MakeRect(x1 - 15, f - 15, x1, f);
             m_triangle.push_back(c);
         }

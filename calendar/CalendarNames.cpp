@@ -13,7 +13,15 @@ std::string DefaultMonthName(int month)
 {
     if (month < 1 || month > 12)
         return {};
-    return CCalDate(2000, month, 1).Format("%B");
+    // In languages that decline month names, glibc's "%B" is the form used
+    // inside a date ("września") and "%OB" the name standing on its own
+    // ("wrzesień"), which is what a calendar's header shows; elsewhere the
+    // two are the same.
+    const CCalDate first(2000, month, 1);
+    std::string name = first.Format("%OB");
+    if (name.empty() || name == "%OB")
+        name = first.Format("%B");
+    return name;
 }
 
 void UseUserTimeLocale() { std::setlocale(LC_TIME, ""); }
@@ -72,6 +80,8 @@ void BuildDayNames(int firstDay, int format, std::string names[8])
         ++date;
     }
 }
+
+int DayNameSlot(int weekday, int firstDayOfWeek) { return ((weekday - firstDayOfWeek) % 7 + 7) % 7 + 1; }
 
 std::string WeekdayName(int weekday, int format)
 {

@@ -24,8 +24,9 @@ enum SpecialWeekdayFlag {
 // padding.
 std::string FormatCalendarNumber(int value);
 
-// "%B" of the 1st of the month in the year 2000, for months 1-12; an empty
-// text for any other month.
+// The full name of the month (1-12) in the user's locale, taken from the
+// 1st of the month in the year 2000, in the form that stands on its own; an
+// empty text for any other month.
 std::string DefaultMonthName(int month);
 
 // Switches the process's time-formatting locale to the user's default, so
@@ -50,6 +51,10 @@ std::string DeriveDayName(const std::string& fullName, int format);
 // Fills names[1..7] with the day names in display order, slot 1 being
 // firstDay. The names come from "%A" of real dates, starting from today.
 void BuildDayNames(int firstDay, int format, std::string names[8]);
+
+// The day-name slot (1-7) that a weekday (1 = Sunday ... 7 = Saturday) is
+// shown in when the week opens with firstDayOfWeek.
+int DayNameSlot(int weekday, int firstDayOfWeek);
 
 // The name of a weekday (1 = Sunday ... 7 = Saturday) in the given format,
 // from "%A" of the current time-formatting locale.

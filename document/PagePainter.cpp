@@ -154,14 +154,26 @@ void CPagePainter::FillRadialGradient(CDC* dc, const CRect& rect, COLORREF c1, C
     // unit (c, height - r) and finer pixels take their own colours.
     const double sx = static_cast<double>(width) / static_cast<double>(pw);
     const double sy = static_cast<double>(height) / static_cast<double>(ph);
+    // The colour depends only on the whole distance from the centre, so it
+    // is looked up in a table of the distances up to the rim.
+    const int centreX = width / 2;
+    const int centreY = height / 2;
+    const int m = std::min(centreX, centreY);
+    std::vector<std::uint32_t> table(static_cast<std::size_t>(m) + 1);
+    for (int d = 0; d <= m; ++d) {
+        COLORREF color = RadialColorAt(centreX + d, centreY, width, height, c1, c2);
+        table[static_cast<std::size_t>(d)] = 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
+                                            (static_cast<std::uint32_t>(GetGValue(color)) << 8) |
+                                            static_cast<std::uint32_t>(GetBValue(color));
+    }
+    const std::uint32_t rim = table[static_cast<std::size_t>(m)];
     for (long long r = 0; r < ph; ++r) {
-        const double y = (static_cast<double>(ph - r) - 0.5) * sy + 0.5;
+        const double dy = (static_cast<double>(ph - r) - 0.5) * sy + 0.5 - centreY;
         std::uint32_t* row = pixels.data() + r * pw;
         for (long long c = 0; c < pw; ++c) {
-            const double x = (static_cast<double>(c) + 0.5) * sx - 0.5;
-            COLORREF color = RadialColorAt(x, y, width, height, c1, c2);
-            row[c] = 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
-                     (static_cast<std::uint32_t>(GetGValue(color)) << 8) | static_cast<std::uint32_t>(GetBValue(color));
+            const double dx = (static_cast<double>(c) + 0.5) * sx - 0.5 - centreX;
+            const double dist = std::sqrt(dx * dx + dy * dy);
+            row[c] = dist >= m ? rim : table[static_cast<std::size_t>(dist)];
         }
     }
     BITMAPINFO info{};

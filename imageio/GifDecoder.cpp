@@ -266,8 +266,10 @@ bool DecodeGif(const BYTE* data, std::size_t size, CPictureImage& image)
 
     const std::size_t tableEntries = table.size() / 3;
     const bool transparent = frame.transIndex >= 0;
-    // Without a colour table the code size says how many colours there are.
-    const std::size_t colours = tableEntries ? tableEntries : (std::size_t{1} << std::min<int>(in.Has(1) ? in.Current()[0] : 8, 8));
+    // Without a colour table the minimum code size, the next byte, says how
+    // many colours there are.
+    std::size_t colours = tableEntries;
+    if (!colours) colours = std::size_t{1} << std::min<int>(in.Has(1) ? in.Current()[0] : 8, 8);
     // A transparent image gets a palette of 256 entries, so it needs 8 bits.
     const long bpp = transparent ? 8 : colours <= 2 ? 1 : colours <= 16 ? 4 : 8;
     if (!image.Create(width, height, bpp, CXIMAGE_FORMAT_GIF)) return false;

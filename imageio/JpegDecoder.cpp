@@ -2,6 +2,8 @@
 #include "imageio/PictureImage.h"
 
 #include <csetjmp>
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -98,8 +100,12 @@ bool ReadPixels(JpegDecodeState& st, CPictureImage& image)
         const long y = static_cast<long>(st.cinfo.output_scanline);
         BYTE* dest = bits + static_cast<std::size_t>(height - 1 - y) * eff;
         if (!cmyk) {
-            JSAMPROW rows[1] = {dest};
-            jpeg_read_scanlines(&st.cinfo, rows, 1);
+            // Several rows per call let the library write whole row groups
+            // straight into the picture.
+            JSAMPROW rows[16];
+            const JDIMENSION count = std::min<JDIMENSION>(16, st.cinfo.output_height - st.cinfo.output_scanline);
+            for (JDIMENSION i = 0; i < count; ++i) rows[i] = dest - static_cast<std::ptrdiff_t>(i) * eff;
+            jpeg_read_scanlines(&st.cinfo, rows, count);
             continue;
         }
         jpeg_read_scanlines(&st.cinfo, cmykRow, 1);

@@ -80,9 +80,9 @@ BYTE* CPictureImage::Create(long width, long height, long bitsPerPixel, int form
     const long long total = static_cast<long long>(kHeaderSize) + colours * 4LL + rowSize * height;
     if (g_allocationLimit && total > g_allocationLimit) return nullptr;
 
-    std::vector<BYTE> block;
+    CPixelBlock block;
     try {
-        block.assign(static_cast<std::size_t>(total), 0);
+        block.resize(static_cast<std::size_t>(total));
     } catch (const std::bad_alloc&) {
         return nullptr;
     }

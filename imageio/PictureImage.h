@@ -6,6 +6,7 @@
 // the drawing surface as it is. Pictures of eight formats are decoded into
 // it; see ImageCodecs.h for the decoders.
 
+#include "imageio/PixelBlock.h"
 #include "objects/Types.h"
 
 #include <cstdio>
@@ -154,7 +155,7 @@ private:
 public:
     // Public because the decoders fill them in directly.
     BITMAPINFOHEADER m_head{};
-    std::vector<BYTE> m_dib;  // header, palette, rows
+    CPixelBlock m_dib;  // header, palette, rows
     long m_nEffWidth = 0;
     int m_nFormat = CXIMAGE_FORMAT_BMP;
     std::string m_szLastError;

@@ -129,11 +129,20 @@ bool CPictureImage::Tile(CDC* dc, const CRect& rect) const
     const long w = GetWidth();
     const long h = GetHeight();
     if (area.IsRectEmpty()) return false;
-    // The last row and column of tiles are cut at the rectangle's edge.
+    // The last row and column of tiles are cut at the rectangle's edge, and
+    // only tiles that can be seen are drawn: a tiny picture over a large
+    // page would otherwise mean millions of calls.
     const int saved = dc->SaveDC();
     dc->IntersectClipRect(area);
-    for (long ty = area.top; ty < area.bottom; ty += h)
-        for (long tx = area.left; tx < area.right; tx += w) Draw(dc, tx, ty, w, h);
+    CRect clip;
+    dc->GetClipBox(&clip);
+    CRect visible;
+    if (visible.IntersectRect(area, clip.Normalized())) {
+        const long firstX = area.left + (visible.left - area.left) / w * w;
+        const long firstY = area.top + (visible.top - area.top) / h * h;
+        for (long ty = firstY; ty < visible.bottom; ty += h)
+            for (long tx = firstX; tx < visible.right; tx += w) Draw(dc, tx, ty, w, h);
+    }
     dc->RestoreDC(saved);
     return true;
 }

@@ -196,7 +196,10 @@ bool CDibSection::ReadRecord(CByteReader& in)
         in.SetFailed();
         return false;
     }
-    if (h.info.biSizeImage > in.Remaining() || h.info.biWidth < 0 || h.info.biHeight < 0) {
+    // The stored pixels bound the picture's size, so no product below can
+    // overflow: each side is at most 2^16 before the area is computed.
+    if (h.info.biSizeImage > in.Remaining() || h.info.biWidth < 0 || h.info.biHeight < 0 ||
+        h.info.biWidth > 65536 || h.info.biHeight > 65536) {
         in.SetFailed();
         return false;
     }

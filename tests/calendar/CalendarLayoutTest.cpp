@@ -209,17 +209,17 @@ TEST(CalLayoutTriangle, RowEightUnderRowThreeWithoutHeader)
     EXPECT_FALSE(l28.m_bHeader);
 
     const CCalendarLayout m30(Triangle(layoutMountain, 30, 1));
-    EXPECT_EQ(FindDay(m30, 30)->rect, CRect(100, -300, 0, -400));
+    EXPECT_EQ(FindDay(m30, 30)->rect, CRect(100, -400, 0, -300));
     const CCalendarLayout m29(Triangle(layoutMountain, 29, 1));
-    EXPECT_EQ(FindDay(m29, 29)->rect, CRect(50, -300, -50, -400));
+    EXPECT_EQ(FindDay(m29, 29)->rect, CRect(50, -400, -50, -300));
 }
 
 TEST(CalLayoutTriangle, MountainStartsAtTheBottomEdge)
 {
     const CCalendarLayout l(Triangle(layoutMountain, 31, 0));
-    EXPECT_EQ(FindDay(l, 1)->rect, CRect(50, 400, -50, 300));
+    EXPECT_EQ(FindDay(l, 1)->rect, CRect(50, 300, -50, 400));
     EXPECT_EQ(FindDay(l, 1)->label, CRect(35, 385, 50, 400));
-    EXPECT_EQ(l.m_rcHeader, CRect(400, -300, -100, -400));
+    EXPECT_EQ(l.m_rcHeader, CRect(400, -400, -100, -300));
 
     CCalLayoutParams framed = Triangle(layoutMountain, 31, 0);
     framed.b3DBorder = 1;
@@ -227,7 +227,7 @@ TEST(CalLayoutTriangle, MountainStartsAtTheBottomEdge)
     EXPECT_EQ(f.m_nCellHeight, 99);   // 797 / 8
     EXPECT_EQ(f.m_nCellWidth, -100);  // -803 / 8
     // mh = Rx - (W - 3) / 2 - 2 = -400 + 401 - 2 = -1; u = mh + 50.
-    EXPECT_EQ(FindDay(f, 1)->rect, CRect(49, 396, -51, 297));
+    EXPECT_EQ(FindDay(f, 1)->rect, CRect(49, 297, -51, 396));
 }
 
 }  // namespace

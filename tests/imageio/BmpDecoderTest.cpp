@@ -34,10 +34,10 @@ std::string Fixture(const std::string& name)
 
 // A 40-byte-header BMP around the given pixel bytes.
 std::vector<BYTE> MakeBmp(long w, long h, int bpp, DWORD compression, const std::vector<BYTE>& pixels,
-                          DWORD colours = 0)
+                          DWORD colours = 0, const std::vector<DWORD>& masks = {})
 {
     CByteWriter out;
-    const DWORD paletteBytes = (bpp <= 8 ? (colours ? colours : (1u << bpp)) : 0) * 4;
+    const DWORD paletteBytes = (bpp <= 8 ? (colours ? colours : (1u << bpp)) : 0) * 4 + DWORD(masks.size()) * 4;
     out.U16(0x4D42);
     out.U32(14 + 40 + paletteBytes + static_cast<DWORD>(pixels.size()));
     out.U32(0);
@@ -53,7 +53,8 @@ std::vector<BYTE> MakeBmp(long w, long h, int bpp, DWORD compression, const std:
     out.U32(0);
     out.U32(colours);
     out.U32(0);
-    for (DWORD i = 0; i < paletteBytes / 4; ++i) out.U32(0x00010101u * i);
+    for (DWORD m : masks) out.U32(m);
+    for (DWORD i = 0; i < paletteBytes / 4 - masks.size(); ++i) out.U32(0x00010101u * i);
     out.Write(pixels.data(), pixels.size());
     return out.Buffer();
 }
@@ -145,6 +146,22 @@ TEST(BmpDecoderHandMade, CoreHeaderHeaderlessAndTopDown)
     ASSERT_TRUE(one.Decode(bare24.Buffer().data(), bare24.Size(), CXIMAGE_FORMAT_BMP));
     EXPECT_EQ(one.GetPixelColor(0, 0).rgbRed, 0x56);
     EXPECT_EQ(one.GetPixelColor(0, 0).rgbBlue, 0x12);
+}
+
+TEST(BmpDecoderHandMade, MasksAfterTheShortHeader)
+{
+    // 5-6-5 pixels with their masks right after a 40-byte header: white,
+    // pure red, a mid green and pure blue.
+    const std::vector<BYTE> pixels = {0xFF, 0xFF, 0x00, 0xF8, 0x00, 0x04, 0x1F, 0x00};
+    const std::vector<BYTE> file = MakeBmp(4, 1, 16, BI_BITFIELDS, pixels, 0, {0xF800, 0x07E0, 0x001F});
+    CPictureImage img;
+    ASSERT_TRUE(img.Decode(file.data(), file.size(), CXIMAGE_FORMAT_BMP)) << img.GetLastError();
+    const RGBQUAD white = img.GetPixelColor(0, 0);
+    EXPECT_EQ(white.rgbRed + white.rgbGreen + white.rgbBlue, 3 * 255);
+    EXPECT_EQ(img.GetPixelColor(1, 0).rgbRed, 255);
+    EXPECT_EQ(img.GetPixelColor(1, 0).rgbGreen, 0);
+    EXPECT_EQ(img.GetPixelColor(2, 0).rgbGreen, 130);  // 32 of 63
+    EXPECT_EQ(img.GetPixelColor(3, 0).rgbBlue, 255);
 }
 
 TEST(BmpDecoderHandMade, Rle4WithEveryEscape)

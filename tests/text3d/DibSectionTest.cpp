@@ -22,6 +22,11 @@ std::string ScratchPath(const std::string& name)
     static const std::string dir = [] {
         char pattern[] = "/tmp/mondrel-dib-XXXXXX";
         const char* made = mkdtemp(pattern);
+        static std::string removeAtExit;
+        if (made) {
+            removeAtExit = std::string("rm -rf '") + made + "'";
+            std::atexit([] { std::system(removeAtExit.c_str()); });
+        }
         return std::string(made ? made : "/tmp");
     }();
     return dir + "/" + name;
@@ -311,6 +316,17 @@ TEST(DibSectionRecord, TruncatedRecordsFailAndLeaveTheSectionEmpty)
     CByteReader in(bad);
     CDibSection back;
     EXPECT_FALSE(back.ReadRecord(in));
+
+    // Sides so large that their area overflows: refused before any product.
+    std::vector<BYTE> huge = bytes;
+    for (int i = 0; i < 4; ++i) {
+        huge[14 + 4 + i] = i == 3 ? 0x7F : 0xFF;  // width
+        huge[14 + 8 + i] = i == 3 ? 0x7F : 0xFF;  // height
+    }
+    CByteReader hugeIn(huge);
+    CDibSection hugeBack;
+    EXPECT_FALSE(hugeBack.ReadRecord(hugeIn));
+    EXPECT_FALSE(hugeBack.IsValid());
 }
 
 TEST(DibSectionJpeg, WritesAPictureDjpegReads)

@@ -1,0 +1,371 @@
+#include "app/BatchCommand.h"
+
+#include "app/SamplePhoto.h"
+#include "document/DrawDoc.h"
+#include "imageio/PictureImage.h"
+#include "objects/DrawObj.h"
+#include "objects/DrawRect.h"
+#include "platform/PageExport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+
+std::string Lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The extension of a path, lower case, without the dot ("" when none).
+std::string Extension(const std::string& path)
+{
+    std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    return Lower(path.substr(dot + 1));
+}
+
+bool ParseInt(const std::string& text, int low, int high, int* value)
+{
+    if (text.empty() || text.size() > 9) return false;
+    std::size_t i = 0;
+    bool negative = false;
+    if (text[0] == '-' || text[0] == '+') {
+        negative = text[0] == '-';
+        i = 1;
+    }
+    if (i == text.size()) return false;
+    long v = 0;
+    for (; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+        v = v * 10 + (text[i] - '0');
+    }
+    if (negative) v = -v;
+    if (v < low || v > high) return false;
+    *value = static_cast<int>(v);
+    return true;
+}
+
+// RRGGBB, red first as people write colours; "#" in front is allowed.
+bool ParseColor(std::string text, COLORREF* color)
+{
+    if (!text.empty() && text[0] == '#') text.erase(0, 1);
+    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); }))
+        return false;
+    unsigned long v = std::strtoul(text.c_str(), nullptr, 16);
+    *color = RGB(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
+    return true;
+}
+
+bool IsReadableFile(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+}
+
+bool CheckExportExtension(const std::string& path, std::string* error)
+{
+    std::string ext = Extension(path);
+    if (ext != "bmp" && ext != "jpg") {
+        *error = "ERROR: File extension must be - bmp or jpg.";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string CBatchCommand::Usage()
+{
+    return "Usage:\n"
+           "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp] [--resolution DPI]\n"
+           "  mondrel --export FILE.jpg|FILE.bmp [--resolution DPI] DOCUMENT.mdr\n"
+           "  mondrel --make-sample-photo FILE.jpg\n"
+           "  mondrel --help\n"
+           "\n"
+           "Making a calendar (--new), as the New Calendar Wizard does:\n"
+           "  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)\n"
+           "  --months N                number of months, 0-240 (default 1)\n"
+           "  --first-month 1-12        the first month (default: this month)\n"
+           "  --year Y                  the year of the first month, 1-9999 (default: this year)\n"
+           "  --layout 0-7              0 image above months, 1 months over the image,\n"
+           "                            2 months left and bottom, 3 right and bottom,\n"
+           "                            4 top and bottom, 5 all sides, 6 top and right,\n"
+           "                            7 top and left (default 0)\n"
+           "  --background linear|radial|solid     page background (default linear)\n"
+           "  --direction horizontal|vertical      linear gradient direction (default vertical)\n"
+           "  --from-color RRGGBB       solid colour or gradient start (default FFFFFF)\n"
+           "  --to-color RRGGBB         gradient end (default 77ECFF)\n"
+           "  --background-image FILE   draw a picture on the page background\n"
+           "  --placement center|tiled  how the background picture is placed (default tiled)\n"
+           "  --stretch                 stretch the background picture to the page\n"
+           "  --frame THICKNESS         add a frame of this band thickness (0-200, 0.01 inch)\n"
+           "\n"
+           "Output:\n"
+           "  --save FILE.mdr           save the calendar document\n"
+           "  --export FILE             save the page as a picture; the extension must be jpg or bmp\n"
+           "  --resolution DPI          picture resolution, 10-600 (default 100: one pixel per 0.01 inch)\n"
+           "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n";
+}
+
+bool CBatchCommand::IsBatch(const std::vector<std::string>& args)
+{
+    for (const std::string& a : args)
+        if (a == "--new" || a == "--export" || a == "--help" || a == "-h" || a == "--make-sample-photo" ||
+            a == "--save" || a == "--resolution")
+            return true;
+    return false;
+}
+
+std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>& args, std::string* error)
+{
+    CBatchOptions o;
+    CNewCalendarChoices& ch = o.m_choices;
+    std::vector<std::string> positional;
+    bool wizardOption = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string* v) {
+            if (i + 1 >= args.size()) {
+                *error = "The option " + a + " needs a value.";
+                return false;
+            }
+            *v = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--help" || a == "-h") {
+            o.m_bHelp = true;
+        } else if (a == "--new") {
+            o.m_bNew = true;
+        } else if (a == "--make-sample-photo") {
+            if (!value(&o.m_strSamplePhoto)) return std::nullopt;
+        } else if (a == "--save") {
+            if (!value(&o.m_strSave)) return std::nullopt;
+        } else if (a == "--export") {
+            if (!value(&o.m_strExport)) return std::nullopt;
+        } else if (a == "--resolution") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseInt(v, 10, 600, &o.m_nResolution)) {
+                *error = "The resolution must be a whole number of dots per inch from 10 to 600, not \"" + v + "\".";
+                return std::nullopt;
+            }
+        } else if (a == "--photo") {
+            if (!value(&ch.m_strPhotoPath)) return std::nullopt;
+            ch.m_strPhotoType = Extension(ch.m_strPhotoPath);
+            wizardOption = true;
+        } else if (a == "--months") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseInt(v, 0, 240, &ch.m_nMonths)) {
+                *error = "The number of months must be from 0 to 240, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--first-month") {
+            if (!value(&v)) return std::nullopt;
+            int month = 0;
+            if (!ParseInt(v, 1, 12, &month)) {
+                *error = "The first month must be from 1 to 12, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            ch.m_nFirstMonth = month - 1;
+            wizardOption = true;
+        } else if (a == "--year") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseInt(v, 1, 9999, &ch.m_nYear)) {
+                *error = "The year must be from 1 to 9999, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--layout") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseInt(v, 0, 7, &ch.m_nLayout)) {
+                *error = "The layout must be from 0 to 7, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--background") {
+            if (!value(&v)) return std::nullopt;
+            if (v == "linear") ch.m_nBackStyle = 0;
+            else if (v == "radial") ch.m_nBackStyle = 1;
+            else if (v == "solid") ch.m_nBackStyle = 2;
+            else {
+                *error = "The background must be linear, radial or solid, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--direction") {
+            if (!value(&v)) return std::nullopt;
+            if (v == "horizontal") ch.m_nGradientDirection = 0;
+            else if (v == "vertical") ch.m_nGradientDirection = 1;
+            else {
+                *error = "The direction must be horizontal or vertical, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--from-color" || a == "--to-color") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseColor(v, a == "--from-color" ? &ch.m_crFrom : &ch.m_crTo)) {
+                *error = "The option " + a + " needs a colour written RRGGBB, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--background-image") {
+            if (!value(&ch.m_strBackImagePath)) return std::nullopt;
+            ch.m_strBackImageType = Extension(ch.m_strBackImagePath);
+            ch.m_bDrawBackImage = 1;
+            wizardOption = true;
+        } else if (a == "--placement") {
+            if (!value(&v)) return std::nullopt;
+            if (v == "center" || v == "centre") ch.m_nBackImagePlacement = 0;
+            else if (v == "tiled") ch.m_nBackImagePlacement = 1;
+            else {
+                *error = "The placement must be center or tiled, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
+        } else if (a == "--stretch") {
+            ch.m_bBackImageStretch = 1;
+            wizardOption = true;
+        } else if (a == "--frame") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseInt(v, 0, 200, &ch.m_nFrameThickness)) {
+                *error = "The frame thickness must be from 0 to 200, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            ch.m_bFrame = 1;
+            wizardOption = true;
+        } else if (!a.empty() && a[0] == '-' && a != "-") {
+            *error = "Unknown option \"" + a + "\".";
+            return std::nullopt;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (o.m_bHelp) return o;
+    if (!o.m_strSamplePhoto.empty()) {
+        if (o.m_bNew || !o.m_strExport.empty() || !o.m_strSave.empty() || !positional.empty()) {
+            *error = "--make-sample-photo is used on its own.";
+            return std::nullopt;
+        }
+        if (Extension(o.m_strSamplePhoto) != "jpg" && Extension(o.m_strSamplePhoto) != "jpeg") {
+            *error = "The sample photo is a JPEG picture; give it the extension jpg.";
+            return std::nullopt;
+        }
+        return o;
+    }
+    if (o.m_bNew) {
+        if (!positional.empty()) {
+            *error = "--new makes a new calendar; it takes no document (\"" + positional.front() + "\").";
+            return std::nullopt;
+        }
+    } else {
+        if (wizardOption) {
+            *error = "The calendar options are used with --new.";
+            return std::nullopt;
+        }
+        if (!o.m_strSave.empty()) {
+            *error = "--save is used with --new.";
+            return std::nullopt;
+        }
+        if (o.m_strExport.empty()) {
+            *error = "Nothing to do: give --new, or --export with a document.";
+            return std::nullopt;
+        }
+        if (positional.size() != 1) {
+            *error = positional.empty() ? "--export needs the document to export (DOCUMENT.mdr)."
+                                        : "--export takes one document.";
+            return std::nullopt;
+        }
+        o.m_strDocument = positional.front();
+    }
+    if (!o.m_strExport.empty() && !CheckExportExtension(o.m_strExport, error)) return std::nullopt;
+    return o;
+}
+
+int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostream& err)
+{
+    if (o.m_bHelp) {
+        out << Usage();
+        return 0;
+    }
+    if (!o.m_strSamplePhoto.empty()) {
+        std::string error;
+        if (!MakeSamplePhoto(o.m_strSamplePhoto, &error)) {
+            err << "mondrel: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+
+    CDrawDoc doc;
+    if (o.m_bNew) {
+        const CNewCalendarChoices& ch = o.m_choices;
+        // Files that are missing altogether are a mistake in the command;
+        // files that exist but cannot be decoded still give a page.
+        for (const std::string* file : {&ch.m_strPhotoPath, &ch.m_strBackImagePath}) {
+            if (file == &ch.m_strBackImagePath && !ch.m_bDrawBackImage) continue;
+            if (!file->empty() && !IsReadableFile(*file)) {
+                err << "mondrel: cannot read " << *file << "\n";
+                return 1;
+            }
+        }
+        doc.OnNewDocument();
+        CCalendarGenerator::Generate(doc, ch);
+        if (!ch.m_strPhotoPath.empty()) {
+            for (CDrawObj* obj : *doc.GetObjects()) {
+                auto* rect = dynamic_cast<CDrawRect*>(obj);
+                if (rect && rect->m_nKind == CDrawRect::kindImage && (!rect->m_pImage || !rect->m_pImage->IsValid()))
+                    err << "mondrel: warning: the photo " << ch.m_strPhotoPath
+                        << " cannot be decoded; the page is made without it\n";
+            }
+        }
+        const CPictureImage* back = doc.BackImage();
+        if (ch.m_bDrawBackImage && (!back || !back->IsValid())) {
+            err << "mondrel: warning: the background picture " << ch.m_strBackImagePath
+                << " cannot be decoded; the page is made without it\n";
+        } else if (ch.m_bDrawBackImage && ch.m_nBackImagePlacement == 1 && !ch.m_bBackImageStretch &&
+                   (doc.PageSize().cx / back->GetWidth() <= 1 || doc.PageSize().cy / back->GetHeight() <= 1)) {
+            // Tiling needs room for more than one tile each way.
+            err << "mondrel: warning: the background picture is larger than half the page, so tiling shows "
+                   "nothing; use --placement center or --stretch\n";
+        }
+        if (!o.m_strSave.empty()) {
+            std::string error;
+            if (!doc.OnSaveDocument(o.m_strSave, &error)) {
+                err << "mondrel: " << error << "\n";
+                return 1;
+            }
+        }
+    } else {
+        std::string error;
+        if (!doc.OnOpenDocument(o.m_strDocument, &error)) {
+            err << "mondrel: " << error << "\n";
+            return 1;
+        }
+    }
+    if (!o.m_strExport.empty()) {
+        std::string error;
+        if (!ExportPagePicture(doc, o.m_strExport, o.m_nResolution, &error)) {
+            err << "mondrel: " << error << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int CBatchCommand::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::string error;
+    std::optional<CBatchOptions> options = Parse(args, &error);
+    if (!options) {
+        err << "mondrel: " << error << "\n" << "Try mondrel --help.\n";
+        return 2;
+    }
+    return Execute(*options, out, err);
+}

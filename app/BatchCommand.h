@@ -1,0 +1,36 @@
+#pragma once
+
+// The command line of mondrel without a window: make a calendar as the New
+// Calendar Wizard would, open and save documents, export a page as a
+// picture, and draw the sample photo of the demo.
+
+#include "document/CalendarGenerator.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CBatchOptions {
+    bool m_bHelp = false;
+    bool m_bNew = false;
+    std::string m_strSamplePhoto;  // --make-sample-photo
+    CNewCalendarChoices m_choices;
+    std::string m_strSave;
+    std::string m_strExport;
+    std::string m_strDocument;  // the document to export
+    int m_nResolution = 100;
+};
+
+class CBatchCommand {
+public:
+    // True when the arguments ask for batch mode (no window).
+    static bool IsBatch(const std::vector<std::string>& args);
+    // Parses the arguments (without the program name); on failure returns
+    // nothing and error says why.
+    static std::optional<CBatchOptions> Parse(const std::vector<std::string>& args, std::string* error);
+    // Runs a parsed command; the exit status of the program.
+    static int Execute(const CBatchOptions& options, std::ostream& out, std::ostream& err);
+    static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    static std::string Usage();
+};

@@ -1,0 +1,123 @@
+#include "platform/PageExport.h"
+
+#include "document/DrawDoc.h"
+#include "document/PagePainter.h"
+#include "platform/QtDC.h"
+#include "text3d/DibSection.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+std::string LowerExtension(const std::string& path)
+{
+    std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    std::string ext = path.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
+
+int Scale(int units, int dpi)
+{
+    return static_cast<int>((static_cast<long long>(units) * dpi + 50) / 100);
+}
+
+}  // namespace
+
+QSize PagePictureSize(const CDrawDoc& doc, int dpi)
+{
+    CSize page = doc.PageSize();
+    return QSize(Scale(page.cx, dpi), Scale(page.cy, dpi));
+}
+
+QImage RenderPagePicture(CDrawDoc& doc, int dpi)
+{
+    QSize size = PagePictureSize(doc, dpi);
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    // The page starts white, as on the screen, so that anything the
+    // background leaves out (the narrow remainder of a gradient) is white
+    // rather than undefined.
+    image.fill(Qt::white);
+    {
+        CQtDC dc(image, dpi, dpi);
+        // Mapped like the screen: 0.01 inch per unit, y up, the page's top
+        // left corner at the picture's origin.
+        const CSize page = doc.PageSize();
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(100, -100);
+        dc.SetViewportExt(dpi, dpi);
+        dc.SetWindowOrg(-page.cx / 2, page.cy / 2);
+        CPagePaintOptions options;
+        options.m_bWhite = false;
+        options.m_bDesignGrid = false;
+        CPagePainter::PaintPage(&dc, &doc, options);
+    }
+    return image;
+}
+
+bool ImageToDib(const QImage& source, CDibSection* dib)
+{
+    QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+                       ? source
+                       : source.convertToFormat(QImage::Format_RGB32);
+    const int width = image.width();
+    const int height = image.height();
+    if (width <= 0 || height <= 0 || !dib->Create(width, height)) return false;
+    const int bytesPerPixel = dib->BitsPerPixel() / 8;
+    if (bytesPerPixel < 3) return false;
+    const long long stride = DibRowSize(width, dib->BitsPerPixel());
+    for (int y = 0; y < height; ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        BYTE* dst = dib->GetBits() + static_cast<std::size_t>(height - 1 - y) * static_cast<std::size_t>(stride);
+        for (int x = 0; x < width; ++x) {
+            BYTE* p = dst + static_cast<std::size_t>(x) * bytesPerPixel;
+            p[0] = static_cast<BYTE>(qBlue(src[x]));
+            p[1] = static_cast<BYTE>(qGreen(src[x]));
+            p[2] = static_cast<BYTE>(qRed(src[x]));
+            if (bytesPerPixel == 4) p[3] = 0;
+        }
+    }
+    return true;
+}
+
+bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error)
+{
+    std::string dummy;
+    if (!error) error = &dummy;
+    const std::string ext = LowerExtension(path);
+    if (ext != "bmp" && ext != "jpg") {
+        *error = "ERROR: File extension must be - bmp or jpg.";
+        return false;
+    }
+    QImage image = RenderPagePicture(doc, dpi);
+    CDibSection dib(true);
+    if (image.isNull() || !ImageToDib(image, &dib)) {
+        *error = "Out of memory for a page picture of " + std::to_string(PagePictureSize(doc, dpi).width()) + " x " +
+                 std::to_string(PagePictureSize(doc, dpi).height()) + " pixels";
+        return false;
+    }
+    // Written beside the target and renamed, so that the picture appears
+    // complete or not at all.
+    std::string tmp = path + ".part-" + std::to_string(::getpid()) + "." + ext;
+    bool ok = false;
+    if (ext == "bmp") {
+        ok = dib.WriteBitmapFile(tmp);
+        if (!ok) *error = "Cannot write " + path;
+    } else {
+        std::string why;
+        ok = dib.WriteJpeg(100, tmp, &why);
+        if (!ok) *error = why.empty() || why.rfind("Cannot open ", 0) == 0 ? "Cannot write " + path : why;
+    }
+    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        *error = "Cannot write " + path;
+    }
+    if (!ok) std::remove(tmp.c_str());
+    return ok;
+}
