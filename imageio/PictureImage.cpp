@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -129,9 +130,20 @@ const BYTE* CPictureImage::GetBits(long row) const
 
 // --- Loading -----------------------------------------------------------------
 
+namespace {
+// Documents name their pictures by path, so a path may point at anything. A
+// pipe or a device would block or never end; only regular files are read.
+std::FILE* OpenRegularFile(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    return std::fopen(path.c_str(), "rb");
+}
+}
+
 bool CPictureImage::Load(const std::string& path, int format)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenRegularFile(path);
     if (!file) {
         m_szLastError = "Unable to open " + path;
         return false;
@@ -145,7 +157,7 @@ bool CPictureImage::LoadResource(const std::string& resourceName, int format)
 {
     // Resources are files shipped in the resources folder of the installation.
     const std::string path = Environment().m_strInstallDir + "resources/" + resourceName;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenRegularFile(path);
     if (!file) {
         m_szLastError = "Unable to load resource!";
         return false;

@@ -60,7 +60,11 @@ void CCalFont::CreateGdiFont(CDC* dc)
     LOGFONT lf;
     lf.lfFaceName = m_strFaceName;
     lf.lfHeight = -MulDiv(m_nPointSize, kReferenceDpi, 72);
-    lf.lfWeight = m_bBold ? FW_BOLD : 100;
+    // The classic weight of 100 for regular text came out as the regular face
+    // where the usual faces have no thin cut; here fontconfig would pick a
+    // thin or extra-light face where one is installed, so regular text asks
+    // for the regular weight.
+    lf.lfWeight = m_bBold ? FW_BOLD : FW_NORMAL;
     lf.lfQuality = PROOF_QUALITY;
     lf.lfEscapement = m_nRotation * 10;
     lf.lfItalic = m_bItalic ? 1 : 0;

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -186,4 +188,19 @@ TEST(PictureImageSettings, ResolutionAndFormatCodes)
     EXPECT_EQ(ImageFormatFromExtension("tif"), CXIMAGE_FORMAT_TIF);
     EXPECT_EQ(ImageFormatFromExtension("JPG"), CXIMAGE_FORMAT_BMP);
     EXPECT_EQ(ImageFormatFromExtension("pcx"), CXIMAGE_FORMAT_PCX);
+}
+
+TEST(PictureImageLoad, OnlyRegularFilesAreRead)
+{
+    // A document may name any path as its picture: a pipe must fail at once
+    // rather than block loading, and so must a folder or a missing file.
+    const std::string fifo = ::testing::TempDir() + "picture-fifo.bmp";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    CPictureImage image;
+    EXPECT_FALSE(image.Load(fifo, CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(image.Load(::testing::TempDir(), CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(image.Load(::testing::TempDir() + "no-such-picture.bmp", CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(image.IsValid());
+    std::remove(fifo.c_str());
 }
