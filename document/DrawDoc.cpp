@@ -74,7 +74,7 @@ CDrawDoc::CDrawDoc()
     m_crBackTo = back - 5000u;
     m_strBackImagePath = env.m_strInstallDir + "BckImage.jpg";
     m_strBackImageType = "jpg";
-    m_pBackImage = std::make_unique<CPictureImage>(m_strBackImagePath, CXIMAGE_FORMAT_JPG);
+    m_pBackImage = std::make_unique<CPictureImage>(m_strBackImagePath, IMAGE_FORMAT_JPG);
     UpdatePageSize();
 }
 

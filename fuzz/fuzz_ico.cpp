@@ -11,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Small pictures keep the runs fast; the size caps alone allow more
     // than the fuzzer's memory limit.
     CPictureImage::SetAllocationLimit(4LL << 20);
-    CPictureImage image(CXIMAGE_FORMAT_ICO);
+    CPictureImage image(IMAGE_FORMAT_ICO);
     if (size > 0) image.SetFrame(data[size - 1] % 4);
-    if (image.Decode(data, size, CXIMAGE_FORMAT_ICO)) {
+    if (image.Decode(data, size, IMAGE_FORMAT_ICO)) {
         // Touch the result the way callers do.
         image.GetPixelColor(image.GetWidth() - 1, image.GetHeight() - 1);
         image.Mirror();

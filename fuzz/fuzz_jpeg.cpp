@@ -11,6 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CPictureImage::SetAllocationLimit(64LL << 20);
     CPictureImage image;
     if (size > 0) image.SetFrame(data[size - 1] % 4);
-    image.Decode(data, size, CXIMAGE_FORMAT_JPG);
+    image.Decode(data, size, IMAGE_FORMAT_JPG);
     return 0;
 }

@@ -215,7 +215,7 @@ bool DecodeBmp(const BYTE* data, std::size_t size, CPictureImage& image)
         return Fail(image, "Error reading BMP info");
 
     const long createBpp = bpp > 8 ? 24 : bpp;
-    if (!image.Create(static_cast<long>(width), static_cast<long>(height), createBpp, CXIMAGE_FORMAT_BMP))
+    if (!image.Create(static_cast<long>(width), static_cast<long>(height), createBpp, IMAGE_FORMAT_BMP))
         return Fail(image, "Can't allocate memory");
     if (ppmX > 0) image.SetXDPI(static_cast<long>(ppmX * 0.0254 + 0.5));
     if (ppmY > 0) image.SetYDPI(static_cast<long>(ppmY * 0.0254 + 0.5));

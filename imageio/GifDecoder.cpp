@@ -272,7 +272,7 @@ bool DecodeGif(const BYTE* data, std::size_t size, CPictureImage& image)
     if (!colours) colours = std::size_t{1} << std::min<int>(in.Has(1) ? in.Current()[0] : 8, 8);
     // A transparent image gets a palette of 256 entries, so it needs 8 bits.
     const long bpp = transparent ? 8 : colours <= 2 ? 1 : colours <= 16 ? 4 : 8;
-    if (!image.Create(width, height, bpp, CXIMAGE_FORMAT_GIF)) return false;
+    if (!image.Create(width, height, bpp, IMAGE_FORMAT_GIF)) return false;
     image.m_nTransIndex = frame.transIndex;
     image.m_nFrameDelay = frame.delay;
 

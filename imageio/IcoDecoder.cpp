@@ -65,7 +65,7 @@ bool DecodeIco(const BYTE* data, std::size_t size, CPictureImage& image)
     icon.Seek(headerSize);
     if (!icon.Has(colours * 4 + static_cast<unsigned long long>(rowSize * height))) return false;
 
-    if (!image.Create(width, height, bpp > 8 ? 24 : bpp, CXIMAGE_FORMAT_ICO)) return false;
+    if (!image.Create(width, height, bpp > 8 ? 24 : bpp, IMAGE_FORMAT_ICO)) return false;
     image.m_nTransIndex = -1;
     RGBQUAD* pal = image.GetPalette();
     for (DWORD i = 0; i < colours; ++i) {

@@ -159,7 +159,7 @@ bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
         } else {
             BYTE* block = nullptr;
             try {
-                block = image.Create(static_cast<long>(w), static_cast<long>(h), 8 * comps, CXIMAGE_FORMAT_JPG);
+                block = image.Create(static_cast<long>(w), static_cast<long>(h), 8 * comps, IMAGE_FORMAT_JPG);
             } catch (const std::bad_alloc&) {
                 block = nullptr;
             }

@@ -78,7 +78,7 @@ bool DecodePcx(const BYTE* data, std::size_t size, CPictureImage& image)
         else return Fail(image, "bad color map signature");
     }
 
-    if (!image.Create(width, height, bpp, CXIMAGE_FORMAT_PCX)) return Fail(image, "corrupted PCX");
+    if (!image.Create(width, height, bpp, IMAGE_FORMAT_PCX)) return Fail(image, "corrupted PCX");
     if (bigTable) {
         for (int i = 0; i < 256; ++i)
             image.SetPaletteColor(static_cast<BYTE>(i), bigTable[i * 3], bigTable[i * 3 + 1], bigTable[i * 3 + 2]);

@@ -16,14 +16,14 @@
 class CDC;
 
 enum ImageFormat {
-    CXIMAGE_FORMAT_BMP = 0,
-    CXIMAGE_FORMAT_GIF = 1,
-    CXIMAGE_FORMAT_JPG = 2,
-    CXIMAGE_FORMAT_PNG = 3,
-    CXIMAGE_FORMAT_ICO = 4,
-    CXIMAGE_FORMAT_TIF = 5,
-    CXIMAGE_FORMAT_TGA = 6,
-    CXIMAGE_FORMAT_PCX = 7,
+    IMAGE_FORMAT_BMP = 0,
+    IMAGE_FORMAT_GIF = 1,
+    IMAGE_FORMAT_JPG = 2,
+    IMAGE_FORMAT_PNG = 3,
+    IMAGE_FORMAT_ICO = 4,
+    IMAGE_FORMAT_TIF = 5,
+    IMAGE_FORMAT_TGA = 6,
+    IMAGE_FORMAT_PCX = 7,
 };
 
 // The format code for a lower-case file extension without its dot, by exact
@@ -36,14 +36,14 @@ constexpr long long kMaxImagePixels = 1LL << 30;
 
 class CPictureImage {
 public:
-    explicit CPictureImage(int format = CXIMAGE_FORMAT_BMP);
+    explicit CPictureImage(int format = IMAGE_FORMAT_BMP);
     CPictureImage(const std::string& path, int format);
     CPictureImage(const CPictureImage& other);
     CPictureImage& operator=(const CPictureImage& other);
     ~CPictureImage();
 
     // Creation and loading.
-    BYTE* Create(long width, long height, long bitsPerPixel, int format = CXIMAGE_FORMAT_BMP);
+    BYTE* Create(long width, long height, long bitsPerPixel, int format = IMAGE_FORMAT_BMP);
     bool Load(const std::string& path, int format);
     bool LoadResource(const std::string& resourceName, int format);
     bool Decode(std::FILE* file, int format);
@@ -157,7 +157,7 @@ public:
     BITMAPINFOHEADER m_head{};
     CPixelBlock m_dib;  // header, palette, rows
     long m_nEffWidth = 0;
-    int m_nFormat = CXIMAGE_FORMAT_BMP;
+    int m_nFormat = IMAGE_FORMAT_BMP;
     std::string m_szLastError;
     long m_nTransIndex = -1;
     RGBQUAD m_rgbBackground{255, 255, 255, 0};

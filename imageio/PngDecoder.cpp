@@ -135,7 +135,7 @@ bool ReadPng(PngReadState& st, CPictureImage& image)
 
     BYTE* block = nullptr;
     try {
-        block = image.Create(static_cast<long>(width), static_cast<long>(height), bpp, CXIMAGE_FORMAT_PNG);
+        block = image.Create(static_cast<long>(width), static_cast<long>(height), bpp, IMAGE_FORMAT_PNG);
     } catch (const std::bad_alloc&) {
         block = nullptr;
     }

@@ -76,7 +76,7 @@ bool DecodeTga(const BYTE* data, std::size_t size, CPictureImage& image)
     // The descriptor's low bits count the alpha bits of each pixel; only then
     // do the 16- and 32-bit pixels carry alpha.
     const bool alpha = (depth == 16 || depth == 32) && (descriptor & 0x0F) != 0;
-    if (!image.Create(width, height, depth > 8 ? 24 : 8, CXIMAGE_FORMAT_TGA)) return Fail(image, "TGA Create failed");
+    if (!image.Create(width, height, depth > 8 ? 24 : 8, IMAGE_FORMAT_TGA)) return Fail(image, "TGA Create failed");
     if (alpha) image.AlphaCreate();
     if (grey) image.SetGrayPalette();
     if (mapped) {

@@ -97,7 +97,7 @@ struct TiffCloser {
 BYTE* CreateImage(CPictureImage& image, uint32_t width, uint32_t height, int bpp)
 {
     try {
-        return image.Create(static_cast<long>(width), static_cast<long>(height), bpp, CXIMAGE_FORMAT_TIF);
+        return image.Create(static_cast<long>(width), static_cast<long>(height), bpp, IMAGE_FORMAT_TIF);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }

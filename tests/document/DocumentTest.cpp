@@ -121,7 +121,7 @@ void FillWithEveryKind(CDrawDoc& doc, const TempFolder& folder)
     auto* ole = new CDrawOleObj(CRect(-200, 200, -100, 100));
     ole->m_pItem = new CDrawItem(&doc, ole);
     std::vector<BYTE> png = ReadFile(PngFile(folder, "item.png", "-size 8x6 xc:blue"));
-    ole->m_pItem->SetData(png, CXIMAGE_FORMAT_PNG);
+    ole->m_pItem->SetData(png, IMAGE_FORMAT_PNG);
     ole->m_pItem->SetExtent(CSize(2000, 1500));
     ole->m_sizeExtent = CSize(2000, 1500);
     doc.Add(ole);

@@ -85,7 +85,7 @@ TEST(BmpDecoderMagick, EveryWrittenLayoutMatches)
     for (const Variant& v : variants) {
         const std::string path = PicturePath("bmp-variant-" + std::to_string(n++) + ".bmp");
         ASSERT_TRUE(Convert(v.args + Quote(path))) << v.name;
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_BMP);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_BMP);
         ExpectSamePixels(img, MagickDecode(path), v.name);
         EXPECT_EQ(img.AlphaIsValid(), v.alpha) << v.name;
     }
@@ -108,21 +108,21 @@ TEST(BmpDecoderMagick, PaletteAfterTheRealHeaderSize)
     for (int i = 0; i < 4; ++i) v4[10 + i] = BYTE(offset >> (8 * i));
     const std::string v4path = PicturePath("bmp-v4.bmp");
     WriteFileBytes(v4path, v4);
-    ExpectSamePixels(DecodeFile(v4path, CXIMAGE_FORMAT_BMP), MagickDecode(path), "108-byte header");
-    ExpectFixturePixels(DecodeFile(Fixture("bmp-v4-palette.bmp"), CXIMAGE_FORMAT_BMP), 7, 3, 256);
+    ExpectSamePixels(DecodeFile(v4path, IMAGE_FORMAT_BMP), MagickDecode(path), "108-byte header");
+    ExpectFixturePixels(DecodeFile(Fixture("bmp-v4-palette.bmp"), IMAGE_FORMAT_BMP), 7, 3, 256);
 }
 
 TEST(BmpDecoderHandMade, CoreHeaderHeaderlessAndTopDown)
 {
-    const CPictureImage core = DecodeFile(Fixture("bmp-core-1bit.bmp"), CXIMAGE_FORMAT_BMP);
+    const CPictureImage core = DecodeFile(Fixture("bmp-core-1bit.bmp"), IMAGE_FORMAT_BMP);
     ExpectFixturePixels(core, 11, 5, 2);
     EXPECT_EQ(core.GetBpp(), 1);
 
-    const CPictureImage bare = DecodeFile(Fixture("bmp-headerless-4bit.dib"), CXIMAGE_FORMAT_BMP);
+    const CPictureImage bare = DecodeFile(Fixture("bmp-headerless-4bit.dib"), IMAGE_FORMAT_BMP);
     ExpectFixturePixels(bare, 9, 4, 16);
     EXPECT_EQ(bare.GetBpp(), 4);
 
-    const CPictureImage topDown = DecodeFile(Fixture("bmp-top-down.bmp"), CXIMAGE_FORMAT_BMP);
+    const CPictureImage topDown = DecodeFile(Fixture("bmp-top-down.bmp"), IMAGE_FORMAT_BMP);
     ASSERT_TRUE(topDown.IsValid()) << topDown.GetLastError();
     ASSERT_EQ(topDown.GetHeight(), 3);
     for (long y = 0; y < 3; ++y)
@@ -143,7 +143,7 @@ TEST(BmpDecoderHandMade, CoreHeaderHeaderlessAndTopDown)
     bare24.U32(0x00FFFFFF);
     bare24.U32(0x00563412);
     CPictureImage one;
-    ASSERT_TRUE(one.Decode(bare24.Buffer().data(), bare24.Size(), CXIMAGE_FORMAT_BMP));
+    ASSERT_TRUE(one.Decode(bare24.Buffer().data(), bare24.Size(), IMAGE_FORMAT_BMP));
     EXPECT_EQ(one.GetPixelColor(0, 0).rgbRed, 0x56);
     EXPECT_EQ(one.GetPixelColor(0, 0).rgbBlue, 0x12);
 }
@@ -155,7 +155,7 @@ TEST(BmpDecoderHandMade, MasksAfterTheShortHeader)
     const std::vector<BYTE> pixels = {0xFF, 0xFF, 0x00, 0xF8, 0x00, 0x04, 0x1F, 0x00};
     const std::vector<BYTE> file = MakeBmp(4, 1, 16, BI_BITFIELDS, pixels, 0, {0xF800, 0x07E0, 0x001F});
     CPictureImage img;
-    ASSERT_TRUE(img.Decode(file.data(), file.size(), CXIMAGE_FORMAT_BMP)) << img.GetLastError();
+    ASSERT_TRUE(img.Decode(file.data(), file.size(), IMAGE_FORMAT_BMP)) << img.GetLastError();
     const RGBQUAD white = img.GetPixelColor(0, 0);
     EXPECT_EQ(white.rgbRed + white.rgbGreen + white.rgbBlue, 3 * 255);
     EXPECT_EQ(img.GetPixelColor(1, 0).rgbRed, 255);
@@ -166,7 +166,7 @@ TEST(BmpDecoderHandMade, MasksAfterTheShortHeader)
 
 TEST(BmpDecoderHandMade, Rle4WithEveryEscape)
 {
-    const CPictureImage img = DecodeFile(Fixture("bmp-rle4.bmp"), CXIMAGE_FORMAT_BMP);
+    const CPictureImage img = DecodeFile(Fixture("bmp-rle4.bmp"), IMAGE_FORMAT_BMP);
     ASSERT_TRUE(img.IsValid()) << img.GetLastError();
     // Rows from the bottom, as the generator wrote them.
     const int rows[6][12] = {
@@ -197,7 +197,7 @@ TEST(BmpDecoderBroken, RunsPastThePictureStopSafely)
             const int bpp = compression == BI_RLE8 ? 8 : 4;
             const std::vector<BYTE> file = MakeBmp(6, 3, bpp, compression, s);
             CPictureImage img;
-            EXPECT_TRUE(img.Decode(file.data(), file.size(), CXIMAGE_FORMAT_BMP)) << img.GetLastError();
+            EXPECT_TRUE(img.Decode(file.data(), file.size(), IMAGE_FORMAT_BMP)) << img.GetLastError();
         }
     }
 }
@@ -221,7 +221,7 @@ TEST(BmpDecoderBroken, BadHeadersGiveTheirTexts)
     };
     for (const Case& c : cases) {
         CPictureImage img;
-        EXPECT_FALSE(img.Decode(c.file.data(), c.file.size(), CXIMAGE_FORMAT_BMP)) << c.text;
+        EXPECT_FALSE(img.Decode(c.file.data(), c.file.size(), IMAGE_FORMAT_BMP)) << c.text;
         EXPECT_STREQ(img.GetLastError(), c.text);
         EXPECT_FALSE(img.IsValid());
     }
@@ -236,7 +236,7 @@ TEST(BmpDecoderBroken, TruncatedAndCorruptedFilesFailCleanly)
     for (const char* layout : layouts) {
         const std::string path = PicturePath("bmp-damage-" + std::to_string(n++) + ".bmp");
         ASSERT_TRUE(Convert(src + " " + layout + Quote(path)));
-        ExpectSurvivesDamage(ReadFileBytes(path), CXIMAGE_FORMAT_BMP);
+        ExpectSurvivesDamage(ReadFileBytes(path), IMAGE_FORMAT_BMP);
     }
-    ExpectSurvivesDamage(ReadFileBytes(Fixture("bmp-rle4.bmp")), CXIMAGE_FORMAT_BMP);
+    ExpectSurvivesDamage(ReadFileBytes(Fixture("bmp-rle4.bmp")), IMAGE_FORMAT_BMP);
 }

@@ -40,7 +40,7 @@ TEST(GifDecoderMagick, EveryWrittenLayoutMatches)
     for (const Variant& v : variants) {
         const std::string path = PicturePath("gif-variant-" + std::to_string(n++) + ".gif");
         ASSERT_TRUE(Convert(v.args + Quote(path))) << v.name;
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_GIF);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_GIF);
         ExpectSamePixels(img, MagickDecode(path), v.name);
         EXPECT_EQ(img.GetBpp(), v.bpp) << v.name;
         EXPECT_EQ(img.GetTransIndex() >= 0, v.transparent) << v.name;
@@ -56,7 +56,7 @@ TEST(GifDecoderMagick, LargePictureUsesTwelveBitCodes)
     // A noisy picture fills the code table many times over.
     const std::string path = PicturePath("gif-noise.gif");
     ASSERT_TRUE(Convert("-size 300x200 xc: +noise Random -colors 256 " + Quote(path)));
-    ExpectSamePixels(DecodeFile(path, CXIMAGE_FORMAT_GIF), MagickDecode(path), "noise");
+    ExpectSamePixels(DecodeFile(path, IMAGE_FORMAT_GIF), MagickDecode(path), "noise");
 }
 
 TEST(GifDecoderFrames, FramesDelaysAndLocalTables)
@@ -67,22 +67,22 @@ TEST(GifDecoderFrames, FramesDelaysAndLocalTables)
     ASSERT_TRUE(Convert("-delay 20 " + src + " -colors 4 \\( " + src + " -negate -colors 30 -crop 20x10+3+3 \\) -delay 70 \\( " +
                         src + " -flop -colors 200 \\) -loop 0 " + Quote(path)));
     for (long f = 0; f < 3; ++f) {
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_GIF, f);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_GIF, f);
         ExpectSamePixels(img, MagickDecode(path + "[" + std::to_string(f) + "]"), "frame " + std::to_string(f));
         EXPECT_EQ(img.GetNumFrames(), 3);
         EXPECT_EQ(img.GetFrameDelay(), f == 2 ? 70 : 20);
     }
     // A frame number beyond the last gives the last frame.
-    EXPECT_EQ(DecodeFile(path, CXIMAGE_FORMAT_GIF, 9).GetWidth(), 37);
+    EXPECT_EQ(DecodeFile(path, IMAGE_FORMAT_GIF, 9).GetWidth(), 37);
 
     // The hand-made file: extensions to skip, a local table, an interlaced
     // transparent frame and a full 256-entry frame.
     for (long f = 0; f < 3; ++f) {
-        const CPictureImage img = DecodeFile(GifFixture(), CXIMAGE_FORMAT_GIF, f);
+        const CPictureImage img = DecodeFile(GifFixture(), IMAGE_FORMAT_GIF, f);
         ExpectSamePixels(img, MagickDecode(GifFixture() + "[" + std::to_string(f) + "]"),
                          "hand-made frame " + std::to_string(f));
     }
-    const CPictureImage second = DecodeFile(GifFixture(), CXIMAGE_FORMAT_GIF, 1);
+    const CPictureImage second = DecodeFile(GifFixture(), IMAGE_FORMAT_GIF, 1);
     EXPECT_EQ(second.GetTransIndex(), 3);
     EXPECT_EQ(second.GetFrameDelay(), 25);
     EXPECT_EQ(second.GetNumColors(), 256u);
@@ -108,7 +108,7 @@ TEST(GifDecoderPalette, WhiteLastEntryOnlyWhenUnused)
         for (int i = 0; i < 5; ++i) f.push_back(BYTE(acc >> (8 * i)));
         f.insert(f.end(), {0, ';'});
         CPictureImage img;
-        ASSERT_TRUE(img.Decode(f.data(), f.size(), CXIMAGE_FORMAT_GIF));
+        ASSERT_TRUE(img.Decode(f.data(), f.size(), IMAGE_FORMAT_GIF));
         const RGBQUAD last = img.GetPaletteColor(255);
         EXPECT_EQ(last.rgbBlue, used ? 0 : 255) << used;
         EXPECT_EQ(last.rgbRed, 255) << used;
@@ -119,13 +119,13 @@ TEST(GifDecoderBroken, BadStreamsFailOrStopCleanly)
 {
     CPictureImage img;
     const BYTE notGif[] = {'G', 'I', 'F', '7', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
-    EXPECT_FALSE(img.Decode(notGif, sizeof notGif, CXIMAGE_FORMAT_GIF));
+    EXPECT_FALSE(img.Decode(notGif, sizeof notGif, IMAGE_FORMAT_GIF));
     EXPECT_STREQ(img.GetLastError(), "");
 
     // Minimum code sizes out of range fail the frame.
     for (BYTE size : {BYTE(0), BYTE(1), BYTE(10), BYTE(200)}) {
         const std::vector<BYTE> f = MakeGif(4, 4, {size, 2, 0xFF, 0xFF, 0});
-        EXPECT_FALSE(img.Decode(f.data(), f.size(), CXIMAGE_FORMAT_GIF)) << int(size);
+        EXPECT_FALSE(img.Decode(f.data(), f.size(), IMAGE_FORMAT_GIF)) << int(size);
     }
     // More data than pixels, codes not yet in the table, a stream cut short:
     // each stops at the picture's end with what was decoded.
@@ -137,11 +137,11 @@ TEST(GifDecoderBroken, BadStreamsFailOrStopCleanly)
     };
     for (const auto& s : streams) {
         const std::vector<BYTE> f = MakeGif(3, 2, s);
-        EXPECT_TRUE(img.Decode(f.data(), f.size(), CXIMAGE_FORMAT_GIF));
+        EXPECT_TRUE(img.Decode(f.data(), f.size(), IMAGE_FORMAT_GIF));
     }
     // A huge frame is refused before anything is allocated.
     const std::vector<BYTE> huge = MakeGif(65535, 65535, {2, 1, 0x04, 0});
-    EXPECT_FALSE(img.Decode(huge.data(), huge.size(), CXIMAGE_FORMAT_GIF));
+    EXPECT_FALSE(img.Decode(huge.data(), huge.size(), IMAGE_FORMAT_GIF));
     EXPECT_EQ(img.GetWidth(), 3);
 }
 
@@ -149,6 +149,6 @@ TEST(GifDecoderBroken, TruncatedAndCorruptedFilesFailCleanly)
 {
     const std::string path = PicturePath("gif-damage.gif");
     ASSERT_TRUE(Convert(Quote(SourcePicture()) + " -colors 50 -interlace GIF " + Quote(path)));
-    ExpectSurvivesDamage(ReadFileBytes(path), CXIMAGE_FORMAT_GIF);
-    ExpectSurvivesDamage(ReadFileBytes(GifFixture()), CXIMAGE_FORMAT_GIF);
+    ExpectSurvivesDamage(ReadFileBytes(path), IMAGE_FORMAT_GIF);
+    ExpectSurvivesDamage(ReadFileBytes(GifFixture()), IMAGE_FORMAT_GIF);
 }

@@ -35,7 +35,7 @@ TEST(IcoDecoderMagick, IconsOfEveryDepthMatch)
     for (const Variant& v : variants) {
         const std::string path = PicturePath("ico-variant-" + std::to_string(n++) + ".ico");
         ASSERT_TRUE(Convert(v.args + Quote(path))) << v.name;
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_ICO);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_ICO);
         ExpectSamePixels(img, MagickDecode(path), v.name);
         EXPECT_EQ(img.GetBpp(), v.bpp) << v.name;
         EXPECT_EQ(img.GetTransIndex(), -1);
@@ -47,32 +47,32 @@ TEST(IcoDecoderMagick, IconByFrameNumberAndCount)
     const std::string path = PicturePath("ico-multi.ico");
     ASSERT_TRUE(Convert(Quote(SourcePictureAlpha()) + " -define icon:auto-resize=16,32,48 " + Quote(path)));
     for (long f = 0; f < 3; ++f) {
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_ICO, f);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_ICO, f);
         ExpectSamePixels(img, MagickDecode(path + "[" + std::to_string(f) + "]"), "icon " + std::to_string(f));
         EXPECT_EQ(img.GetNumFrames(), 3);
     }
     // An icon index beyond the count fails, and so does a negative one.
     CPictureImage img;
     img.SetFrame(3);
-    EXPECT_FALSE(img.Load(path, CXIMAGE_FORMAT_ICO));
+    EXPECT_FALSE(img.Load(path, IMAGE_FORMAT_ICO));
     EXPECT_EQ(img.GetNumFrames(), 3);
     img.SetFrame(-1);
-    EXPECT_FALSE(img.Load(path, CXIMAGE_FORMAT_ICO));
+    EXPECT_FALSE(img.Load(path, IMAGE_FORMAT_ICO));
 }
 
 TEST(IcoDecoderMagick, PngIconsGoToThePngDecoder)
 {
     const std::string png = PicturePath("ico-plain.png");
     ASSERT_TRUE(Convert(Quote(SourcePictureAlpha()) + " -resize 256x256! " + Quote(png)));
-    if (!DecodeFile(png, CXIMAGE_FORMAT_PNG).IsValid()) GTEST_SKIP() << "no PNG decoder in this build yet";
+    if (!DecodeFile(png, IMAGE_FORMAT_PNG).IsValid()) GTEST_SKIP() << "no PNG decoder in this build yet";
     const std::string path = PicturePath("ico-png.ico");
     ASSERT_TRUE(Convert(Quote(png) + " -define icon:auto-resize=16,256 " + Quote(path)));
-    const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_ICO, 1);
+    const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_ICO, 1);
     // The icon holds 16-bit samples, which the two decoders round differently.
     ExpectSamePixels(img, MagickDecode(path + "[1]"), "PNG icon", 1);
     EXPECT_EQ(img.GetWidth(), 256);
     EXPECT_EQ(img.GetNumFrames(), 2);
-    EXPECT_EQ(img.GetType(), CXIMAGE_FORMAT_ICO);
+    EXPECT_EQ(img.GetType(), IMAGE_FORMAT_ICO);
 }
 
 TEST(IcoDecoderHandMade, OldIconsTakeTheirDepthFromTheColourCount)
@@ -84,7 +84,7 @@ TEST(IcoDecoderHandMade, OldIconsTakeTheirDepthFromTheColourCount)
     for (int y = 0; y < 8; ++y) body.insert(body.end(), {0x0F, 0, 0, 0});  // mask rows
     std::vector<BYTE> f = MakeIcon(8, 8, 0, 2, body);
     CPictureImage img;
-    ASSERT_TRUE(img.Decode(f.data(), f.size(), CXIMAGE_FORMAT_ICO));
+    ASSERT_TRUE(img.Decode(f.data(), f.size(), IMAGE_FORMAT_ICO));
     EXPECT_EQ(img.GetBpp(), 1);
     EXPECT_EQ(img.GetPixelColor(0, 0).rgbRed, 255);
     EXPECT_EQ(img.GetPixelColor(1, 0).rgbRed, 0);
@@ -103,14 +103,14 @@ TEST(IcoDecoderBroken, BadDirectoriesAndDataFailCleanly)
         MakeIcon(8, 8, 24, 0, std::vector<BYTE>(10)),            // pixels cut short
         MakeIcon(8, 8, 7, 0, std::vector<BYTE>(400)),            // no such depth
     };
-    for (const auto& f : bad) EXPECT_FALSE(img.Decode(f.data(), f.size(), CXIMAGE_FORMAT_ICO));
+    for (const auto& f : bad) EXPECT_FALSE(img.Decode(f.data(), f.size(), IMAGE_FORMAT_ICO));
     // An entry whose offset points outside the file.
     std::vector<BYTE> offset = MakeIcon(8, 8, 24, 0, std::vector<BYTE>(400));
     offset[18] = 0xFF;
     offset[19] = 0xFF;
-    EXPECT_FALSE(img.Decode(offset.data(), offset.size(), CXIMAGE_FORMAT_ICO));
+    EXPECT_FALSE(img.Decode(offset.data(), offset.size(), IMAGE_FORMAT_ICO));
 
     const std::string path = PicturePath("ico-damage.ico");
     ASSERT_TRUE(Convert(Quote(SourcePictureAlpha()) + " -define icon:auto-resize=16,24 " + Quote(path)));
-    ExpectSurvivesDamage(ReadFileBytes(path), CXIMAGE_FORMAT_ICO);
+    ExpectSurvivesDamage(ReadFileBytes(path), IMAGE_FORMAT_ICO);
 }

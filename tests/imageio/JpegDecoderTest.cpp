@@ -23,9 +23,9 @@ TEST_P(JpegVariants, MatchImageMagick)
     ASSERT_EQ(Shell("convert '" + src + "' " + v.options + " '" + file + "'"), 0);
 
     CPictureImage image;
-    ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_JPG, image)) << image.GetLastError();
+    ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_JPG, image)) << image.GetLastError();
     EXPECT_EQ(image.GetBpp(), v.bpp);
-    EXPECT_EQ(image.GetType(), CXIMAGE_FORMAT_JPG);
+    EXPECT_EQ(image.GetType(), IMAGE_FORMAT_JPG);
     const Rgba ref = MagickDecode(file, "-colorspace sRGB");
     EXPECT_LE(MaxDifference(image, ref, false), v.tolerance);
     if (v.bpp == 8) {
@@ -49,14 +49,14 @@ INSTANTIATE_TEST_SUITE_P(Jpeg, JpegVariants,
                              return n;
                          });
 
-// CMYK files from ImageMagick and Photoshop store inverted ink amounts with an
+// CMYK files from ImageMagick and most photo programs store inverted ink amounts with an
 // Adobe marker; decoded naively they come out as a negative.
 TEST(JpegCmyk, PrimaryColoursAreNotNegative)
 {
     const std::string file = Scratch("cmyk-colours.jpg");
     ASSERT_EQ(Shell("convert -size 24x8 xc:red xc:lime xc:white +append -colorspace CMYK -quality 100 '" + file + "'"), 0);
     CPictureImage image;
-    ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_JPG, image));
+    ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_JPG, image));
     ASSERT_EQ(image.GetWidth(), 72);
     BYTE px[4];
     OurPixel(image, 12, 4, px);
@@ -77,7 +77,7 @@ TEST(JpegHeader, ResolutionComesFromTheFile)
     const std::string file = Scratch("dpi.jpg");
     ASSERT_EQ(Shell("convert -size 8x8 xc:gray -units PixelsPerInch -density 150x300 '" + file + "'"), 0);
     CPictureImage image;
-    ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_JPG, image));
+    ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_JPG, image));
     EXPECT_EQ(image.GetXDPI(), 150);
     EXPECT_EQ(image.GetYDPI(), 300);
 }
@@ -137,9 +137,9 @@ TEST(JpegBroken, FailedDecodeKeepsThePreviousPicture)
     const std::string file = Scratch("keep.jpg");
     ASSERT_EQ(Shell("convert -size 20x10 xc:red '" + file + "'"), 0);
     CPictureImage image;
-    ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_JPG, image));
+    ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_JPG, image));
     const BYTE junk[] = {0xFF, 0xD8, 0xFF, 0xC0, 0, 0};
-    EXPECT_FALSE(image.Decode(junk, sizeof junk, CXIMAGE_FORMAT_JPG));
+    EXPECT_FALSE(image.Decode(junk, sizeof junk, IMAGE_FORMAT_JPG));
     EXPECT_EQ(image.GetWidth(), 20);
     EXPECT_EQ(image.GetHeight(), 10);
 }

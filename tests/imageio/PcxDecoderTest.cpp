@@ -78,7 +78,7 @@ TEST(PcxDecoderMagick, WrittenPicturesMatch)
     for (const Variant& v : variants) {
         const std::string path = PicturePath("pcx-variant-" + std::to_string(n++) + ".pcx");
         ASSERT_TRUE(Convert(v.args + Quote(path))) << v.name;
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_PCX);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_PCX);
         ExpectSamePixels(img, MagickDecode(path), v.name);
         EXPECT_EQ(img.GetBpp(), v.bpp) << v.name;
     }
@@ -96,7 +96,7 @@ TEST(PcxDecoderHandMade, PackedPixelsAndBitPlanes)
         const std::string path = PicturePath("pcx-hand.pcx");
         WriteFileBytes(path, file);
         const std::string name = std::to_string(l.bits) + " bits × " + std::to_string(l.planes) + " planes";
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_PCX);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_PCX);
         ASSERT_TRUE(img.IsValid()) << name << ": " << img.GetLastError();
         EXPECT_EQ(img.GetBpp(), l.bpp) << name;
         const int colours = 1 << (l.bits * l.planes);
@@ -144,7 +144,7 @@ TEST(PcxDecoderBroken, BadFilesGiveTheirTexts)
     };
     for (const Case& c : cases) {
         CPictureImage img;
-        EXPECT_FALSE(img.Decode(c.file.data(), c.file.size(), CXIMAGE_FORMAT_PCX)) << c.text;
+        EXPECT_FALSE(img.Decode(c.file.data(), c.file.size(), IMAGE_FORMAT_PCX)) << c.text;
         EXPECT_STREQ(img.GetLastError(), c.text);
     }
 }
@@ -155,7 +155,7 @@ TEST(PcxDecoderBroken, TruncatedAndCorruptedFilesFailCleanly)
     for (const char* layout : {"-type Palette", "-type TrueColor"}) {
         const std::string path = PicturePath("pcx-damage-" + std::to_string(n++) + ".pcx");
         ASSERT_TRUE(Convert(Quote(SourcePicture()) + " " + layout + " PCX:" + Quote(path)));
-        ExpectSurvivesDamage(ReadFileBytes(path), CXIMAGE_FORMAT_PCX);
+        ExpectSurvivesDamage(ReadFileBytes(path), IMAGE_FORMAT_PCX);
     }
-    ExpectSurvivesDamage(MakePcx(21, 5, 1, 4, 4, IndexLines(21, 5, 1, 4, 4)), CXIMAGE_FORMAT_PCX);
+    ExpectSurvivesDamage(MakePcx(21, 5, 1, 4, 4, IndexLines(21, 5, 1, 4, 4)), IMAGE_FORMAT_PCX);
 }

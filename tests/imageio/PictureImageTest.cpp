@@ -168,11 +168,11 @@ TEST(PictureImageDecode, FailureKeepsThePicture)
     const BYTE junk[] = {1, 2, 3};
     EXPECT_FALSE(img.Decode(junk, sizeof junk, 99));
     EXPECT_STREQ(img.GetLastError(), "Unsupported operation for this format");
-    EXPECT_FALSE(img.Decode(junk, sizeof junk, CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(img.Decode(junk, sizeof junk, IMAGE_FORMAT_BMP));
     EXPECT_EQ(img.GetWidth(), 4);
     EXPECT_EQ(img.GetPixelColor(3, 2).rgbBlue, 3);
-    EXPECT_FALSE(img.Load("/nonexistent/file.bmp", CXIMAGE_FORMAT_BMP));
-    EXPECT_FALSE(img.LoadResource("no-such-resource.jpg", CXIMAGE_FORMAT_JPG));
+    EXPECT_FALSE(img.Load("/nonexistent/file.bmp", IMAGE_FORMAT_BMP));
+    EXPECT_FALSE(img.LoadResource("no-such-resource.jpg", IMAGE_FORMAT_JPG));
     EXPECT_STREQ(img.GetLastError(), "Unable to load resource!");
 }
 
@@ -184,10 +184,10 @@ TEST(PictureImageSettings, ResolutionAndFormatCodes)
     img.SetYDPI(96);
     EXPECT_EQ(img.GetHeader().biXPelsPerMeter, 11811);
     EXPECT_EQ(img.GetHeader().biYPelsPerMeter, 3780);
-    EXPECT_EQ(ImageFormatFromExtension("jpeg"), CXIMAGE_FORMAT_JPG);
-    EXPECT_EQ(ImageFormatFromExtension("tif"), CXIMAGE_FORMAT_TIF);
-    EXPECT_EQ(ImageFormatFromExtension("JPG"), CXIMAGE_FORMAT_BMP);
-    EXPECT_EQ(ImageFormatFromExtension("pcx"), CXIMAGE_FORMAT_PCX);
+    EXPECT_EQ(ImageFormatFromExtension("jpeg"), IMAGE_FORMAT_JPG);
+    EXPECT_EQ(ImageFormatFromExtension("tif"), IMAGE_FORMAT_TIF);
+    EXPECT_EQ(ImageFormatFromExtension("JPG"), IMAGE_FORMAT_BMP);
+    EXPECT_EQ(ImageFormatFromExtension("pcx"), IMAGE_FORMAT_PCX);
 }
 
 TEST(PictureImageLoad, OnlyRegularFilesAreRead)
@@ -198,9 +198,9 @@ TEST(PictureImageLoad, OnlyRegularFilesAreRead)
     std::remove(fifo.c_str());
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     CPictureImage image;
-    EXPECT_FALSE(image.Load(fifo, CXIMAGE_FORMAT_BMP));
-    EXPECT_FALSE(image.Load(::testing::TempDir(), CXIMAGE_FORMAT_BMP));
-    EXPECT_FALSE(image.Load(::testing::TempDir() + "no-such-picture.bmp", CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(image.Load(fifo, IMAGE_FORMAT_BMP));
+    EXPECT_FALSE(image.Load(::testing::TempDir(), IMAGE_FORMAT_BMP));
+    EXPECT_FALSE(image.Load(::testing::TempDir() + "no-such-picture.bmp", IMAGE_FORMAT_BMP));
     EXPECT_FALSE(image.IsValid());
     std::remove(fifo.c_str());
 }

@@ -38,7 +38,7 @@ TEST_P(PngVariants, MatchImageMagick)
     ASSERT_EQ(bytes[28], v.interlaced ? 1 : 0);
 
     CPictureImage image;
-    ASSERT_TRUE(image.Decode(bytes.data(), bytes.size(), CXIMAGE_FORMAT_PNG)) << image.GetLastError();
+    ASSERT_TRUE(image.Decode(bytes.data(), bytes.size(), IMAGE_FORMAT_PNG)) << image.GetLastError();
     EXPECT_EQ(image.GetBpp(), v.bpp);
     EXPECT_EQ(image.AlphaIsValid() || image.AlphaPaletteIsEnabled() || image.GetTransIndex() >= 0, v.alpha);
     const Rgba ref = MagickDecode(file);
@@ -95,7 +95,7 @@ TEST(PngBackground, TransparentValueTakesTheBackground)
         const std::vector<BYTE> bytes = ReadFile(file);
         ASSERT_EQ(bytes[25], c.colourType);
         CPictureImage image;
-        ASSERT_TRUE(image.Decode(bytes.data(), bytes.size(), CXIMAGE_FORMAT_PNG)) << c.options;
+        ASSERT_TRUE(image.Decode(bytes.data(), bytes.size(), IMAGE_FORMAT_PNG)) << c.options;
         EXPECT_FALSE(image.AlphaIsValid());
         const Rgba ref = MagickDecode(file);
         EXPECT_EQ(MaxDifference(image, ref, false), 0) << c.options;
@@ -114,7 +114,7 @@ TEST(PngBackground, AlphaPictureKeepsTheFileBackground)
     const std::string file = Scratch("bg32.png");
     ASSERT_EQ(Shell("convert '" + src + "' -background '#0A141E' PNG32:'" + file + "'"), 0);
     CPictureImage image;
-    ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_PNG, image));
+    ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_PNG, image));
     EXPECT_EQ(image.m_rgbBackground.rgbRed, 0x0A);
     EXPECT_EQ(image.m_rgbBackground.rgbGreen, 0x14);
     EXPECT_EQ(image.m_rgbBackground.rgbBlue, 0x1E);
@@ -181,7 +181,7 @@ TEST(PngBroken, FuzzFindingsFailCleanly)
         const std::vector<BYTE> bytes = ReadFile(std::string(MONDREL_TEST_DATA) + "/libcodecs/" + name);
         ASSERT_FALSE(bytes.empty()) << name;
         CPictureImage image;
-        EXPECT_FALSE(image.Decode(bytes.data(), bytes.size(), CXIMAGE_FORMAT_PNG)) << name;
+        EXPECT_FALSE(image.Decode(bytes.data(), bytes.size(), IMAGE_FORMAT_PNG)) << name;
         EXPECT_STREQ(image.GetLastError(), "Error reading PNG file");
     }
 }

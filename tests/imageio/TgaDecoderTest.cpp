@@ -46,7 +46,7 @@ TEST(TgaDecoderMagick, EveryWrittenTypeMatches)
     for (const Variant& v : variants) {
         const std::string path = PicturePath("tga-variant-" + std::to_string(n++) + ".tga");
         ASSERT_TRUE(Convert(v.args + Quote(path))) << v.name;
-        const CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_TGA);
+        const CPictureImage img = DecodeFile(path, IMAGE_FORMAT_TGA);
         ExpectSamePixels(img, MagickDecode(path, "-auto-orient"), v.name);
         EXPECT_EQ(img.GetBpp(), v.bpp) << v.name;
         EXPECT_EQ(img.AlphaIsValid(), v.alpha) << v.name;
@@ -64,7 +64,7 @@ TEST(TgaDecoderOrigins, AllFourOriginsGiveThePicture)
             for (bool rightToLeft : {false, true}) {
                 const std::vector<BYTE> moved = Reorder(file, topDown, rightToLeft);
                 CPictureImage img;
-                img.Decode(moved.data(), moved.size(), CXIMAGE_FORMAT_TGA);
+                img.Decode(moved.data(), moved.size(), IMAGE_FORMAT_TGA);
                 ExpectSamePixels(img, ref, std::string(type) + (topDown ? " top" : " bottom") +
                                                (rightToLeft ? " right" : " left"));
             }
@@ -80,7 +80,7 @@ TEST(TgaDecoderHandMade, SixteenBitPixelsAndTheirAttributeBit)
     for (WORD p : pixels) f.insert(f.end(), {BYTE(p), BYTE(p >> 8)});
     const std::string path = PicturePath("tga-16.tga");
     WriteFileBytes(path, f);
-    CPictureImage img = DecodeFile(path, CXIMAGE_FORMAT_TGA);
+    CPictureImage img = DecodeFile(path, IMAGE_FORMAT_TGA);
     ASSERT_TRUE(img.IsValid()) << img.GetLastError();
     ASSERT_TRUE(img.AlphaIsValid());
     EXPECT_EQ(img.AlphaGet(0, 0), 0);
@@ -94,7 +94,7 @@ TEST(TgaDecoderHandMade, SixteenBitPixelsAndTheirAttributeBit)
 
     f[17] = 0;
     CPictureImage opaque;
-    ASSERT_TRUE(opaque.Decode(f.data(), f.size(), CXIMAGE_FORMAT_TGA));
+    ASSERT_TRUE(opaque.Decode(f.data(), f.size(), IMAGE_FORMAT_TGA));
     EXPECT_FALSE(opaque.AlphaIsValid());
     EXPECT_EQ(opaque.GetPixelColor(0, 0).rgbRed, 255);
 }
@@ -122,7 +122,7 @@ TEST(TgaDecoderBroken, BadHeadersGiveTheirTexts)
     };
     for (const Case& c : cases) {
         CPictureImage img;
-        EXPECT_FALSE(img.Decode(c.file.data(), c.file.size(), CXIMAGE_FORMAT_TGA)) << c.text;
+        EXPECT_FALSE(img.Decode(c.file.data(), c.file.size(), IMAGE_FORMAT_TGA)) << c.text;
         EXPECT_STREQ(img.GetLastError(), c.text);
     }
 }
@@ -133,6 +133,6 @@ TEST(TgaDecoderBroken, TruncatedAndCorruptedFilesFailCleanly)
     for (const char* layout : {"-type Palette -compress RLE", "-compress RLE", "-type TrueColor -compress None"}) {
         const std::string path = PicturePath("tga-damage-" + std::to_string(n++) + ".tga");
         ASSERT_TRUE(Convert(Quote(SourcePictureAlpha()) + " " + layout + " TGA:" + Quote(path)));
-        ExpectSurvivesDamage(ReadFileBytes(path), CXIMAGE_FORMAT_TGA);
+        ExpectSurvivesDamage(ReadFileBytes(path), IMAGE_FORMAT_TGA);
     }
 }

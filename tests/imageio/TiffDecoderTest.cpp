@@ -29,7 +29,7 @@ TEST_P(TiffVariants, MatchImageMagick)
     ASSERT_EQ(std::string(written.begin(), written.end()), std::string(v.photometric) + " " + std::to_string(v.depth));
 
     CPictureImage image;
-    ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_TIF, image)) << image.GetLastError();
+    ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_TIF, image)) << image.GetLastError();
     EXPECT_EQ(image.GetBpp(), v.bpp);
     EXPECT_EQ(image.GetNumFrames(), 1);
     const Rgba ref = MagickDecode(file, "-colorspace sRGB");
@@ -72,7 +72,7 @@ TEST(TiffPages, EachPageDecodesAndPagesBeyondTheLastFail)
     const BYTE colours[3][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
     for (long page = 0; page < 3; ++page) {
         CPictureImage image;
-        ASSERT_TRUE(DecodeFile(file, CXIMAGE_FORMAT_TIF, image, page)) << image.GetLastError();
+        ASSERT_TRUE(DecodeFile(file, IMAGE_FORMAT_TIF, image, page)) << image.GetLastError();
         EXPECT_EQ(image.GetNumFrames(), 3);
         EXPECT_EQ(image.GetWidth(), 10 + 2 * page);
         EXPECT_EQ(image.GetHeight(), 6 + page);
@@ -99,8 +99,8 @@ TEST(TiffHeader, ResolutionIsReadInDotsPerInch)
     ASSERT_EQ(Shell("convert -size 8x8 xc:gray -units PixelsPerInch -density 200x100 '" + inch + "'"), 0);
     ASSERT_EQ(Shell("convert -size 8x8 xc:gray -units PixelsPerCentimeter -density 118.11 '" + cm + "'"), 0);
     CPictureImage a, b;
-    ASSERT_TRUE(DecodeFile(inch, CXIMAGE_FORMAT_TIF, a));
-    ASSERT_TRUE(DecodeFile(cm, CXIMAGE_FORMAT_TIF, b));
+    ASSERT_TRUE(DecodeFile(inch, IMAGE_FORMAT_TIF, a));
+    ASSERT_TRUE(DecodeFile(cm, IMAGE_FORMAT_TIF, b));
     EXPECT_EQ(a.GetXDPI(), 200);
     EXPECT_EQ(a.GetYDPI(), 100);
     EXPECT_EQ(b.GetXDPI(), 300);

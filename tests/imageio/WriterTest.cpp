@@ -253,7 +253,7 @@ TEST(WriterJpeg, ExistingFileIsReplacedOnlyOnSuccess)
 TEST(WriterPicture, DecodedPictureWritesAsBmpAndJpeg)
 {
     CPictureImage image;
-    ASSERT_TRUE(image.Create(9, 5, 8, CXIMAGE_FORMAT_BMP));
+    ASSERT_TRUE(image.Create(9, 5, 8, IMAGE_FORMAT_BMP));
     for (int i = 0; i < 256; ++i) image.SetPaletteColor(static_cast<BYTE>(i), static_cast<BYTE>(i), 0, static_cast<BYTE>(255 - i));
     for (long y = 0; y < 5; ++y)
         for (long x = 0; x < 9; ++x) image.GetBits(y)[x] = static_cast<BYTE>(x * 20 + y);

@@ -41,7 +41,7 @@ CDrawOleObj* NewPictureObject(CDrawDoc* doc, const CRect& rect)
 {
     auto* obj = new CDrawOleObj(rect);
     obj->m_pItem = new CDrawItem(doc, obj);
-    obj->m_pItem->SetData(BmpBytes(4, 3), CXIMAGE_FORMAT_BMP);
+    obj->m_pItem->SetData(BmpBytes(4, 3), IMAGE_FORMAT_BMP);
     return obj;
 }
 
@@ -76,14 +76,14 @@ TEST(DrawOleExtent, ThePictureGivesTheNaturalSize)
     CDrawItem item;
     CSize extent;
     EXPECT_FALSE(item.GetExtent(&extent));
-    ASSERT_TRUE(item.SetData(BmpBytes(96, 48), CXIMAGE_FORMAT_BMP));
+    ASSERT_TRUE(item.SetData(BmpBytes(96, 48), IMAGE_FORMAT_BMP));
     ASSERT_TRUE(item.GetExtent(&extent));
     const long dpi = item.Picture()->GetXDPI();
     ASSERT_GT(dpi, 0);
     EXPECT_EQ(extent.cx, static_cast<int>((96 * 2540 + dpi / 2) / dpi));
     EXPECT_EQ(extent.cy, extent.cx / 2);
     EXPECT_FALSE(item.IsBlank());
-    EXPECT_FALSE(item.SetData({1, 2, 3}, CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(item.SetData({1, 2, 3}, IMAGE_FORMAT_BMP));
     EXPECT_EQ(item.Data().size(), 3u);  // kept even though it does not decode
 }
 
@@ -112,7 +112,7 @@ TEST(DrawOleRecord, RoundTripWithThePictureInline)
     EXPECT_EQ(back->m_pItem->m_pDocument, &doc);
     EXPECT_EQ(back->m_pItem->m_dwItemNumber, 7u);
     EXPECT_EQ(back->m_pItem->Data(), src->m_pItem->Data());
-    EXPECT_EQ(back->m_pItem->Format(), CXIMAGE_FORMAT_BMP);
+    EXPECT_EQ(back->m_pItem->Format(), IMAGE_FORMAT_BMP);
     ASSERT_NE(back->m_pItem->Picture(), nullptr);
     EXPECT_EQ(back->m_pItem->Picture()->GetWidth(), 4);
 }

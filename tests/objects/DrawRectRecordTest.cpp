@@ -343,7 +343,7 @@ TEST(DrawRectRecord, EveryFieldSurvivesARoundTrip)
     EXPECT_EQ(back->m_pDocument, &doc);
     EXPECT_EQ(back->m_bFontsReady, 0);
     ASSERT_NE(back->m_pImage, nullptr);
-    EXPECT_EQ(back->m_pImage->GetType(), CXIMAGE_FORMAT_PNG);
+    EXPECT_EQ(back->m_pImage->GetType(), IMAGE_FORMAT_PNG);
     EXPECT_FALSE(back->m_pImage->IsValid());  // the file is not there
     EXPECT_FALSE(back->m_pImage->GetDrawTransparent());
     const RGBQUAD key = back->m_pImage->GetTransColor();
@@ -637,7 +637,7 @@ TEST(DrawRectImage, SetFrameStyleStylesAFrame)
     EXPECT_EQ(r.m_nGridLineType, 0);
     EXPECT_EQ(r.m_strImagePath, "/nonexistent.gif");
     ASSERT_NE(r.m_pImage, nullptr);
-    EXPECT_EQ(r.m_pImage->GetType(), CXIMAGE_FORMAT_GIF);
+    EXPECT_EQ(r.m_pImage->GetType(), IMAGE_FORMAT_GIF);
     r.SetFrameStyle(0, 4, 1, 2, 99, RGB(1, 2, 3), RGB(4, 5, 6), 25, 1, "", "jpg");
     EXPECT_EQ(r.m_bFill, 1);
     EXPECT_EQ(r.m_logpen.lopnWidth, CPoint(4, 4));

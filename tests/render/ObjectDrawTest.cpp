@@ -410,7 +410,7 @@ TEST_F(ObjectDrawTest, EmbeddedPictureDrawsUprightInEitherCornerOrder)
         m_image.fill(Qt::white);
         CDrawOleObj obj(rect);
         obj.m_pItem = new CDrawItem(nullptr, &obj);
-        ASSERT_TRUE(obj.m_pItem->SetData(bytes, CXIMAGE_FORMAT_BMP));
+        ASSERT_TRUE(obj.m_pItem->SetData(bytes, IMAGE_FORMAT_BMP));
         obj.Draw(m_dc.get());
         EXPECT_EQ(At(0, 80), kRed);
         EXPECT_EQ(At(0, -80), kGreen);
