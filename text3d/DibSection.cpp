@@ -115,8 +115,9 @@ bool CDibSection::ReadBitmapFile(CByteReader& in)
     Destroy();
     const std::size_t start = in.Tell();
     const CSectionHeaders h = ReadHeaders(in);
+    // Sides beyond 65536 are refused first, so the sizes below cannot overflow.
     if (in.Failed() || h.info.biSize < kInfoHeaderSize || !HoldableDepth(h.info) || h.info.biWidth <= 0 ||
-        h.info.biHeight == 0 || h.info.biHeight == INT32_MIN)
+        h.info.biWidth > 65536 || h.info.biHeight == 0 || h.info.biHeight < -65536 || h.info.biHeight > 65536)
         return false;
     // A longer information header (written by other programs) is skipped;
     // the pixels start at the file header's offset when that lies further on.

@@ -238,6 +238,12 @@ TEST(DibSectionFile, BrokenFilesFailCleanly)
         CDibSection back;
         EXPECT_FALSE(back.ReadBitmapFile(in)) << patch.first;
     }
+    // Found by fuzzing: sides whose area overflowed before it was compared.
+    const std::vector<BYTE> wide = ReadAll(std::string(MONDREL_TEST_DATA) + "/libcodecs/dib-huge-sides.bmp");
+    ASSERT_FALSE(wide.empty());
+    CByteReader wideIn(wide);
+    CDibSection wideBack;
+    EXPECT_FALSE(wideBack.ReadBitmapFile(wideIn));
 }
 
 TEST(DibSectionRecord, RoundTripAndExactLayout)
