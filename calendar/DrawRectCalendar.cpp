@@ -4,24 +4,6 @@
 #include "calendar/CalendarNames.h"
 #include "objects/DrawRect.h"
 
-namespace {
-
-// A font's description without the font made from it: the target makes its
-// own on its next draw, so it never shares the source's.
-void CopyFontDescription(CCalFont& target, const CCalFont& source)
-{
-    target.m_strFaceName = source.m_strFaceName;
-    target.m_nPointSize = source.m_nPointSize;
-    target.m_nRotation = source.m_nRotation;
-    target.m_bBold = source.m_bBold;
-    target.m_bItalic = source.m_bItalic;
-    target.m_bUnderline = source.m_bUnderline;
-    target.m_crColor = source.m_crColor;
-    target.m_pFont.reset();
-}
-
-}  // namespace
-
 void CDrawRect::SetMonthName(int index, const std::string& text)
 {
     if (index >= 1 && index <= 12)
@@ -92,10 +74,12 @@ void CDrawRect::CopyCalendarSettingsFrom(CDrawObj* object)
     m_nFirstDayOfWeek = source->m_nFirstDayOfWeek;
     m_nDayNameFormat = source->m_nDayNameFormat;
 
-    CopyFontDescription(m_fontHeader, source->m_fontHeader);
-    CopyFontDescription(m_fontDayNames, source->m_fontDayNames);
-    CopyFontDescription(m_fontDays, source->m_fontDays);
-    CopyFontDescription(m_fontSpecial, source->m_fontSpecial);
+    // Assigning a font copies its description only; this object makes its
+    // own font on its next draw.
+    m_fontHeader = source->m_fontHeader;
+    m_fontDayNames = source->m_fontDayNames;
+    m_fontDays = source->m_fontDays;
+    m_fontSpecial = source->m_fontSpecial;
 
     m_crHeaderBack = source->m_crHeaderBack;
     m_crHeaderLine = source->m_crHeaderLine;

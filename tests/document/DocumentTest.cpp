@@ -62,10 +62,10 @@ std::vector<BYTE> Contents(CDrawDoc& doc)
     return bytes ? *bytes : std::vector<BYTE>();
 }
 
-std::string PngFile(const TempFolder& folder, const std::string& name, const std::string& spec)
+std::string PngFile(const TempFolder& folder, const std::string& name, const std::string& source)
 {
     std::string path = folder.File(name);
-    EXPECT_EQ(std::system(("convert " + spec + " '" + path + "'").c_str()), 0);
+    EXPECT_EQ(std::system(("convert " + source + " '" + path + "'").c_str()), 0);
     return path;
 }
 

@@ -101,12 +101,12 @@ struct CReference {
     bool Valid() const { return width > 0 && height > 0 && rgba.size() == std::size_t(width * height * 4); }
 };
 
-inline CReference MagickDecode(const std::string& spec, const std::string& options = "")
+inline CReference MagickDecode(const std::string& source, const std::string& options = "")
 {
     CReference ref;
-    std::istringstream size(CommandOutput("/usr/bin/identify -format '%w %h\\n' " + Quote(spec) + " 2>/dev/null"));
+    std::istringstream size(CommandOutput("/usr/bin/identify -format '%w %h\\n' " + Quote(source) + " 2>/dev/null"));
     size >> ref.width >> ref.height;
-    const std::string pixels = CommandOutput("/usr/bin/convert " + Quote(spec) + " " + options + " -depth 8 rgba:- 2>/dev/null");
+    const std::string pixels = CommandOutput("/usr/bin/convert " + Quote(source) + " " + options + " -depth 8 rgba:- 2>/dev/null");
     ref.rgba.assign(pixels.begin(), pixels.end());
     return ref;
 }

@@ -3,6 +3,7 @@
 #include "imageio/PictureImage.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
+#include "support/BmpFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,36 +13,11 @@
 
 namespace {
 
-// A 24-bit BMP file in memory, all one colour, at 96 dots per inch.
-std::vector<BYTE> BmpBytes(int width, int height)
-{
-    const int row = static_cast<int>(DibRowSize(width, 24));
-    CByteWriter out;
-    out.U8('B');
-    out.U8('M');
-    out.U32(54 + row * height);
-    out.U32(0);
-    out.U32(54);
-    out.U32(40);
-    out.I32(width);
-    out.I32(height);
-    out.U16(1);
-    out.U16(24);
-    out.U32(0);
-    out.U32(row * height);
-    out.U32(3780);
-    out.U32(3780);
-    out.U32(0);
-    out.U32(0);
-    for (int i = 0; i < row * height; ++i) out.U8(0x80);
-    return out.Buffer();
-}
-
 CDrawOleObj* NewPictureObject(CDrawDoc* doc, const CRect& rect)
 {
     auto* obj = new CDrawOleObj(rect);
     obj->m_pItem = new CDrawItem(doc, obj);
-    obj->m_pItem->SetData(BmpBytes(4, 3), IMAGE_FORMAT_BMP);
+    obj->m_pItem->SetData(testbmp::Bmp24(4, 3, [](int, int) { return RGB(0x80, 0x80, 0x80); }), IMAGE_FORMAT_BMP);
     return obj;
 }
 
@@ -76,7 +52,7 @@ TEST(DrawOleExtent, ThePictureGivesTheNaturalSize)
     CDrawItem item;
     CSize extent;
     EXPECT_FALSE(item.GetExtent(&extent));
-    ASSERT_TRUE(item.SetData(BmpBytes(96, 48), IMAGE_FORMAT_BMP));
+    ASSERT_TRUE(item.SetData(testbmp::Bmp24(96, 48, [](int, int) { return RGB(0x80, 0x80, 0x80); }), IMAGE_FORMAT_BMP));
     ASSERT_TRUE(item.GetExtent(&extent));
     const long dpi = item.Picture()->GetXDPI();
     ASSERT_GT(dpi, 0);

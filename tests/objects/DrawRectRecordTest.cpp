@@ -3,6 +3,7 @@
 #include "imageio/PictureImage.h"
 #include "objects/Environment.h"
 #include "objects/DrawRect.h"
+#include "support/BmpFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,41 +16,12 @@
 
 namespace {
 
-// Writes a small 24-bit bottom-up BMP of the given size, all one colour.
+// Writes a small 24-bit BMP of the given size, all one colour, at 72 dots
+// per inch.
 std::string WriteBmp(const std::string& name, int width, int height, BYTE r, BYTE g, BYTE b)
 {
     const std::string path = std::string(MONDREL_BINARY_DIR) + "/" + name;
-    const int row = static_cast<int>(DibRowSize(width, 24));
-    CByteWriter out;
-    out.U8('B');
-    out.U8('M');
-    out.U32(54 + row * height);
-    out.U32(0);
-    out.U32(54);
-    out.U32(40);
-    out.I32(width);
-    out.I32(height);
-    out.U16(1);
-    out.U16(24);
-    out.U32(0);
-    out.U32(row * height);
-    out.U32(2835);
-    out.U32(2835);
-    out.U32(0);
-    out.U32(0);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            out.U8(b);
-            out.U8(g);
-            out.U8(r);
-        }
-        for (int p = width * 3; p < row; ++p) out.U8(0);
-    }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f) {
-        std::fwrite(out.Buffer().data(), 1, out.Size(), f);
-        std::fclose(f);
-    }
+    testbmp::WriteFile(path, testbmp::Bmp24(width, height, [=](int, int) { return RGB(r, g, b); }, 2835));
     return path;
 }
 
