@@ -25,16 +25,6 @@ CDrawDoc::PrinterQuery& PrinterQueryHook()
     return query;
 }
 
-// MulDiv: a * b / c rounded to the nearest integer.
-int MulDiv(int a, int b, int c)
-{
-    if (c == 0) return -1;
-    long long p = static_cast<long long>(a) * b;
-    long long half = (c > 0 ? c : -c) / 2;
-    long long q = ((p >= 0) == (c > 0)) ? (p + (p >= 0 ? half : -half)) / c : (p - (p >= 0 ? half : -half)) / c;
-    return static_cast<int>(q);
-}
-
 // Keeps the process's working directory across a document operation.
 class CKeepWorkingDirectory {
 public:

@@ -10,18 +10,6 @@ namespace {
 // resolution matches closely enough for the sizes a calendar uses.
 constexpr int kReferenceDpi = 96;
 
-// a * b / c rounded to the nearest integer, halves away from zero.
-int MulDiv(int a, int b, int c)
-{
-    if (c == 0) return -1;
-    const long long p = static_cast<long long>(a) * b;
-    const bool negative = (p < 0) != (c < 0);
-    const long long ap = p < 0 ? -p : p;
-    const long long ac = c < 0 ? -static_cast<long long>(c) : c;
-    const long long q = (ap + ac / 2) / ac;
-    return static_cast<int>(negative ? -q : q);
-}
-
 }
 
 CCalFont::CCalFont(const CCalFont& other)

@@ -8,16 +8,6 @@ namespace {
 
 constexpr long kFallbackDpi = 96;
 
-long long MulDivRound(long long a, long long b, long long c)
-{
-    const long long p = a * b;
-    const bool negative = (p < 0) != (c < 0);
-    const long long ap = p < 0 ? -p : p;
-    const long long ac = c < 0 ? -c : c;
-    const long long q = (ap + ac / 2) / ac;
-    return negative ? -q : q;
-}
-
 int ClampToInt(long long v)
 {
     if (v > 0x7FFFFFFF) return 0x7FFFFFFF;
@@ -88,7 +78,7 @@ bool CDrawItem::GetExtent(CSize* extent) const
     const long long h = m_pPicture->GetHeight() < 0 ? -static_cast<long long>(m_pPicture->GetHeight())
                                                     : m_pPicture->GetHeight();
     if (w <= 0 || h <= 0) return false;
-    *extent = CSize(ClampToInt(MulDivRound(w, 2540, xDpi)), ClampToInt(MulDivRound(h, 2540, yDpi)));
+    *extent = CSize(ClampToInt(MulDiv64(w, 2540, xDpi)), ClampToInt(MulDiv64(h, 2540, yDpi)));
     return true;
 }
 
@@ -134,8 +124,8 @@ bool CDrawItem::UpdateExtent()
         // First display (or a stored size that cannot be scaled from): the
         // natural size in hundredths of an inch, hanging down from the
         // top-left corner of a page whose y axis points up.
-        r.right = ClampToInt(r.left + MulDivRound(extent.cx, 10, 254));
-        r.bottom = ClampToInt(r.top - MulDivRound(extent.cy, 10, 254));
+        r.right = ClampToInt(r.left + MulDiv64(extent.cx, 10, 254));
+        r.bottom = ClampToInt(r.top - MulDiv64(extent.cy, 10, 254));
     } else {
         const long long width = static_cast<long long>(r.right) - r.left;
         const long long height = static_cast<long long>(r.bottom) - r.top;

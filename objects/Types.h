@@ -25,6 +25,27 @@ constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
 constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
 
+// a * b / c rounded to the nearest integer, halves away from zero; c must
+// not be 0. The operands are small enough here that a * b fits 64 bits.
+constexpr long long MulDiv64(long long a, long long b, long long c)
+{
+    const long long p = a * b;
+    const bool negative = (p < 0) != (c < 0);
+    const long long ap = p < 0 ? -p : p;
+    const long long ac = c < 0 ? -c : c;
+    const long long q = (ap + ac / 2) / ac;
+    return negative ? -q : q;
+}
+
+// The classic 32-bit form: -1 when c is 0 or the result does not fit.
+constexpr int MulDiv(int a, int b, int c)
+{
+    if (c == 0) return -1;
+    const long long q = MulDiv64(a, b, c);
+    if (q > 0x7FFFFFFF || q < -0x7FFFFFFFLL - 1) return -1;
+    return static_cast<int>(q);
+}
+
 struct CPoint {
     int x = 0;
     int y = 0;

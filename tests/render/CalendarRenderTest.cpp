@@ -66,7 +66,7 @@ public:
 
     void Save(const std::string& name) const
     {
-        m_image.save(QString::fromStdString(std::string(MONDREL_BINARY_DIR) + "/" + name));
+        m_image.save(QString::fromUtf8(MONDREL_BINARY_DIR) + "/" + QString::fromStdString(name));
     }
 
 private:
