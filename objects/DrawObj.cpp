@@ -199,12 +199,29 @@ void CDrawObj::EditProperties(CDrawView* view)
 CDrawObj* CDrawObj::Clone(CDrawDoc* doc)
 {
     auto* clone = new CDrawObj(m_position);
-    clone->m_bDrawBorder = m_bDrawBorder;
-    clone->m_logpen = m_logpen;
-    clone->m_bFill = m_bFill;
-    clone->m_logbrush = m_logbrush;
+    CopyStyleTo(*clone);
     if (doc) doc->Add(clone);
     return clone;
+}
+
+void CDrawObj::CopyStyleTo(CDrawObj& clone) const
+{
+    clone.m_bDrawBorder = m_bDrawBorder;
+    clone.m_logpen = m_logpen;
+    clone.m_bFill = m_bFill;
+    clone.m_logbrush = m_logbrush;
+}
+
+void CDrawObj::SelectPenAndBrush(CDC* dc, CPen& pen, CBrush& brush) const
+{
+    if (m_bFill)
+        dc->SelectObject(&brush);
+    else
+        dc->SelectStockObject(NULL_BRUSH);
+    if (m_bDrawBorder)
+        dc->SelectObject(&pen);
+    else
+        dc->SelectStockObject(NULL_PEN);
 }
 
 void CDrawObj::Remove()

@@ -46,6 +46,12 @@ public:
     void Invalidate();
     // Marks the owning document modified, when there is one.
     void SetModified();
+    // What every clone takes over: the border flag, the pen, the fill flag
+    // and the brush.
+    void CopyStyleTo(CDrawObj& clone) const;
+    // Selects the object's own brush (or the null brush when it is not
+    // filled) and pen (or the null pen without a border); the caller restores.
+    void SelectPenAndBrush(CDC* dc, CPen& pen, CBrush& brush) const;
 
     CRect m_position;
     CDrawDoc* m_pDocument = nullptr;

@@ -78,10 +78,7 @@ CDrawObj* CDrawOleObj::Clone(CDrawDoc* doc)
         clone->m_pItem->CopyFrom(*m_pItem);
     }
     clone->m_sizeExtent = m_sizeExtent;
-    clone->m_bDrawBorder = m_bDrawBorder;
-    clone->m_logpen = m_logpen;
-    clone->m_bFill = m_bFill;
-    clone->m_logbrush = m_logbrush;
+    CopyStyleTo(*clone);
     if (doc) doc->Add(clone);
     return clone;
 }

@@ -70,14 +70,7 @@ void CDrawPoly::Draw(CDC* dc)
     if (!brush.CreateBrushIndirect(&m_logbrush) || !pen.CreatePenIndirect(&m_logpen)) return;
     CBrush* oldBrush = dc->GetCurrentBrush();
     CPen* oldPen = dc->GetCurrentPen();
-    if (m_bFill)
-        dc->SelectObject(&brush);
-    else
-        dc->SelectStockObject(NULL_BRUSH);
-    if (m_bDrawBorder)
-        dc->SelectObject(&pen);
-    else
-        dc->SelectStockObject(NULL_PEN);
+    SelectPenAndBrush(dc, pen, brush);
     if (m_nPointCount > 0) DrawPoints(dc);
     dc->SelectObject(oldBrush);
     dc->SelectObject(oldPen);
@@ -167,10 +160,7 @@ CDrawPoly* CDrawPolyL::NewSameClass(const CRect& position) const
 CDrawObj* CDrawPoly::Clone(CDrawDoc* doc)
 {
     CDrawPoly* clone = NewSameClass(m_position);
-    clone->m_bDrawBorder = m_bDrawBorder;
-    clone->m_logpen = m_logpen;
-    clone->m_bFill = m_bFill;
-    clone->m_logbrush = m_logbrush;
+    CopyStyleTo(*clone);
     if (m_nPointCapacity > 0) {
         clone->m_pPoints = std::make_unique<CPoint[]>(m_nPointCapacity);
         std::copy(m_pPoints.get(), m_pPoints.get() + m_nPointCount, clone->m_pPoints.get());

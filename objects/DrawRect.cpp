@@ -546,14 +546,7 @@ void CDrawRect::Draw(CDC* dc)
     if (!brush.CreateBrushIndirect(&m_logbrush) || !pen.CreatePenIndirect(&m_logpen)) return;
 
     CSelectionGuard guard(dc);
-    if (m_bFill)
-        dc->SelectObject(&brush);
-    else
-        dc->SelectStockObject(NULL_BRUSH);
-    if (m_bDrawBorder)
-        dc->SelectObject(&pen);
-    else
-        dc->SelectStockObject(NULL_PEN);
+    SelectPenAndBrush(dc, pen, brush);
 
     if (m_nKind == kindCalendar) m_fontHeader.m_nRotation = m_nLayout == 2 ? -90 : 0;
     if (!m_bFontsReady) {
@@ -592,14 +585,7 @@ void CDrawRect::DrawShape(CDC* dc, CBrush& brush)
 {
     CPen outline(PenStyleForLineType(m_nBorderLineType), m_bDrawBorder * m_nBorderThickness, LineColor());
     CSelectionGuard guard(dc);
-    if (m_bFill)
-        dc->SelectObject(&brush);
-    else
-        dc->SelectStockObject(NULL_BRUSH);
-    if (m_bDrawBorder)
-        dc->SelectObject(&outline);
-    else
-        dc->SelectStockObject(NULL_PEN);
+    SelectPenAndBrush(dc, outline, brush);
 
     CRect r = m_position;
     switch (m_nKind) {
