@@ -1,5 +1,7 @@
 #include "platform/QtDC.h"
 
+#include "platform/ScaledPictureCache.h"
+
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -574,7 +576,16 @@ void CQtDC::DevDrawImage(const CRect& dest, int srcW, int srcH, const CRect& src
     }
     m_pPainter->save();
     m_pPainter->setCompositionMode(mode);
-    m_pPainter->drawImage(ToQRect(dest), image, ToQRect(srcRect));
+    const QRect target = ToQRect(dest);
+    const QRect source = ToQRect(srcRect);
+    if (m_pPictureCache && !rasterOp && target.width() > 0 && target.height() > 0 &&
+        target.width() < source.width() && target.height() < source.height() &&
+        QRect(0, 0, srcW, srcH).contains(source)) {
+        m_pPainter->drawImage(target.topLeft(),
+                              m_pPictureCache->Scaled(argbTopDown, srcW, srcH, source, hasAlpha, target.size()));
+    } else {
+        m_pPainter->drawImage(target, image, source);
+    }
     m_pPainter->restore();
 }
 
