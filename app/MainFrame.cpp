@@ -348,6 +348,7 @@ void CMainFrame::CreateToolbar()
     m_pToolbar = addToolBar(QStringLiteral("Standard"));
     m_pToolbar->setObjectName(QStringLiteral("toolbar"));
     m_pToolbar->setIconSize(QSize(24, 24));
+    m_pToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_pToolbar->setAllowedAreas(Qt::AllToolBarAreas);
     for (const char* id : ToolbarTable()) {
         if (std::strcmp(id, "-") == 0) m_pToolbar->addSeparator();

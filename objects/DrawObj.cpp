@@ -156,6 +156,20 @@ CRect CDrawObj::GetHandleRect(int handle, CDrawView* view)
 
 int CDrawObj::HitTest(CPoint point, CDrawView* view, bool selected)
 {
+    if (selected && view) {
+        // Handles are a few pixels wide at any magnification, so they are
+        // tested in the view's pixels: in page units a handle shrinks below
+        // one unit when the view zooms in.
+        CPoint at = point;
+        view->DocToClient(at);
+        const int count = HandleCount();
+        for (int n = 1; n <= count; ++n) {
+            CPoint centre = HandlePoint(n);
+            view->DocToClient(centre);
+            if (at.x >= centre.x - 3 && at.x <= centre.x + 3 && at.y >= centre.y - 3 && at.y <= centre.y + 3) return n;
+        }
+        return 0;
+    }
     if (selected) {
         const int count = HandleCount();
         for (int n = 1; n <= count; ++n) {

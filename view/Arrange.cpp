@@ -81,7 +81,7 @@ std::vector<CRect> ArrangeRects(ArrangeCommand command, const std::vector<CRect>
             // Rounded shares of the free space keep the last gap exact.
             const long long before = gaps * k / (n - 1);
             const long long previous = gaps * (k - 1) / (n - 1);
-            position += before - previous;
+            position += across ? before - previous : previous - before;
             if (across) {
                 out[i] = Shifted(rects[i], static_cast<int>(position - e.left), 0);
                 position += e.right - e.left;

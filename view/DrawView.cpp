@@ -205,10 +205,6 @@ void CDrawView::PaintRect(const QRect& r)
     buffer.setDevicePixelRatio(ratio);
     QPainter painter(viewport());
     painter.drawImage(r.topLeft(), buffer);
-    // A soft edge where the page meets the desk.
-    const QRect page(PageOrigin(), PagePixels());
-    painter.setPen(QColor(90, 96, 104));
-    painter.drawRect(page.adjusted(-1, -1, 0, 0));
     if (!m_feedback.isNull()) {
         QPen pen(Qt::black, 1, Qt::DotLine);
         painter.setPen(pen);
