@@ -111,8 +111,15 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
 CMainFrame::~CMainFrame()
 {
+    CEditTool::EndDrag();
     CEditTool::SetToolChangedHook({});
     CSplitFrame::SetClosePrompt({});
+    // The windows and their views go while their documents are still there.
+    m_bDestroying = true;
+    delete m_pMdi;
+    m_pMdi = nullptr;
+    for (CDesignDocument* d : m_documents) delete d;
+    m_documents.clear();
 }
 
 QAction* CMainFrame::Action(const char* id) const
@@ -428,6 +435,7 @@ CSplitFrame* CMainFrame::NewWindow(CDesignDocument* design)
         UpdateActions();
     });
     connect(frame, &QObject::destroyed, this, [this, design] {
+        if (m_bDestroying) return;
         // The document goes with its last window.
         for (QMdiSubWindow* w : m_pMdi->subWindowList())
             if (auto* f = qobject_cast<CSplitFrame*>(w); f && f->Design() == design) return;
@@ -606,6 +614,7 @@ void CMainFrame::UpdateWindowMenu()
 
 void CMainFrame::OnFrameActivated()
 {
+    if (m_bDestroying) return;
     if (auto* frame = qobject_cast<CSplitFrame*>(m_pMdi->activeSubWindow())) {
         if (m_pLastFrame && m_pLastFrame != frame)
             for (ui::CDrawView* v : m_pLastFrame->Panes()) v->SetViewActive(false);
@@ -621,6 +630,7 @@ void CMainFrame::OnFrameActivated()
 
 void CMainFrame::UpdateActions()
 {
+    if (m_bDestroying || !m_pMdi) return;
     ui::CDrawView* view = ActiveView();
     CDesignDocument* design = ActiveDocument();
     const int selected = view ? static_cast<int>(view->Selection().size()) : 0;

@@ -95,4 +95,5 @@ private:
     QStringList m_recent;
     QPointer<CSplitFrame> m_pLastFrame;
     int m_nPerformance = 0;
+    bool m_bDestroying = false;
 };

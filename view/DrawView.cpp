@@ -6,11 +6,13 @@
 #include "objects/DrawRect.h"
 #include "platform/QtDC.h"
 #include "platform/ScaledPictureCache.h"
+#include "view/Clipboard.h"
 #include "view/DesignDocument.h"
 #include "view/EditTool.h"
 #include "view/UndoCommands.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtGui/QDrag>
 #include <QtGui/QPainter>
 #include <QtGui/QUndoStack>
 #include <QtWidgets/QApplication>
@@ -471,6 +473,16 @@ void CDrawView::mouseMoveEvent(QMouseEvent* event)
     if (!m_bViewActive) return;
     const QPoint p = event->position().toPoint();
     if (CEditTool::IsDragging() && CEditTool::DragView() != this) return;
+    if (CEditTool::DragView() == this && CEditTool::s_dragMode == dragMove && !m_selected.empty() &&
+        !viewport()->rect().contains(p)) {
+        // Moving objects out of the window takes them along as a copy, to
+        // another window or another program; here they stay where they were.
+        CEditTool::AbortDrag();
+        auto* drag = new QDrag(this);
+        drag->setMimeData(MakeObjectsMime(m_selected));
+        drag->exec(Qt::CopyAction, Qt::CopyAction);
+        return;
+    }
     if (CEditTool* tool = CEditTool::FindTool(CEditTool::CurrentTool()))
         tool->OnMove(this, Flags(event->modifiers(), event->buttons()), CPoint(p.x(), p.y()));
     CPoint page(p.x(), p.y());

@@ -1,6 +1,7 @@
 #include "view/EditTool.h"
 
 #include "document/DrawDoc.h"
+#include "objects/DrawObj.h"
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
 #include "view/PickTool.h"
@@ -160,4 +161,26 @@ void CEditTool::EndDrag()
     s_pDragView = nullptr;
     s_dragMode = dragNone;
     if (CEditTool* tool = FindTool(c_nCurrentTool)) tool->OnCancel();
+}
+
+void CEditTool::AbortDrag()
+{
+    ui::CDrawView* view = s_pDragView;
+    if (!view) return;
+    if (s_dragMode == dragRubberBand) view->SetFeedbackRect(QRect());
+    view->SetCapture(false);
+    std::unique_ptr<CModifyCommand> step = std::move(s_pPendingStep);
+    std::vector<CDrawObj*> created;
+    created.swap(s_created);
+    if (step) step->undo();
+    CDrawDoc* doc = view->GetDocument();
+    for (CDrawObj* obj : created) {
+        if (IndexOfObject(*doc, obj) < 0) continue;
+        view->Design()->ForgetInSelections(obj);
+        doc->RemoveObject(obj);
+        obj->Remove();
+    }
+    s_pDragView = nullptr;
+    s_dragMode = dragNone;
+    doc->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
 }

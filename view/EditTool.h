@@ -64,6 +64,9 @@ public:
     // Ends a drag in progress: what it did so far stays and becomes one
     // step of the history, and the capture is let go.
     static void EndDrag();
+    // Ends a drag and puts back what it did (the objects return to where
+    // the drag found them, copies it made go); no step is recorded.
+    static void AbortDrag();
     static bool IsDragging() { return s_pDragView != nullptr; }
     static ui::CDrawView* DragView() { return s_pDragView; }
 

@@ -55,6 +55,7 @@ void CDrawView::Arrange(ArrangeCommand command)
         return;
     }
     PushStep(step);
+    GetDocument()->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
 }
 
 void CDrawView::ChangeZOrder(ZOrderCommand command)
