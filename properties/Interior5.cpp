@@ -55,8 +55,12 @@ CInterior5::CInterior5(QWidget* parent) : CWizardStep(parent)
     m_pBrowse->setFixedWidth(m_pBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 28);
     m_pFrameThickness = new CIntField(m_pTypeBox, 0, kMaxFrameThickness);
     auto* type = new QGridLayout(m_pTypeBox);
-    type->addWidget(solid, 0, 0);
-    type->addWidget(m_pFillColor, 0, 1, Qt::AlignLeft);
+    auto* solidRow = new QHBoxLayout;
+    solidRow->addWidget(solid);
+    solidRow->addSpacing(12);
+    solidRow->addWidget(m_pFillColor);
+    solidRow->addStretch(1);
+    type->addLayout(solidRow, 0, 0, 1, 2);
     type->addWidget(pattern, 1, 0, 1, 2);
     auto* patternRow = new QHBoxLayout;
     patternRow->setContentsMargins(22, 0, 0, 0);

@@ -41,10 +41,10 @@ void DrawCalendarSheet(QPainter& p, const QRectF& r, const QColor& band)
 
 QPixmap MakeWatermark()
 {
-    QPixmap pixmap(164, 314);
+    QPixmap pixmap(164, 414);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 314);
+    QLinearGradient sky(0, 0, 0, 414);
     sky.setColorAt(0, QColor(119, 236, 255).lighter(105));
     sky.setColorAt(1, Qt::white);
     p.fillRect(pixmap.rect(), sky);
@@ -53,14 +53,14 @@ QPixmap MakeWatermark()
     p.drawEllipse(QPointF(120, 52), 22, 22);
     // Hills of the photo.
     QPainterPath hills;
-    hills.moveTo(0, 170);
-    hills.cubicTo(40, 130, 80, 150, 110, 160);
-    hills.cubicTo(135, 168, 150, 150, 164, 145);
-    hills.lineTo(164, 314);
-    hills.lineTo(0, 314);
+    hills.moveTo(0, 210);
+    hills.cubicTo(40, 170, 80, 190, 110, 200);
+    hills.cubicTo(135, 208, 150, 190, 164, 185);
+    hills.lineTo(164, 414);
+    hills.lineTo(0, 414);
     p.setBrush(QColor(110, 170, 100));
     p.drawPath(hills);
-    DrawCalendarSheet(p, QRectF(22, 190, 120, 96), QColor(100, 100, 0));
+    DrawCalendarSheet(p, QRectF(22, 250, 120, 110), QColor(100, 100, 0));
     return pixmap;
 }
 
@@ -82,7 +82,6 @@ CNewCalendarWizard::CNewCalendarWizard(QWidget* parent) : QWizard(parent)
     setOption(QWizard::NoBackButtonOnStartPage, true);
     setOption(QWizard::HaveNextButtonOnLastPage, true);
     setOption(QWizard::NoCancelButton, false);
-    setPixmap(QWizard::WatermarkPixmap, MakeWatermark());
     setPixmap(QWizard::LogoPixmap, MakeLogo());
     setButtonText(QWizard::NextButton, tr("&Next >"));
     setButtonText(QWizard::BackButton, tr("< &Back"));
@@ -104,6 +103,12 @@ CNewCalendarWizard::CNewCalendarWizard(QWidget* parent) : QWizard(parent)
     setPage(stepLayout, m_pLayout);
     setPage(stepCompletion, m_pCompletion);
     setStartId(stepIntro);
+    // The picture stands on the first and the last step; the steps between
+    // carry the header with its logo.
+    const QPixmap watermark = MakeWatermark();
+    m_pIntro->setPixmap(QWizard::WatermarkPixmap, watermark);
+    m_pCompletion->setPixmap(QWizard::WatermarkPixmap, watermark);
+    setMinimumSize(640, 460);
     for (int id : pageIds()) static_cast<CWizardStep*>(page(id))->LoadFrom(m_choices);
 
     connect(this, &QWizard::currentIdChanged, this, &CNewCalendarWizard::PageChanged);

@@ -7,7 +7,9 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QStringList>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QSplitter>
+#include <QtWidgets/QTreeView>
 #include <QtWidgets/QVBoxLayout>
 
 QString QtFilterFromClassic(const QString& filter)
@@ -81,11 +83,27 @@ CPreviewFileDialog::CPreviewFileDialog(bool open, bool preview, const QString& t
     if (!initialPath.isEmpty() && !pattern) {
         const QString folder = initial.absolutePath();
         if (QFileInfo(folder).isDir()) setDirectory(folder);
-        selectFile(initial.fileName());
+        SelectAndPreview(initial.absoluteFilePath());
     } else {
         setDirectory(QDir::currentPath());
     }
     m_pPlaces->SetCurrentFolder(directory().absolutePath());
+
+    // The names take the room the list has; size, type and date as much as
+    // they need.
+    if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
+
+void CPreviewFileDialog::SelectAndPreview(const QString& path)
+{
+    selectFile(path);
+    SelectionChanged(path);
 }
 
 bool CPreviewFileDialog::PreviewOn() const

@@ -31,6 +31,8 @@ public:
     CPlacesBar* Places() const { return m_pPlaces; }
     QCheckBox* PreviewCheck() const { return m_pShowPreview; }
 
+    // Selects a file in the dialog and previews it.
+    void SelectAndPreview(const QString& path);
     // The chosen file, or an empty string.
     QString ChosenPath() const;
 

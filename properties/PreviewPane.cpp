@@ -11,6 +11,8 @@ namespace {
 
 // Larger files are not read for a preview; the decoders refuse them anyway.
 constexpr qint64 kMaxPreviewFileSize = 256LL * 1024 * 1024;
+// Room between the picture and the pane's frame.
+constexpr int kMargin = 4;
 
 }  // namespace
 
@@ -54,7 +56,7 @@ QSize CPreviewPane::PictureSize() const
 
 QRect CPreviewPane::PreviewArea() const
 {
-    return contentsRect().adjusted(0, 0, -1, -1);
+    return contentsRect().adjusted(kMargin, kMargin, -kMargin - 1, -kMargin - 1);
 }
 
 bool CPreviewPane::SetPreviewPath(const QString& path)

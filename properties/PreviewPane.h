@@ -33,8 +33,8 @@ public:
     // The natural size of the picture shown, and where it is drawn.
     QSize PictureSize() const;
     QRect PictureRect() const { return m_rectPicture; }
-    // The area pictures are fitted into: the pane's inside, one pixel
-    // narrower at the right and bottom.
+    // The area pictures are fitted into: the pane's inside less a small
+    // margin, one pixel narrower at the right and bottom.
     QRect PreviewArea() const;
 
     QSize sizeHint() const override { return QSize(220, 220); }
