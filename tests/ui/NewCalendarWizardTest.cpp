@@ -1,8 +1,10 @@
+#include "app/AppSettings.h"
 #include "app/DocChange.h"
 #include "app/MessageBox.h"
 #include "app/SamplePhoto.h"
 #include "document/DrawDoc.h"
 #include "imageio/PictureImage.h"
+#include "objects/Environment.h"
 #include "objects/DrawRect.h"
 #include "properties/Completion.h"
 #include "properties/IntField.h"
@@ -14,6 +16,7 @@
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QLineEdit>
 
 #include <ctime>
@@ -186,6 +189,40 @@ private slots:
         QVERIFY(!RunNewCalendarWizard(nullptr, &doc));
         QVERIFY(doc.GetObjects()->empty());
         QVERIFY(!doc.IsModified());
+    }
+
+    // Finish is one step that adds objects and sets the background; the
+    // "Do Not Show" box turns the wizard off as the options sheet would.
+    void finishIsOneStepAndDoNotShowIsKept()
+    {
+        struct CSink : CChangeSink {
+            void Commit(CDrawDoc*, const CDocChange& change, const std::function<void()>& apply) override
+            {
+                changes.push_back(change);
+                apply();
+            }
+            std::vector<CDocChange> changes;
+        } sink;
+        SetChangeSinkResolver([&sink](CDrawDoc*) { return &sink; });
+        Environment().m_settings = std::make_shared<CMemorySettingsStore>();
+        CDrawDoc doc;
+        doc.OnNewDocument();
+        QTimer::singleShot(0, [] {
+            auto* wizard = qobject_cast<CNewCalendarWizard*>(QApplication::activeModalWidget());
+            if (!wizard) return;
+            wizard->IntroPage()->DoNotShowCheck()->setChecked(true);
+            while (wizard->currentId() != CNewCalendarWizard::stepCompletion) wizard->next();
+            wizard->button(QWizard::FinishButton)->click();
+        });
+        const bool finished = RunNewCalendarWizard(nullptr, &doc);
+        SetChangeSinkResolver({});
+        QVERIFY(finished);
+        QCOMPARE(sink.changes.size(), std::size_t(1));
+        QVERIFY(sink.changes[0].m_bObjectList && sink.changes[0].m_bBackground);
+        QCOMPARE(doc.GetObjects()->size(), std::size_t(1));
+        QCOMPARE(Environment().m_settings->GetProfileInt("Settings", "NoNewWizard", 0), 1);
+        QCOMPARE(AppSettings().m_bNoNewWizard, 1);
+        AppSettings() = CAppSettings();
     }
 
 private:
