@@ -1,8 +1,10 @@
 #include "properties/IntroPage.h"
 
+#include "app/MessageBox.h"
 #include "document/CalendarGenerator.h"
 #include "properties/PreviewFileDialog.h"
 
+#include <QtCore/QFileInfo>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
@@ -63,6 +65,18 @@ void CIntroPage::StoreTo(CNewCalendarChoices& choices) const
     // "IMG_0001.JPG" is a JPEG.
     const QString ext = LowerExtension(path);
     choices.m_strPhotoType = (ext.isEmpty() && !path.isEmpty() ? m_strChosenExt : ext).toStdString();
+}
+
+bool CIntroPage::validatePage()
+{
+    const QString path = m_pPath->text().trimmed();
+    if (!path.isEmpty() && !QFileInfo(path).isFile()) {
+        ShowMessage(window(), tr("The image file \"%1\" cannot be found.").arg(path), QMessageBox::Warning);
+        m_pPath->setFocus(Qt::OtherFocusReason);
+        m_pPath->selectAll();
+        return false;
+    }
+    return CWizardStep::validatePage();
 }
 
 bool CIntroPage::DoNotShow() const

@@ -18,6 +18,9 @@ public:
     void StoreTo(CNewCalendarChoices& choices) const override;
     bool StoresOnBack() const override { return false; }
     QWidget* FirstControl() const override;
+    // A typed path must name an existing file; an empty one makes a
+    // calendar without a photo.
+    bool validatePage() override;
 
     bool DoNotShow() const;
     QLineEdit* PathField() const { return m_pPath; }

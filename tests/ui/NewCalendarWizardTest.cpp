@@ -118,6 +118,11 @@ private slots:
 
         CNewCalendarWizard wizard;
         wizard.show();
+        // A mistyped path keeps the user on the first step.
+        wizard.IntroPage()->PathField()->setText(dir.filePath("IMG_0002.JPG"));
+        wizard.next();
+        QCOMPARE(wizard.currentId(), int(CNewCalendarWizard::stepIntro));
+        QCOMPARE(m_messages.size(), 1);
         wizard.IntroPage()->PathField()->setText(path);
         wizard.next();
         QCOMPARE(wizard.m_choices.m_strPhotoPath, path.toStdString());
