@@ -20,7 +20,7 @@ CBImgDlg::CBImgDlg(QWidget* parent, Captions captions) : QWidget(parent)
     auto* typeBox = new QGroupBox(tr("Type"), this);
     auto* typeLayout = new QVBoxLayout(typeBox);
     m_pPlacement = new QButtonGroup(this);
-    const char* const placements[2] = {"Placed in Center", "Tiled"};
+    const char* const placements[2] = {QT_TR_NOOP("Placed in Center"), QT_TR_NOOP("Tiled")};
     for (int i = 0; i < 2; ++i) {
         auto* radio = new QRadioButton(tr(placements[i]), typeBox);
         m_pPlacement->addButton(radio, i);

@@ -17,7 +17,7 @@ CBckClrDlg::CBckClrDlg(QWidget* parent, Captions captions) : QWidget(parent)
     auto* fillBox = new QGroupBox(captions == Captions::Wizard ? tr("Style") : tr("Fill Type"), this);
     auto* fillLayout = new QVBoxLayout(fillBox);
     m_pFillGroup = new QButtonGroup(this);
-    const char* const fills[3] = {"Linear Gradient", "Radial Gradient", "Solid"};
+    const char* const fills[3] = {QT_TR_NOOP("Linear Gradient"), QT_TR_NOOP("Radial Gradient"), QT_TR_NOOP("Solid")};
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(tr(fills[i]), fillBox);
         m_pFillGroup->addButton(radio, i);
@@ -27,7 +27,7 @@ CBckClrDlg::CBckClrDlg(QWidget* parent, Captions captions) : QWidget(parent)
     m_pDirectionBox = new QGroupBox(tr("Linear Gradient Type"), this);
     auto* directionLayout = new QVBoxLayout(m_pDirectionBox);
     m_pDirectionGroup = new QButtonGroup(this);
-    const char* const directions[2] = {"Horizontal", "Vertical"};
+    const char* const directions[2] = {QT_TR_NOOP("Horizontal"), QT_TR_NOOP("Vertical")};
     for (int i = 0; i < 2; ++i) {
         auto* radio = new QRadioButton(tr(directions[i]), m_pDirectionBox);
         m_pDirectionGroup->addButton(radio, i);

@@ -18,14 +18,14 @@ namespace {
 constexpr int kPreviewWidth = 170;
 
 const char* const kLayouts[8] = {
-    "Image above months (no overlaying)",
-    "Months overlayed on image",
-    "Months on left and bottom with Image on right",
-    "Months on right and bottom with Image on left",
-    "Months on top and bottom Image in between",
-    "Months on all sides with Image in between",
-    "Months on top and right Image on left",
-    "Months on top and left Image on right",
+    QT_TRANSLATE_NOOP("CInterior6", "Image above months (no overlaying)"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months overlayed on image"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on left and bottom with Image on right"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on right and bottom with Image on left"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on top and bottom Image in between"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on all sides with Image in between"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on top and right Image on left"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on top and left Image on right"),
 };
 
 }  // namespace

@@ -45,10 +45,10 @@ CPlacesBar::CPlacesBar(QWidget* parent) : QWidget(parent)
         QStyle::StandardPixmap icon;
     };
     const Place places[4] = {
-        {"Home", QStandardPaths::HomeLocation, QStyle::SP_DirHomeIcon},
-        {"Documents", QStandardPaths::DocumentsLocation, QStyle::SP_FileDialogDetailedView},
-        {"Pictures", QStandardPaths::PicturesLocation, QStyle::SP_DirIcon},
-        {"Desktop", QStandardPaths::DesktopLocation, QStyle::SP_DesktopIcon},
+        {QT_TR_NOOP("Home"), QStandardPaths::HomeLocation, QStyle::SP_DirHomeIcon},
+        {QT_TR_NOOP("Documents"), QStandardPaths::DocumentsLocation, QStyle::SP_FileDialogDetailedView},
+        {QT_TR_NOOP("Pictures"), QStandardPaths::PicturesLocation, QStyle::SP_DirIcon},
+        {QT_TR_NOOP("Desktop"), QStandardPaths::DesktopLocation, QStyle::SP_DesktopIcon},
     };
     auto makeButton = [this, layout](const QString& caption, QStyle::StandardPixmap icon) {
         auto* button = new QToolButton(this);

@@ -11,6 +11,26 @@ namespace {
 
 // Larger files are not read for a preview; the decoders refuse them anyway.
 constexpr qint64 kMaxPreviewFileSize = 256LL * 1024 * 1024;
+// Nor is a picture decoded whose pixels would take more memory than this:
+// a preview must not cost gigabytes for a header that claims huge sides.
+constexpr long long kMaxPreviewPixelBytes = 256LL * 1024 * 1024;
+
+// Applies the preview's allocation limit while one picture is decoded.
+class CPreviewAllocationLimit {
+public:
+    CPreviewAllocationLimit() : m_nPrevious(CPictureImage::AllocationLimit())
+    {
+        if (m_nPrevious == 0 || m_nPrevious > kMaxPreviewPixelBytes)
+            CPictureImage::SetAllocationLimit(kMaxPreviewPixelBytes);
+    }
+    ~CPreviewAllocationLimit() { CPictureImage::SetAllocationLimit(m_nPrevious); }
+    CPreviewAllocationLimit(const CPreviewAllocationLimit&) = delete;
+    CPreviewAllocationLimit& operator=(const CPreviewAllocationLimit&) = delete;
+
+private:
+    long long m_nPrevious;
+};
+
 // Room between the picture and the pane's frame.
 constexpr int kMargin = 4;
 
@@ -72,6 +92,7 @@ bool CPreviewPane::SetPreviewPath(const QString& path)
         if (!target.isEmpty() && real.isFile() && real.size() > 0 && real.size() <= kMaxPreviewFileSize) {
             const int format = ImageFormatFromExtension(LowerExtension(info.fileName()).toStdString());
             auto picture = std::make_unique<CPictureImage>(format);
+            const CPreviewAllocationLimit limit;
             if (picture->Load(target.toStdString(), format) && picture->IsValid()) {
                 m_pPicture = std::move(picture);
                 m_strPath = path;
