@@ -258,7 +258,12 @@ bool CInfFile::Substitute(const std::string& text, int line, const std::map<int,
                 *error = Where(line) + "the string %" + name + "% is not defined in [Strings]";
                 return false;
             }
-            *out += it->second;
+            // A string's own %% stands for a percent sign; nothing else in it is replaced.
+            const std::string& value = it->second;
+            for (std::size_t k = 0; k < value.size(); ++k) {
+                *out += value[k];
+                if (value[k] == '%' && k + 1 < value.size() && value[k + 1] == '%') ++k;
+            }
         }
         if (out->size() > kMaxSubstituted) {
             *error = Where(line) + "the line grows too long when its strings are put in";

@@ -50,7 +50,7 @@ public:
     // Replaces %key% by its [Strings] value and %NUMBER% by the directory
     // bound to that id in dirIds. Unknown keys and a lone % are errors
     // (reported against the given line); substituted text is not scanned
-    // again.
+    // again, except that a string's %% becomes %.
     bool Substitute(const std::string& text, int line, const std::map<int, std::string>& dirIds,
                     std::string* out, std::string* error) const;
 

@@ -84,6 +84,7 @@ CWizardSheet::CWizardSheet(const QString& sourceFolder, bool system, QWidget* pa
     m_pWatermark->setAlignment(Qt::AlignTop);
 
     m_pStack = new QStackedWidget(this);
+    m_pStack->setMinimumWidth(400);
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
     top->addWidget(m_pWatermark);
