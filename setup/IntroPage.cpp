@@ -55,6 +55,7 @@ void CIntroPage::OnSetActive()
 {
     Sheet()->SetWizardButtons(CWizardSheet::kNext);
     m_pDirectory->setText(Sheet()->Destination());
+    m_pDirectory->setFocus();
 }
 
 bool CIntroPage::OnWizardNext()
