@@ -256,13 +256,15 @@ bool CInstallScript::AddRegSection(const CInfFile& inf, const std::string& name,
         return false;
     }
     for (const CInfLine& entry : section->m_lines) {
-        std::string root, key, valueName, flagText, value;
-        if (entry.m_bHasKey || !Field(inf, entry, 0, &root, error) || !Field(inf, entry, 1, &key, error) ||
-            !Field(inf, entry, 2, &valueName, error) || !Field(inf, entry, 3, &flagText, error) ||
-            !Field(inf, entry, 4, &value, error)) {
-            if (entry.m_bHasKey) *error = inf.Where(entry.m_nLine) + "a registry line is: root,key,name,flags,value";
+        if (entry.m_bHasKey) {
+            *error = inf.Where(entry.m_nLine) + "a registry line is: root,key,name,flags,value";
             return false;
         }
+        std::string root, key, valueName, flagText, value;
+        if (!Field(inf, entry, 0, &root, error) || !Field(inf, entry, 1, &key, error) ||
+            !Field(inf, entry, 2, &valueName, error) || !Field(inf, entry, 3, &flagText, error) ||
+            !Field(inf, entry, 4, &value, error))
+            return false;
         root = InfLower(root);
         if (root != "hkcu" && root != "hkey_current_user") {
             *error = inf.Where(entry.m_nLine) + "only HKCU entries can be written (the settings of the user)";
@@ -285,19 +287,20 @@ bool CInstallScript::AddRegSection(const CInfFile& inf, const std::string& name,
             *error = inf.Where(entry.m_nLine) + "the flags \"" + flagText + "\" are not a number";
             return false;
         }
-        CRegOperation op;
-        op.m_strGroup = group;
-        op.m_strName = valueName;
-        op.m_strValue = value;
-        op.m_bNumber = (flags & 0x00010001) == 0x00010001;
-        op.m_bNoClobber = (flags & 0x2) != 0;
-        op.m_nLine = entry.m_nLine;
-        if ((flags & ~static_cast<long long>(0x00010003)) != 0 || (flags & 0x00010001) == 0x00010000 ||
-            (flags & 0x00010001) == 0x1) {
+        // The type is 0 (text) or 0x10001 (number); 2 keeps a value that is already there.
+        const long long type = flags & 0x00010001;
+        if ((flags & ~0x00010003LL) != 0 || (type != 0 && type != 0x00010001)) {
             *error = inf.Where(entry.m_nLine) + "the flags " + flagText +
                      " are not supported (0 text, 0x10001 number, 2 keep an existing value)";
             return false;
         }
+        CRegOperation op;
+        op.m_strGroup = group;
+        op.m_strName = valueName;
+        op.m_strValue = value;
+        op.m_bNumber = type == 0x00010001;
+        op.m_bNoClobber = (flags & 0x2) != 0;
+        op.m_nLine = entry.m_nLine;
         long long number = 0;
         if (op.m_bNumber && !ParseNumber(value, &number)) {
             *error = inf.Where(entry.m_nLine) + "the value \"" + value + "\" is not a number";
