@@ -13,6 +13,7 @@ const char* const kDesktopPath = "applications/mondrel.desktop";
 const char* const kMimePath = "mime/packages/mondrel.xml";
 const char* const kAppIconPath = "icons/hicolor/scalable/apps/mondrel.svg";
 const char* const kTypeIconPath = "icons/hicolor/scalable/mimetypes/application-x-mondrel.svg";
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 bool ReadAll(const QString& path, QByteArray* data, QString* error)
 {
@@ -65,7 +66,12 @@ QString CDesktopIntegration::DataFolder(bool system)
 
 QStringList CDesktopIntegration::Files()
 {
-    return {kDesktopPath, kMimePath, kAppIconPath, kTypeIconPath};
+    QStringList files{kDesktopPath, kMimePath, kAppIconPath, kTypeIconPath};
+    for (int size : kIconSizes) {
+        files << QStringLiteral("icons/hicolor/%1x%1/apps/mondrel.png").arg(size)
+              << QStringLiteral("icons/hicolor/%1x%1/mimetypes/application-x-mondrel.png").arg(size);
+    }
+    return files;
 }
 
 QString CDesktopIntegration::QuoteExec(const QString& program)
@@ -113,6 +119,16 @@ bool CDesktopIntegration::Install(const QString& sourceFolder, const QString& de
         !WriteAll(dataFolder + "/" + kMimePath, mime, error) || !WriteAll(dataFolder + "/" + kAppIconPath, icon, error) ||
         !WriteAll(dataFolder + "/" + kTypeIconPath, icon, error))
         return false;
+    // The PNG sizes of the icon, for desktops that do not draw the scalable one.
+    for (int size : kIconSizes) {
+        QByteArray png;
+        QString missing;
+        if (!ReadAll(sourceFolder + QStringLiteral("/icons/mondrel-%1.png").arg(size), &png, &missing)) continue;
+        if (!WriteAll(dataFolder + QStringLiteral("/icons/hicolor/%1x%1/apps/mondrel.png").arg(size), png, error) ||
+            !WriteAll(dataFolder + QStringLiteral("/icons/hicolor/%1x%1/mimetypes/application-x-mondrel.png").arg(size),
+                      png, error))
+            return false;
+    }
     Refresh(dataFolder, warnings);
     return true;
 }
@@ -132,7 +148,7 @@ void CDesktopIntegration::Remove(const QString& destination, const QString& data
         QFile::remove(dataFolder + "/" + file);
         // The icon folders made for these files go too when nothing else is in them.
         QDir parent = QFileInfo(dataFolder + "/" + file).dir();
-        while (parent.absolutePath().startsWith(dataFolder + "/icons/") && parent.rmdir(parent.absolutePath()))
+        while (parent.absolutePath().startsWith(dataFolder + "/icons") && parent.rmdir(parent.absolutePath()))
             parent = QFileInfo(parent.absolutePath()).dir();
     }
     Refresh(dataFolder, warnings);

@@ -43,6 +43,7 @@ grep -qx "Exec=$dest/mondrel %f" "$entry" || fail "the menu entry does not start
 grep -qx "MimeType=application/x-mondrel;" "$entry" || fail "the menu entry lacks the file type"
 grep -q "^[0-9]*:application/x-mondrel:\*\.mdr$" "$XDG_DATA_HOME/mime/globs2" || fail "*.mdr is not mapped to application/x-mondrel"
 [ -f "$XDG_DATA_HOME/icons/hicolor/scalable/apps/mondrel.svg" ] || fail "no icon"
+[ "$(file -b --mime-type "$XDG_DATA_HOME/icons/hicolor/48x48/apps/mondrel.png")" = image/png ] || fail "no 48 pixel icon"
 
 # The installed designer, started from elsewhere, makes a calendar; the
 # default picture is the one the settings' installation folder holds.
@@ -72,6 +73,7 @@ expected="./notes.txt "
 [ "$left" = "$expected" ] || fail "uninstall left \"$left\", not \"$expected\""
 [ ! -e "$entry" ] || fail "uninstall left the menu entry"
 [ ! -e "$XDG_DATA_HOME/mime/packages/mondrel.xml" ] || fail "uninstall left the file type"
+[ ! -e "$XDG_DATA_HOME/icons" ] || fail "uninstall left icons: $(find "$XDG_DATA_HOME/icons")"
 ! grep -q "application/x-mondrel" "$XDG_DATA_HOME/mime/globs2" || fail "the file type database still knows application/x-mondrel"
 ! grep -q DestinationPath "$XDG_CONFIG_HOME/Mondrel/Mondrel.ini" || fail "uninstall left DestinationPath"
 echo "install tree: installed, reinstalled and removed in $dest"

@@ -15,7 +15,8 @@ deb="$(ls "$work"/pkg/*.deb)"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
 for f in /usr/bin/mondrel /usr/bin/tallowin /usr/share/applications/mondrel.desktop \
          /usr/share/mime/packages/mondrel.xml /usr/share/icons/hicolor/scalable/apps/mondrel.svg \
-         /usr/share/icons/hicolor/scalable/mimetypes/application-x-mondrel.svg /usr/share/mondrel/Readme.TXT; do
+         /usr/share/icons/hicolor/scalable/mimetypes/application-x-mondrel.svg /usr/share/mondrel/Readme.TXT \
+         /usr/share/icons/hicolor/48x48/apps/mondrel.png /usr/share/icons/hicolor/16x16/mimetypes/application-x-mondrel.png; do
     grep -qx "$f" "$work/contents" || fail "the package lacks $f"
 done
 if [ "$with_relievo" = yes ]; then
