@@ -125,7 +125,8 @@ CInstallReport CInstaller::Install(const CInstallRequest& request)
         }
         if (!IsRegularFile(source + "/" + op.m_strSource)) {
             report.m_errors << Q(inf.Where(op.m_nLine)) +
-                                   QStringLiteral("the setup folder does not hold %1").arg(Q(op.m_strSource));
+                                   QStringLiteral("the setup folder does not hold %1 (%2)")
+                                       .arg(Q(op.m_strSource), Q(source + "/" + op.m_strSource));
         }
     }
     if (!report.m_errors.isEmpty()) return report;
