@@ -27,13 +27,10 @@ void ShowAboutBox(QWidget* parent)
                        "on a page, then print it, save it or export it as a picture or PDF."),
         &box);
     description->setWordWrap(true);
-    auto* version = new QLabel(QStringLiteral("Version 3.0"), &box);
-    version->setEnabled(false);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(6);
     text->addWidget(name);
-    text->addWidget(version);
     text->addSpacing(4);
     text->addWidget(description);
     auto* row = new QHBoxLayout;

@@ -212,32 +212,27 @@ void Guide(QPainter& p, QPointF a, QPointF b, bool dashed = false)
     p.drawLine(a, b);
 }
 
-// Two overlapping squares with the chosen one blue; the arrow in the free
-// corner tells which way it goes and whether all the way (a bar at its end).
+// Two overlapping squares with the one being moved in blue; the arrow at
+// the right tells which way it goes, and a bar at its point means all the way.
 void Stack(QPainter& p, bool blueInFront, bool up, bool allTheWay)
 {
-    const QRectF back(2.5, 8.5, 11, 11), front(8.5, 2.5, 11, 11);
+    const QRectF lower(1.5, 8.5, 11, 11), upper(6.5, 3.5, 11, 11);
     auto square = [&](const QRectF& r, bool blue) {
         p.setPen(Pen(blue ? kBlueDark : kGrey, 1.3));
         p.setBrush(blue ? kBlue : kGreyLight);
         p.drawRect(r);
     };
-    // The blue square is the object being moved; front is drawn last.
-    square(back, !blueInFront);
-    square(front, blueInFront);
-    const qreal x = 19.5;
-    if (up) {
-        Arrow(p, QPointF(x, 22), QPointF(x, 15.5), kGreen, 1.8, 3.2);
-        if (allTheWay) {
-            p.setPen(Pen(kGreen, 1.8));
-            p.drawLine(QPointF(x - 3, 14.5), QPointF(x + 3, 14.5));
-        }
-    } else {
-        Arrow(p, QPointF(4.5, 1.5), QPointF(4.5, 7.5), kRed, 1.8, 3.2);
-        if (allTheWay) {
-            p.setPen(Pen(kRed, 1.8));
-            p.drawLine(QPointF(1.5, 8.2), QPointF(7.5, 8.2));
-        }
+    // The square drawn last lies in front.
+    square(lower, !blueInFront);
+    square(upper, blueInFront);
+    const qreal x = 21;
+    const QColor colour = up ? kGreen : kRed;
+    const qreal from = up ? 21.5 : 2.5, to = up ? (allTheWay ? 6 : 3.5) : (allTheWay ? 18 : 20.5);
+    Arrow(p, QPointF(x, from), QPointF(x, to), colour, 1.8, 3.4);
+    if (allTheWay) {
+        p.setPen(Pen(colour, 1.8));
+        const qreal bar = up ? 3 : 21;
+        p.drawLine(QPointF(x - 2.6, bar), QPointF(x + 2.6, bar));
     }
 }
 
@@ -848,8 +843,9 @@ QPixmap SplashPicture()
 
     // A calendar page, slightly turned, on the right.
     p.save();
-    p.translate(360, 150);
+    p.translate(392, 152);
     p.rotate(6);
+    p.scale(0.82, 0.82);
     const QRectF page(-78, -104, 156, 208);
     p.setBrush(QColor(0, 0, 0, 60));
     p.drawRoundedRect(page.translated(5, 7), 8, 8);
@@ -877,21 +873,21 @@ QPixmap SplashPicture()
     p.restore();
 
     QFont title(QStringLiteral("DejaVu Sans"));
-    title.setPixelSize(56);
+    title.setPixelSize(48);
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0, 0, 0, 70));
-    p.drawText(QPointF(33, 143), QStringLiteral("Mondrel"));
+    p.drawText(QPointF(33, 141), QStringLiteral("Mondrel"));
     p.setPen(kPaper);
-    p.drawText(QPointF(30, 140), QStringLiteral("Mondrel"));
+    p.drawText(QPointF(30, 138), QStringLiteral("Mondrel"));
     QFont sub(QStringLiteral("DejaVu Sans"));
-    sub.setPixelSize(16);
+    sub.setPixelSize(15);
     p.setFont(sub);
     p.setPen(QColor(0xcf, 0xe3, 0xfa));
-    p.drawText(QPointF(32, 172), QStringLiteral("Photo calendars, designed by you"));
+    p.drawText(QPointF(32, 168), QStringLiteral("Photo calendars, designed by you"));
     p.setPen(kYellow);
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(32, 186), QPointF(112, 186));
+    p.drawLine(QPointF(32, 182), QPointF(112, 182));
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(12);
     p.setFont(small);

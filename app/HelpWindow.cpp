@@ -77,6 +77,8 @@ CHelpWindow::CHelpWindow(const QString& folder, QWidget* parent) : QMainWindow(p
         item->setData(Qt::UserRole, QString::fromLatin1(topic.m_pszPage));
     }
     m_pTopics->setMinimumWidth(190);
+    m_pTopics->setSpacing(1);
+    m_pTopics->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 6px; }"));
     connect(m_pTopics, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
     connect(m_pTopics, &QListWidget::itemClicked, this,
