@@ -11,12 +11,19 @@
 #include <QtCore/QTimer>
 #include <QtGui/QOpenGLContext>
 #include <QtGui/QOpenGLExtraFunctions>
+#include <QtGui/QSurfaceFormat>
 
 #include <cmath>
 #include <cstdio>
 
 CRelievoView::CRelievoView(QWidget* parent) : QOpenGLWidget(parent)
 {
+    // The drawing is fixed-function OpenGL: a compatibility context.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    setFormat(format);
     setMinimumSize(64, 64);
 }
 
