@@ -1,6 +1,7 @@
 #include "editor3d/PageSheet.h"
 
 #include <QtWidgets/QDialogButtonBox>
+#include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QVBoxLayout>
 
@@ -8,6 +9,9 @@ CPageSheet::CPageSheet(const QString& caption, QWidget* parent) : QDialog(parent
 {
     setWindowTitle(caption);
     m_pTabs = new QTabWidget(this);
+    // Every page's tab stays in sight: the sheet grows to hold them all.
+    m_pTabs->setUsesScrollButtons(false);
+    m_pTabs->tabBar()->setExpanding(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
