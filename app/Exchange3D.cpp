@@ -15,7 +15,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtWidgets/QProgressDialog>
 
-#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -50,9 +50,10 @@ QString ExchangeBase()
     return base;
 }
 
+// The file holds each side in 32 bits.
 LONG ClampSide(long long side)
 {
-    return side > LONG_MAX ? LONG_MAX : static_cast<LONG>(side);
+    return static_cast<LONG>(side > INT32_MAX ? INT32_MAX : side);
 }
 
 // Waits for the engine in a local event loop; the user can give up on an

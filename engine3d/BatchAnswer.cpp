@@ -27,7 +27,7 @@ int AnswerRequestInBatch(std::string& error)
     scene.ApplyRequest(request);
     if (!scene.CaptureFits()) {
         error = "The requested picture of " + std::to_string(request.m_nWidth) + " x " +
-                std::to_string(request.m_nHeight) + " is larger than OpenGL can draw; nothing was written.";
+                std::to_string(request.m_nHeight) + " cannot be drawn (a negative side, or larger than OpenGL can draw); nothing was written.";
         return 5;
     }
     // A face without outlines leaves the item without lists: it draws

@@ -107,8 +107,10 @@ void CRelievoScene::ReleaseGL()
 
 void CRelievoScene::SetCaptureSize(long long width, long long height)
 {
-    m_nCaptureWidth = std::max(0LL, width);
-    m_nCaptureHeight = std::max(0LL, height);
+    // A negative side is kept, so that the request is refused rather than
+    // answered with an empty picture.
+    m_nCaptureWidth = width;
+    m_nCaptureHeight = height;
 }
 
 bool CRelievoScene::CaptureFits() const
@@ -118,7 +120,7 @@ bool CRelievoScene::CaptureFits() const
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxBuffer);
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, maxViewport);
     const long long limit = std::min<long long>({maxBuffer, maxViewport[0], maxViewport[1], CTextReply::kMaxSide});
-    return PictureWidth() <= limit && PictureHeight() <= limit;
+    return PictureWidth() >= 0 && PictureHeight() >= 0 && PictureWidth() <= limit && PictureHeight() <= limit;
 }
 
 bool CRelievoScene::PrepareFrameBuffer(int width, int height)

@@ -46,7 +46,8 @@ public:
     long long CaptureHeight() const { return m_nCaptureHeight; }
     long long PictureWidth() const { return m_nCaptureWidth / 2 * 2; }
     long long PictureHeight() const { return m_nCaptureHeight / 2 * 2; }
-    // OpenGL: whether the picture of the capture size can be drawn at all.
+    // OpenGL: whether the picture of the capture size can be drawn at all
+    // (negative sides cannot).
     bool CaptureFits() const;
 
     CTextSceneParams::Light m_light[3];

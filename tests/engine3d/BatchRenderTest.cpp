@@ -126,9 +126,11 @@ private slots:
         // The damaged request is left as it was, not rewritten.
         QVERIFY(!malformed.m_bUpdatedRead);
 
-        const CAnswer huge = Answer(Calendar(100000, 200));
-        QVERIFY(huge.m_nStatus != 0);
-        QVERIFY(!huge.m_bReplyRead);
+        for (auto [w, h] : {std::pair{100000, 200}, {-400, 200}, {400, -2}}) {
+            const CAnswer refused = Answer(Calendar(w, h));
+            QVERIFY(refused.m_nStatus != 0);
+            QVERIFY(!refused.m_bReplyRead);
+        }
     }
 
     void styleTextAndScaleChangeWhatIsDrawn()

@@ -103,6 +103,17 @@ private slots:
         QVERIFY(text->m_3DBitmap.m_bits.empty());
     }
 
+    void sidesBeyondWhatCanBeDrawnFailCleanly()
+    {
+        // The width overflows 32 bits; the engine refuses it and no picture comes back.
+        auto text = TextObject(CRect(-2147483647 - 1, 0, 2147483647, 10));
+        QVERIFY(!Run3DTextExchange(*text, CSize(0, 0), nullptr));
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(text->m_bShow3D, 0);
+        QCOMPARE(text->m_b3DBitmapValid, 0);
+        QVERIFY(LeftFolders().isEmpty());
+    }
+
     void flatTextIsNotExchanged()
     {
         auto text = TextObject(CRect(0, 0, 100, 50));
