@@ -796,10 +796,11 @@ void CDrawRect::DrawImage(CDC* dc)
             m_pImage->Flip();
             m_pImage->Mirror();
         } else {
-            CPictureImage copy(*m_pImage);
-            copy.Flip();
-            copy.Mirror();
-            copy.Stretch(dc, p.left, p.top, p.Width(), p.Height());
+            // A picture turned upside down and mirrored, stretched into the
+            // rectangle, is the picture itself stretched into the rectangle
+            // with both corners swapped; the surface mirrors negative sides.
+            // So no copy of a photo is made on every paint.
+            m_pImage->Stretch(dc, p.right, p.bottom, -p.Width(), -p.Height());
         }
     } else {
         dc->Rectangle(p);
