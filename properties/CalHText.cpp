@@ -16,6 +16,7 @@ namespace {
 CTextPageCaptions HeaderCaptions()
 {
     CTextPageCaptions c;
+    c.m_strLineGroup = QStringLiteral("Line");
     c.m_strLineCheck = QStringLiteral("Draw Line Under Header");
     c.m_strLineColor = QStringLiteral("Line Color");
     c.m_strThickness = QStringLiteral("Line Thickness");
@@ -69,8 +70,8 @@ void CCalHText::ApplyEnabling()
     for (QAbstractButton* radio : m_pAlign->buttons()) radio->setEnabled(on);
     CCalTextPage::ApplyEnabling();
     if (!on) {
-        for (QWidget* w : std::initializer_list<QWidget*>{m_pBackColor, m_pLineColor, m_pLineType, m_pThickness,
-                                                          m_pThicknessLabel})
+        for (QWidget* w : std::initializer_list<QWidget*>{m_pBackColor, m_pLineColor, m_pLineType, m_pLineTypeLabel,
+                                                          m_pThickness, m_pThicknessLabel})
             w->setEnabled(false);
     }
 }

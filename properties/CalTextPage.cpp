@@ -51,21 +51,19 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
     backRow->addWidget(m_pBackColor);
     grid->addWidget(backBox, 0, 1);
 
-    auto* lineBox = new QGroupBox(captions.m_strLineColor.startsWith("Line") ? QStringLiteral("Line")
-                                                                             : QStringLiteral("Border"),
-                                  this);
+    auto* lineBox = new QGroupBox(captions.m_strLineGroup, this);
     auto* lineGrid = new QGridLayout(lineBox);
     m_pLineCheck = new QCheckBox(captions.m_strLineCheck, lineBox);
     m_pLineColor = new CColorButton(captions.m_strLineColor, lineBox);
     m_pLineType = new CLineTypeCombo(lineBox);
     m_pThicknessLabel = new QLabel(captions.m_strThickness, lineBox);
     m_pThickness = new CIntField(lineBox, 0, 100);
-    auto* typeLabel = new QLabel(QStringLiteral("Line Type"), lineBox);
-    typeLabel->setBuddy(m_pLineType);
+    m_pLineTypeLabel = new QLabel(QStringLiteral("Line Type"), lineBox);
+    m_pLineTypeLabel->setBuddy(m_pLineType);
     m_pThicknessLabel->setBuddy(m_pThickness);
     lineGrid->addWidget(m_pLineCheck, 0, 0);
     lineGrid->addWidget(m_pLineColor, 0, 1);
-    lineGrid->addWidget(typeLabel, 1, 0);
+    lineGrid->addWidget(m_pLineTypeLabel, 1, 0);
     lineGrid->addWidget(m_pLineType, 1, 1);
     lineGrid->addWidget(m_pThicknessLabel, 2, 0);
     lineGrid->addWidget(m_pThickness, 2, 1);
@@ -200,6 +198,7 @@ void CCalTextPage::ApplyEnabling()
     m_pBackColor->setEnabled(!m_bTransparent);
     m_pLineColor->setEnabled(m_bLine != 0);
     m_pLineType->setEnabled(m_bLine != 0);
+    m_pLineTypeLabel->setEnabled(m_bLine != 0);
     m_pThickness->setEnabled(m_bLine != 0);
     m_pThicknessLabel->setEnabled(m_bLine != 0);
 }

@@ -24,6 +24,7 @@ class QLabel;
 class QPushButton;
 
 struct CTextPageCaptions {
+    QString m_strLineGroup = QStringLiteral("Border");
     QString m_strLineCheck = QStringLiteral("Draw Border");
     QString m_strLineColor = QStringLiteral("Border Color");
     QString m_strThickness = QStringLiteral("Border Line Thickness");
@@ -76,6 +77,7 @@ public:
     QCheckBox* m_pLineCheck;
     CColorButton* m_pLineColor;
     CLineTypeCombo* m_pLineType;
+    QLabel* m_pLineTypeLabel;
     QLabel* m_pThicknessLabel;
     CIntField* m_pThickness;
     QGroupBox* m_pAlignGroup;

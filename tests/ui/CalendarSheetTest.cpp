@@ -16,6 +16,7 @@
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
@@ -83,7 +84,8 @@ private slots:
             QList<QWidget*> enabled;
             for (QWidget* w : h.findChildren<QWidget*>())
                 if (w->isEnabledTo(&h) && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)))
+                                           qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                                           qobject_cast<QLabel*>(w)) && w->parentWidget() != h.m_pText)
                     enabled << w;
             QCOMPARE(enabled, QList<QWidget*>{h.m_pFlag});
             h.m_pFlag->setChecked(false);
