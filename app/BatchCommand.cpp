@@ -71,7 +71,7 @@ bool IsReadableFile(const std::string& path)
 bool CheckExportExtension(const std::string& path, std::string* error)
 {
     std::string ext = Extension(path);
-    if (ext != "bmp" && ext != "jpg") {
+    if (ext != "bmp" && ext != "jpg" && ext != "pdf") {
         *error = "ERROR: File extension must be - bmp or jpg.";
         return false;
     }
@@ -83,8 +83,8 @@ bool CheckExportExtension(const std::string& path, std::string* error)
 std::string CBatchCommand::Usage()
 {
     return "Usage:\n"
-           "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp] [--resolution DPI]\n"
-           "  mondrel --export FILE.jpg|FILE.bmp [--resolution DPI] DOCUMENT.mdr\n"
+           "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]\n"
+           "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr\n"
            "  mondrel --make-sample-photo FILE.jpg\n"
            "  mondrel --help\n"
            "\n"
@@ -108,7 +108,7 @@ std::string CBatchCommand::Usage()
            "\n"
            "Output:\n"
            "  --save FILE.mdr           save the calendar document\n"
-           "  --export FILE             save the page as a picture; the extension must be jpg or bmp\n"
+           "  --export FILE             save the page as a picture (jpg or bmp) or as a one-page PDF (pdf)\n"
            "  --resolution DPI          picture resolution, 10-600 (default 100: one pixel per 0.01 inch)\n"
            "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n";
 }
@@ -351,7 +351,9 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
     }
     if (!o.m_strExport.empty()) {
         std::string error;
-        if (!ExportPagePicture(doc, o.m_strExport, o.m_nResolution, &error)) {
+        const bool ok = Extension(o.m_strExport) == "pdf" ? ExportPagePdf(doc, o.m_strExport, &error)
+                                                          : ExportPagePicture(doc, o.m_strExport, o.m_nResolution, &error);
+        if (!ok) {
             err << "mondrel: " << error << "\n";
             return 1;
         }

@@ -1,33 +1,54 @@
 #include "app/BatchCommand.h"
+#include "app/MondrelApp.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QDir>
 #include <QtGui/QGuiApplication>
+#include <QtWidgets/QApplication>
 
 #include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <iostream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
+
+namespace {
+
+// Without a login session there is no runtime folder; give Qt a private one
+// so that a run prints only what it has to say.
+void EnsureRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const std::string dir = "/tmp/runtime-" + std::to_string(getuid());
+    if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir.c_str());
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (!CBatchCommand::IsBatch(args)) {
-        std::cerr << "mondrel: the design window is not available in this build.\n"
-                  << "Try mondrel --help for what the command line can do.\n";
-        return 2;
+    EnsureRuntimeFolder();
+    if (CBatchCommand::IsBatch(args)) {
+        // Batch runs need no display: Qt draws off screen unless told otherwise.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        int qtArgc = 1;
+        QGuiApplication app(qtArgc, argv);
+        return CBatchCommand::Run(args, std::cout, std::cerr);
     }
-    // Batch runs need no display: Qt draws off screen unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Without a login session there is no runtime folder; give Qt a private
-    // one so that a batch run prints only what it has to say.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const std::string dir = "/tmp/runtime-" + std::to_string(getuid());
-        if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir.c_str());
-    }
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    return CBatchCommand::Run(args, std::cout, std::cerr);
+
+    // The documents are resolved against the folder the user started in,
+    // before start-up makes the program's folder current.
+    const QString startFolder = QDir::currentPath();
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Mondrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Mondrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("mondrel"));
+    QStringList rest = QCoreApplication::arguments();
+    rest.removeFirst();
+    CMondrelApp mondrel;
+    if (!mondrel.InitInstance(ResolveDocumentArguments(rest, startFolder))) return 1;
+    return app.exec();
 }

@@ -111,7 +111,24 @@ CDrawObj* CDrawDoc::FindObjectAt(CPoint point)
 
 void CDrawDoc::Draw(CDC* dc, bool viewActive, const std::list<CDrawObj*>* selection)
 {
+    // A repaint of part of the page draws only the objects that can reach
+    // it. An object may draw a little past its rectangle (wide pens, text
+    // turned about its centre), so it counts with a margin of half its
+    // larger side and a quarter inch.
+    CRect clip;
+    dc->GetClipBox(&clip);
+    clip.NormalizeRect();
+    const bool partial = !clip.IsRectEmpty();
     for (CDrawObj* obj : m_listObjects) {
+        if (partial) {
+            CRect r = obj->m_position.Normalized();
+            const long long reach = std::max<long long>(r.Width(), r.Height()) / 2 + 25 +
+                                    std::max(obj->m_logpen.lopnWidth.x, obj->m_logpen.lopnWidth.y);
+            const int m = static_cast<int>(std::min<long long>(reach, 1 << 28));
+            const CRect grown(r.left - m, r.top - m, r.right + m, r.bottom + m);
+            CRect meet;
+            if (!meet.IntersectRect(grown, clip)) continue;
+        }
         obj->Draw(dc);
         if (viewActive && !dc->IsPrinting() && selection &&
             std::find(selection->begin(), selection->end(), obj) != selection->end())

@@ -318,13 +318,19 @@ void CPagePainter::DrawDesignGrid(CDC* dc, const CDrawDoc& doc, const CPagePaint
 
 void CPagePainter::PaintPage(CDC* dc, CDrawDoc* doc, const CPagePaintOptions& options)
 {
-    if (options.m_bWhite) {
-        CRect clip;
+    CRect clip;
+    dc->GetClipBox(&clip);
+    int saved = 0;
+    if (options.m_bDesk) {
+        dc->FillSolidRect(clip.Normalized(), options.m_crDesk);
+        saved = dc->SaveDC();
+        dc->IntersectClipRect(doc->PageRect().Normalized());
         dc->GetClipBox(&clip);
-        dc->FillSolidRect(clip.Normalized(), RGB(255, 255, 255));
     }
+    if (options.m_bWhite) dc->FillSolidRect(clip.Normalized(), RGB(255, 255, 255));
     PaintBackground(dc, *doc);
     PaintBackgroundImage(dc, *doc);
     if (options.m_bDesignGrid && !dc->IsPrinting()) DrawDesignGrid(dc, *doc, options);
+    if (saved) dc->RestoreDC(saved);
     doc->Draw(dc, options.m_bViewActive, options.m_pSelection);
 }

@@ -25,6 +25,11 @@ struct CPagePaintOptions {
     // Selection handles are drawn for these objects while the view is active.
     bool m_bViewActive = false;
     const std::list<CDrawObj*>* m_pSelection = nullptr;
+    // The screen shows the page on a desk: outside the page the clip box is
+    // filled with the desk colour, and the background and the grid stay on
+    // the page. Objects are drawn wherever they lie.
+    bool m_bDesk = false;
+    COLORREF m_crDesk = RGB(128, 128, 128);
 };
 
 class CPagePainter {

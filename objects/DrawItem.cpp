@@ -136,3 +136,11 @@ bool CDrawItem::UpdateExtent()
     owner->Invalidate();
     return true;
 }
+
+void CDrawItem::TakePictureFrom(CDrawItem& other)
+{
+    m_data = std::move(other.m_data);
+    other.m_data.clear();
+    m_nFormat = other.m_nFormat;
+    m_pPicture = std::move(other.m_pPicture);
+}

@@ -45,6 +45,10 @@ public:
     void Draw(CDC* dc, const CRect& rect) const;
     // The copy a clone gets: the same bytes, format and natural size.
     void CopyFrom(const CDrawItem& other);
+    // Takes over the other item's bytes and decoded picture (the other is
+    // left blank); the designer's undo history restores an item's record
+    // without decoding its picture again.
+    void TakePictureFrom(CDrawItem& other);
 
     // The content changed: the owner's rectangle follows the natural size
     // and the owner is repainted.

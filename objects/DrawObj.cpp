@@ -4,6 +4,8 @@
 #include "document/DrawDoc.h"
 #include "objects/ObjectProperties.h"
 
+#include <algorithm>
+
 CDrawObj::CDrawObj() = default;
 
 CDrawObj::CDrawObj(const CRect& position) : m_position(position) {}
@@ -110,10 +112,16 @@ void CDrawObj::Draw(CDC* dc)
 void CDrawObj::DrawSelectionHandles(CDC* dc, int state)
 {
     if (state != 1 && state != 2) return;
+    // A handle is seven device pixels square at any magnification, the same
+    // size that hit testing gives it through the view.
     const int count = HandleCount();
     for (int n = 1; n <= count; ++n) {
-        const CPoint p = HandlePoint(n);
-        dc->PatBlt(p.x - 3, p.y - 3, 7, 7, DSTINVERT);
+        CPoint centre = HandlePoint(n);
+        dc->LPtoDP(&centre);
+        CPoint corners[2] = {{centre.x - 3, centre.y - 3}, {centre.x + 4, centre.y + 4}};
+        dc->DPtoLP(corners, 2);
+        const CRect r = CRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y).Normalized();
+        dc->PatBlt(r.left, r.top, std::max(1, r.Width()), std::max(1, r.Height()), DSTINVERT);
     }
 }
 
@@ -148,6 +156,20 @@ CRect CDrawObj::GetHandleRect(int handle, CDrawView* view)
 
 int CDrawObj::HitTest(CPoint point, CDrawView* view, bool selected)
 {
+    if (selected && view) {
+        // Handles are a few pixels wide at any magnification, so they are
+        // tested in the view's pixels: in page units a handle shrinks below
+        // one unit when the view zooms in.
+        CPoint at = point;
+        view->DocToClient(at);
+        const int count = HandleCount();
+        for (int n = 1; n <= count; ++n) {
+            CPoint centre = HandlePoint(n);
+            view->DocToClient(centre);
+            if (at.x >= centre.x - 3 && at.x <= centre.x + 3 && at.y >= centre.y - 3 && at.y <= centre.y + 3) return n;
+        }
+        return 0;
+    }
     if (selected) {
         const int count = HandleCount();
         for (int n = 1; n <= count; ++n) {

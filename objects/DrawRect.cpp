@@ -289,7 +289,7 @@ void CDrawRect::Serialize(CArchive& ar)
         m_crTransparent = ar.ReadDWord();
         m_nLayout = ar.ReadLong();
         m_bNoHeader = ar.ReadLong();
-        RebuildImage();
+        if (!s_bKeepPicturesUndecoded) RebuildImage();
 
         m_sceneParams.shininess = ar.ReadFloat();
         for (int c = 0; c < 4; ++c)

@@ -70,6 +70,10 @@ public:
     // Rebuilds m_pImage from m_strImagePath and m_strImageType, as on loading.
     void RebuildImage();
     static std::string DefaultImagePath();
+    // While set, records are read without decoding their pictures: the
+    // designer's undo history restores an object and hands it the picture
+    // the object it replaces already holds.
+    static inline bool s_bKeepPicturesUndecoded = false;
 
     // Drawing by kind, after the common steps.
     void DrawCalendar(CDC* dc);  // calendar/, the five layouts

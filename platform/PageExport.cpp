@@ -3,7 +3,12 @@
 #include "document/DrawDoc.h"
 #include "document/PagePainter.h"
 #include "platform/QtDC.h"
+#include "objects/DrawObj.h"
 #include "text3d/DibSection.h"
+
+#include <QtGui/QPageSize>
+#include <QtGui/QPainter>
+#include <QtGui/QPdfWriter>
 
 #include <algorithm>
 #include <cctype>
@@ -86,7 +91,8 @@ bool ImageToDib(const QImage& source, CDibSection* dib)
     return true;
 }
 
-bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error)
+bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error,
+                       const std::function<void(int)>& progress)
 {
     std::string dummy;
     if (!error) error = &dummy;
@@ -96,12 +102,14 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
         return false;
     }
     QImage image = RenderPagePicture(doc, dpi);
+    if (progress) progress(1);
     CDibSection dib(true);
     if (image.isNull() || !ImageToDib(image, &dib)) {
         *error = "Out of memory for a page picture of " + std::to_string(PagePictureSize(doc, dpi).width()) + " x " +
                  std::to_string(PagePictureSize(doc, dpi).height()) + " pixels";
         return false;
     }
+    if (progress) progress(2);
     // Written beside the target and renamed, so that the picture appears
     // complete or not at all.
     std::string tmp = path + ".part-" + std::to_string(::getpid()) + "." + ext;
@@ -119,5 +127,61 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
         *error = "Cannot write " + path;
     }
     if (!ok) std::remove(tmp.c_str());
+    if (ok && progress) progress(3);
+    return ok;
+}
+
+void PreparePrintSurface(CDC* dc, CSize page, int width, int height)
+{
+    dc->SetMapMode(MM_ANISOTROPIC);
+    dc->SetWindowExt(page.cx, -page.cy);
+    dc->SetViewportExt(width, height);
+    dc->SetWindowOrg(-page.cx / 2, page.cy / 2);
+    dc->SetViewportOrg(0, 0);
+}
+
+void PaintPageForPrint(CDC* dc, CDrawDoc& doc, int width, int height)
+{
+    PreparePrintSurface(dc, doc.PageSize(), width, height);
+    CPagePaintOptions options;
+    options.m_bWhite = true;
+    options.m_bDesignGrid = false;
+    CPagePainter::PaintPage(dc, &doc, options);
+}
+
+bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error)
+{
+    std::string dummy;
+    if (!error) error = &dummy;
+    const CSize page = doc.PageSize();
+    if (page.cx <= 0 || page.cy <= 0) {
+        *error = "The page has no size";
+        return false;
+    }
+    const std::string tmp = path + ".part-" + std::to_string(::getpid()) + ".pdf";
+    bool ok = false;
+    {
+        QPdfWriter writer(QString::fromStdString(tmp));
+        writer.setCreator(QStringLiteral("Mondrel"));
+        writer.setTitle(QStringLiteral("Calendar"));
+        writer.setPageSize(QPageSize(QSizeF(page.cx / 100.0, page.cy / 100.0), QPageSize::Inch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        // Fine enough for gradients and lines; pictures keep their own pixels.
+        writer.setResolution(300);
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            {
+                CQtDC dc(painter, 300, 300, true);
+                for (CDrawObj* obj : *doc.GetObjects()) obj->m_bPreview = 0;
+                PaintPageForPrint(&dc, doc, writer.width(), writer.height());
+            }
+            ok = painter.end();
+        }
+    }
+    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
+    if (!ok) {
+        std::remove(tmp.c_str());
+        *error = "Cannot write " + path;
+    }
     return ok;
 }

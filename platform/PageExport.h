@@ -4,8 +4,11 @@
 // resolution (100 dots per inch is one pixel per page unit) and written as a
 // JPEG or BMP file, as the "Save Calendar Image As" command does.
 
+#include "objects/Types.h"
+
 #include <QtGui/QImage>
 
+#include <functional>
 #include <string>
 
 class CDibSection;
@@ -21,4 +24,18 @@ bool ImageToDib(const QImage& image, CDibSection* dib);
 // Writes the page picture; the extension (lower-cased) must be "bmp" or
 // "jpg", otherwise error is "ERROR: File extension must be - bmp or jpg.".
 // The file appears complete or not at all.
-bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error);
+// progress, when given, is told 1 after painting, 2 after the conversion and
+// 3 when the file is written.
+bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error,
+                       const std::function<void(int)>& progress = {});
+
+// Maps a surface for printing: the page stretched over a device area of
+// width x height pixels, its top-left corner at the device origin.
+class CDC;
+void PreparePrintSurface(CDC* dc, CSize page, int width, int height);
+// Paints the page for a printer, a preview or a PDF (no grid, no handles).
+void PaintPageForPrint(CDC* dc, CDrawDoc& doc, int width, int height);
+// Writes the page as a one-page PDF of the page's own size: texts stay
+// text and pictures keep their own resolution. The file appears complete
+// or not at all.
+bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error);

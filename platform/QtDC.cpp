@@ -1,5 +1,7 @@
 #include "platform/QtDC.h"
 
+#include "platform/ScaledPictureCache.h"
+
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -222,6 +224,15 @@ const QFont& CQtDC::FontFor(const DevFont& font) const
                             std::to_string(lf.lfUnderline) + ',' + std::to_string(lf.lfStrikeOut);
     auto it = m_fonts.find(key);
     if (it != m_fonts.end()) return it->second;
+    // Fonts are made once per process: a view makes a surface for every
+    // repaint, and measuring a new font costs more than the repaint itself.
+    static std::mutex sharedLock;
+    static std::map<std::string, QFont> shared;
+    {
+        std::lock_guard<std::mutex> guard(sharedLock);
+        auto found = shared.find(key);
+        if (found != shared.end()) return m_fonts.emplace(key, found->second).first->second;
+    }
 
     QFont f(ResolveFace(lf.lfFaceName));
     // Unhinted outlines keep widths proportional to the size, so a page
@@ -242,6 +253,11 @@ const QFont& CQtDC::FontFor(const DevFont& font) const
         if (cell > 0) pixels = static_cast<int>(std::lround(font.pixelHeight * 1000.0 / cell));
     }
     f.setPixelSize(std::max(1, pixels));
+    {
+        std::lock_guard<std::mutex> guard(sharedLock);
+        if (shared.size() > 4096) shared.clear();
+        shared.emplace(key, f);
+    }
     return m_fonts.emplace(key, f).first->second;
 }
 
@@ -574,7 +590,16 @@ void CQtDC::DevDrawImage(const CRect& dest, int srcW, int srcH, const CRect& src
     }
     m_pPainter->save();
     m_pPainter->setCompositionMode(mode);
-    m_pPainter->drawImage(ToQRect(dest), image, ToQRect(srcRect));
+    const QRect target = ToQRect(dest);
+    const QRect source = ToQRect(srcRect);
+    if (m_pPictureCache && !rasterOp && target.width() > 0 && target.height() > 0 &&
+        target.width() < source.width() && target.height() < source.height() &&
+        QRect(0, 0, srcW, srcH).contains(source)) {
+        m_pPainter->drawImage(target.topLeft(),
+                              m_pPictureCache->Scaled(argbTopDown, srcW, srcH, source, hasAlpha, target.size()));
+    } else {
+        m_pPainter->drawImage(target, image, source);
+    }
     m_pPainter->restore();
 }
 

@@ -34,6 +34,10 @@ public:
     // comes out as an installed substitute, never as nothing).
     static QString ResolveFace(const std::string& face);
 
+    // Pictures drawn smaller than their pixels are scaled once and kept in
+    // the cache (a view's surface); without one they are scaled every time.
+    void SetPictureCache(class CScaledPictureCache* cache) { m_pPictureCache = cache; }
+
 protected:
     void DevPolyline(const std::vector<CPoint>& pts, const DevPen& pen) override;
     void DevPolygon(const std::vector<CPoint>& pts, const DevPen* pen, const DevBrush* brush) override;
@@ -85,4 +89,5 @@ private:
     int m_nFillMode = ALTERNATE;
     QTransform m_base;                     // the painter's transform when we got it
     mutable std::map<std::string, QFont> m_fonts;
+    class CScaledPictureCache* m_pPictureCache = nullptr;
 };

@@ -1,8 +1,16 @@
 #include "properties/PreviewFileDialog.h"
 
+#include "properties/PlacesBar.h"
+#include "properties/PreviewPane.h"
+
 #include <QtCore/QDir>
+#include <QtCore/QFileInfo>
 #include <QtCore/QStringList>
-#include <QtWidgets/QFileDialog>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QSplitter>
+#include <QtWidgets/QTreeView>
+#include <QtWidgets/QVBoxLayout>
 
 QString QtFilterFromClassic(const QString& filter)
 {
@@ -18,14 +26,132 @@ QString QtFilterFromClassic(const QString& filter)
     return out.join(";;");
 }
 
+QString ImageFileFilter()
+{
+    return QStringLiteral("Supported Image Files (.jpg;.jpeg;.bmp;.gif;.png;.ico;.tif;.tiff)|"
+                          "*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.ico;*.tif;*.tiff|All Files (*.*)|*.*||");
+}
+
+QString LowerExtension(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const int dot = name.lastIndexOf('.');
+    if (dot < 0) return QString();
+    return name.mid(dot + 1).toLower();
+}
+
+CPreviewFileDialog::CPreviewFileDialog(bool open, bool preview, const QString& title, const QString& filter,
+                                       const QString& initialPath, QWidget* parent)
+    : QFileDialog(parent, title), m_bOpen(open)
+{
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QString qtFilter = QtFilterFromClassic(filter);
+    if (!qtFilter.isEmpty()) setNameFilters(qtFilter.split(";;"));
+    setLabelText(QFileDialog::Accept, open ? tr("&Open") : tr("&Save"));
+
+    // The places bar stands where Qt's own side bar was.
+    auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (QWidget* sidebar = findChild<QWidget*>(QStringLiteral("sidebar"))) sidebar->hide();
+    m_pPlaces = new CPlacesBar(this);
+    m_pPane = new CPreviewPane(this);
+    m_pShowPreview = new QCheckBox(tr("Show &Preview"), this);
+    m_pShowPreview->setChecked(preview);
+    auto* previewColumn = new QWidget(this);
+    auto* column = new QVBoxLayout(previewColumn);
+    column->setContentsMargins(4, 0, 0, 0);
+    column->addWidget(m_pPane, 1);
+    column->addWidget(m_pShowPreview);
+    if (splitter) {
+        splitter->insertWidget(0, m_pPlaces);
+        splitter->addWidget(previewColumn);
+        splitter->setCollapsible(splitter->indexOf(m_pPlaces), false);
+        splitter->setStretchFactor(splitter->indexOf(previewColumn), 0);
+    }
+    resize(900, 520);
+    if (splitter) splitter->setSizes({m_pPlaces->sizeHint().width(), 520, 240});
+
+    connect(this, &QFileDialog::currentChanged, this, &CPreviewFileDialog::SelectionChanged);
+    connect(this, &QFileDialog::directoryEntered, m_pPlaces, &CPlacesBar::SetCurrentFolder);
+    connect(m_pPlaces, &CPlacesBar::FolderChosen, this, [this](const QString& folder) { setDirectory(folder); });
+    connect(m_pShowPreview, &QCheckBox::toggled, this, &CPreviewFileDialog::SetPreviewOn);
+
+    // A pattern filters the folder shown; a name is selected in its folder.
+    const QFileInfo initial(initialPath);
+    const bool pattern = initialPath.contains('*') || initialPath.contains('?');
+    if (!initialPath.isEmpty() && !pattern) {
+        const QString folder = initial.absolutePath();
+        if (QFileInfo(folder).isDir()) setDirectory(folder);
+        SelectAndPreview(initial.absoluteFilePath());
+    } else {
+        setDirectory(QDir::currentPath());
+    }
+    m_pPlaces->SetCurrentFolder(directory().absolutePath());
+
+    // The names take the room the list has; size, type and date as much as
+    // they need.
+    if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
+
+void CPreviewFileDialog::SelectAndPreview(const QString& path)
+{
+    selectFile(path);
+    SelectionChanged(path);
+}
+
+bool CPreviewFileDialog::PreviewOn() const
+{
+    return m_pShowPreview->isChecked();
+}
+
+void CPreviewFileDialog::SetPreviewOn(bool on)
+{
+    if (m_pShowPreview->isChecked() != on) m_pShowPreview->setChecked(on);
+    const QStringList selected = selectedFiles();
+    m_pPane->SetPreviewPath(on && !selected.isEmpty() ? selected.first() : QString());
+}
+
+QString CPreviewFileDialog::PreviewPath() const
+{
+    return m_pPane->PreviewPath();
+}
+
+void CPreviewFileDialog::SelectionChanged(const QString& path)
+{
+    if (!PreviewOn()) return;
+    m_pPane->SetPreviewPath(QFileInfo(path).isDir() ? QString() : path);
+}
+
+QString CPreviewFileDialog::ChosenPath() const
+{
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+void CPreviewFileDialog::accept()
+{
+    QFileDialog::accept();
+    if (result() == QDialog::Accepted) CPlacesBar::NoteRecentFolder(QFileInfo(ChosenPath()).absolutePath());
+}
+
 namespace {
 
-QString Run(QWidget* parent, bool open, const QString& title, const QString& filter, const QString& initial)
+QString Run(QWidget* parent, bool open, const QString& title, const QString& filter, const QString& initial,
+            bool preview)
 {
     const QString cwd = QDir::currentPath();
-    const QString qtFilter = QtFilterFromClassic(filter);
-    QString path = open ? QFileDialog::getOpenFileName(parent, title, initial, qtFilter)
-                        : QFileDialog::getSaveFileName(parent, title, initial, qtFilter);
+    QString path;
+    {
+        CPreviewFileDialog dialog(open, preview, title, filter, initial, parent);
+        if (dialog.exec() == QDialog::Accepted) path = dialog.ChosenPath();
+    }
     QDir::setCurrent(cwd);
     return path;
 }
@@ -33,13 +159,13 @@ QString Run(QWidget* parent, bool open, const QString& title, const QString& fil
 }  // namespace
 
 QString GetOpenFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
-                                   const QString& initialPath, bool)
+                                   const QString& initialPath, bool preview)
 {
-    return Run(parent, true, title, filter, initialPath);
+    return Run(parent, true, title, filter, initialPath, preview);
 }
 
 QString GetSaveFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
-                                   const QString& initialPath, bool)
+                                   const QString& initialPath, bool preview)
 {
-    return Run(parent, false, title, filter, initialPath);
+    return Run(parent, false, title, filter, initialPath, preview);
 }

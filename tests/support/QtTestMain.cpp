@@ -40,8 +40,15 @@ int main(int argc, char** argv)
     std::vector<std::string> names;
     std::vector<char*> rest{argv[0]};
     for (int i = 1; i < argc; ++i) {
-        if (i == 1 && QtTestRegistry().count(argv[i])) names.push_back(argv[i]);
-        else rest.push_back(argv[i]);
+        const std::string arg = argv[i];
+        if (i == 1 && QtTestRegistry().count(arg)) {
+            names.push_back(arg);
+        } else if (i == 1 && arg.size() > 4 && arg.compare(arg.size() - 4, 4, "Test") == 0) {
+            std::fprintf(stderr, "no test class %s in this program\n", argv[i]);
+            return 1;
+        } else {
+            rest.push_back(argv[i]);
+        }
     }
     if (names.empty()) {
         for (const auto& [name, factory] : QtTestRegistry()) names.push_back(name);

@@ -1,0 +1,162 @@
+// Speed of the designer's window: from nothing to a shown main window with
+// the demo calendar (twelve months and a 12-megapixel photo) painted; the
+// repaint of one step while a calendar is dragged across that page; undo
+// and redo of one move on a page of 2000 objects.
+
+#include "app/AppSettings.h"
+#include "app/MainFrame.h"
+#include "app/SplitFrame.h"
+#include "document/CalendarGenerator.h"
+#include "document/DrawDoc.h"
+#include "objects/DrawRect.h"
+#include "view/DesignDocument.h"
+#include "view/DrawView.h"
+#include "view/UndoCommands.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QtCore/QElapsedTimer>
+#include <QtGui/QUndoStack>
+#include <QtWidgets/QApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path WorkDir()
+{
+    static std::filesystem::path dir = [] {
+        auto d = std::filesystem::temp_directory_path() / ("mondrel-bench-ui-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
+// The demo calendar with a 4000 x 3000 photo, saved once.
+std::string DemoDocument()
+{
+    static std::string path = [] {
+        const std::string photo = (WorkDir() / "photo12mp.jpg").string();
+        const std::string cmd = "convert -size 1000x750 -seed 7 plasma:fractal -resize 4000x3000! "
+                                "-attenuate 0.4 +noise Gaussian -quality 92 '" + photo + "'";
+        if (std::system(cmd.c_str()) != 0) std::abort();
+        CDrawDoc doc;
+        doc.OnNewDocument();
+        CNewCalendarChoices ch;
+        ch.m_strPhotoPath = photo;
+        ch.m_strPhotoType = "jpg";
+        ch.m_nMonths = 12;
+        ch.m_nYear = 2027;
+        CCalendarGenerator::Generate(doc, ch);
+        const std::string out = (WorkDir() / "demo.mdr").string();
+        if (!doc.OnSaveDocument(out, nullptr)) std::abort();
+        return out;
+    }();
+    return path;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+void BM_StartToPaintedWindow(benchmark::State& state)
+{
+    const QString path = QString::fromStdString(DemoDocument());
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* frame = new CMainFrame;
+        frame->show();
+        frame->OpenDocument(path);
+        ui::CDrawView* view = frame->ActiveView();
+        view->viewport()->repaint();
+        Settle();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        delete frame;
+    }
+}
+BENCHMARK(BM_StartToPaintedWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+
+void BM_DragRepaintStep(benchmark::State& state)
+{
+    CMainFrame frame;
+    frame.resize(1200, 1000);
+    frame.show();
+    frame.OpenDocument(QString::fromStdString(DemoDocument()));
+    ui::CDrawView* view = frame.ActiveView();
+    view->SetZoom(100);
+    Settle();
+    CDrawObj* calendar = nullptr;
+    for (CDrawObj* obj : *view->GetDocument()->GetObjects())
+        if (auto* r = dynamic_cast<CDrawRect*>(obj); r && r->m_nKind == CDrawRect::kindCalendar && !calendar)
+            calendar = obj;
+    view->SelectDrawObj(calendar);
+    view->viewport()->repaint();
+    int step = 0;
+    for (auto _ : state) {
+        CRect r = calendar->m_position;
+        const int dx = (step++ / 40) % 2 ? -5 : 5;
+        CRect before = r;
+        r.OffsetRect(dx, 0);
+        calendar->MoveTo(r, view);
+        // The region this step leaves dirty (old and new place with their
+        // handles), painted now.
+        view->PageToWindow(before);
+        CRect after = r;
+        view->PageToWindow(after);
+        const QRect dirty = QRect(QPoint(before.left, before.top), QPoint(before.right, before.bottom))
+                                .united(QRect(QPoint(after.left, after.top), QPoint(after.right, after.bottom)))
+                                .adjusted(-8, -8, 8, 8);
+        QElapsedTimer timer;
+        timer.start();
+        view->viewport()->repaint(dirty);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        if (!view->viewport()->rect().contains(dirty)) state.SkipWithError("the calendar is out of sight");
+    }
+}
+BENCHMARK(BM_DragRepaintStep)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(200);
+
+void BM_UndoRedoMove2000(benchmark::State& state)
+{
+    CHistorySink::Install();
+    CDesignDocument design;
+    for (int i = 0; i < 2000; ++i) {
+        auto* r = new CDrawRect(CRect(i % 40 * 20, i / 40 * 20, i % 40 * 20 + 15, i / 40 * 20 - 15),
+                                i % 3 == 0 ? CDrawRect::kindCalendar : CDrawRect::kindEllipse);
+        design.Doc()->Add(r);
+    }
+    ui::CDrawView view(&design);
+    CDrawObj* target = *std::next(design.Doc()->GetObjects()->begin(), 1500);
+    view.SelectDrawObj(target);
+    view.MoveSelectionBy(7, 3, false);
+    QUndoStack* stack = design.UndoStack();
+    for (auto _ : state) {
+        stack->undo();
+        stack->redo();
+    }
+}
+BENCHMARK(BM_UndoRedoMove2000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto home = WorkDir() / "home";
+    std::filesystem::create_directories(home);
+    qputenv("HOME", home.string().c_str());
+    qputenv("XDG_CONFIG_HOME", (home / ".config").string().c_str());
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    AppSettings().m_bNoNewWizard = 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(WorkDir());
+    return 0;
+}

@@ -1,0 +1,65 @@
+#include "properties/Interior1.h"
+
+#include "document/CalendarGenerator.h"
+#include "properties/IntField.h"
+
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QFormLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QVBoxLayout>
+
+QString EnglishMonthName(int index)
+{
+    static const char* const names[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                          "July",    "August",   "September", "October", "November", "December"};
+    return index >= 0 && index < 12 ? QString::fromLatin1(names[index]) : QString();
+}
+
+CInterior1::CInterior1(QWidget* parent) : CWizardStep(parent)
+{
+    setTitle(tr("Mondrel New Calendar Wizard"));
+    setSubTitle(tr("Mondrel New Calendar Wizard - Options"));
+    auto* intro = new QLabel(tr("Choose how many months the page shows and the month it starts with."), this);
+    intro->setWordWrap(true);
+
+    m_pMonths = new CIntField(this, kMinMonths, kMaxMonths);
+    m_pFirstMonth = new QComboBox(this);
+    for (int i = 0; i < 12; ++i) m_pFirstMonth->addItem(EnglishMonthName(i));
+    m_pYear = new CIntField(this, kMinYear, kMaxYear);
+    m_pMonths->setMinimumWidth(90);
+    m_pYear->setMinimumWidth(90);
+    m_pFirstMonth->setMinimumWidth(140);
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(tr("&Number of Months:"), m_pMonths);
+    form->addRow(tr("&First Month:"), m_pFirstMonth);
+    form->addRow(tr("&Year:"), m_pYear);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addSpacing(12);
+    layout->addLayout(form);
+    layout->addStretch(1);
+}
+
+QWidget* CInterior1::FirstControl() const
+{
+    return m_pMonths;
+}
+
+void CInterior1::LoadFrom(const CNewCalendarChoices& choices)
+{
+    m_pMonths->setValue(choices.m_nMonths);
+    m_pFirstMonth->setCurrentIndex(choices.m_nFirstMonth >= 0 && choices.m_nFirstMonth < 12 ? choices.m_nFirstMonth
+                                                                                            : 0);
+    m_pYear->setValue(choices.m_nYear);
+}
+
+void CInterior1::StoreTo(CNewCalendarChoices& choices) const
+{
+    int value = 0;
+    if (m_pMonths->IsValid(&value)) choices.m_nMonths = value;
+    choices.m_nFirstMonth = m_pFirstMonth->currentIndex();
+    if (m_pYear->IsValid(&value)) choices.m_nYear = value;
+}

@@ -1,0 +1,123 @@
+#include "properties/Interior6.h"
+
+#include "document/CalendarGenerator.h"
+#include "document/DrawDoc.h"
+#include "imageio/PictureImage.h"
+#include "objects/DrawRect.h"
+#include "platform/PageExport.h"
+#include "properties/NewCalendarWizard.h"
+
+#include <QtWidgets/QButtonGroup>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QVBoxLayout>
+
+namespace {
+
+constexpr int kPreviewWidth = 170;
+
+const char* const kLayouts[8] = {
+    QT_TRANSLATE_NOOP("CInterior6", "Image above months (no overlaying)"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months overlayed on image"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on left and bottom with Image on right"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on right and bottom with Image on left"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on top and bottom Image in between"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on all sides with Image in between"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on top and right Image on left"),
+    QT_TRANSLATE_NOOP("CInterior6", "Months on top and left Image on right"),
+};
+
+}  // namespace
+
+CInterior6::CInterior6(QWidget* parent) : CWizardStep(parent)
+{
+    setTitle(tr("Mondrel New Calendar Wizard"));
+    setSubTitle(tr("Mondrel New Calendar Wizard - Options"));
+    m_pGroup = new QButtonGroup(this);
+    auto* radios = new QVBoxLayout;
+    radios->addWidget(new QLabel(tr("Arrangement of the photo and the months:"), this));
+    for (int i = 0; i < 8; ++i) {
+        auto* radio = new QRadioButton(tr(kLayouts[i]), this);
+        m_pGroup->addButton(radio, i);
+        radios->addWidget(radio);
+    }
+    radios->addStretch(1);
+    m_pGroup->button(0)->setChecked(true);
+
+    m_pPreview = new QLabel(this);
+    m_pPreview->setAlignment(Qt::AlignCenter);
+    m_pPreview->setFrameShape(QFrame::Box);
+    const QSize page = QSize(kPreviewWidth, kPreviewWidth * CDrawDoc::kDefaultPageHeight / CDrawDoc::kDefaultPageWidth);
+    m_pPreview->setFixedSize(page + QSize(8, 8));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(radios, 1);
+    layout->addWidget(m_pPreview, 0, Qt::AlignTop);
+    connect(m_pGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) Repaint();
+    });
+}
+
+QWidget* CInterior6::FirstControl() const
+{
+    return m_pGroup->checkedButton();
+}
+
+int CInterior6::Layout() const
+{
+    return m_pGroup->checkedId();
+}
+
+void CInterior6::LoadFrom(const CNewCalendarChoices& choices)
+{
+    QAbstractButton* button = m_pGroup->button(choices.m_nLayout);
+    (button ? button : m_pGroup->button(0))->setChecked(true);
+}
+
+void CInterior6::StoreTo(CNewCalendarChoices& choices) const
+{
+    choices.m_nLayout = Layout();
+}
+
+void CInterior6::initializePage()
+{
+    Repaint();
+}
+
+void CInterior6::Repaint()
+{
+    CNewCalendarChoices choices;
+    if (const CNewCalendarChoices* current = Choices()) choices = *current;
+    choices.m_nLayout = Layout();
+    m_pPreview->setPixmap(QPixmap::fromImage(PaintLayout(choices, kPreviewWidth)));
+}
+
+QImage CInterior6::PaintLayout(const CNewCalendarChoices& given, int width)
+{
+    CNewCalendarChoices choices = given;
+    // The photo is not decoded for the little picture, and neither is the
+    // background picture; a grey box marks the photo's place.
+    const bool photo = !choices.m_strPhotoPath.empty();
+    choices.m_strPhotoPath.clear();
+    choices.m_bDrawBackImage = 0;
+    choices.m_strBackImagePath.clear();
+    if (choices.m_nMonths < 1) choices.m_nMonths = 1;
+    CDrawDoc doc;
+    doc.m_pBackImage.reset();
+    if (!CCalendarGenerator::Generate(doc, choices)) return QImage();
+    if (photo) {
+        const int f = choices.m_bFrame ? choices.m_nFrameThickness : 0;
+        auto* box = new CDrawRect(CCalendarGenerator::ImageRect(choices.m_nLayout, f), CDrawRect::kindRectangle);
+        box->m_logbrush.lbColor = RGB(200, 204, 212);
+        box->m_logpen.lopnColor = RGB(150, 150, 160);
+        doc.Add(box);
+        // Behind the months, in front of the frame.
+        doc.m_listObjects.pop_back();
+        auto at = doc.m_listObjects.begin();
+        if (choices.m_bFrame && at != doc.m_listObjects.end()) ++at;
+        doc.m_listObjects.insert(at, box);
+    }
+    const int dpi = std::max(1, width * 100 / doc.PageSize().cx);
+    return RenderPagePicture(doc, dpi);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// The command line of tallowin without a window, for scripts and tests:
+//   tallowin --batch [--dest DIR] [--user] [--source DIR]
+//   tallowin --uninstall [--dest DIR] [--user]
+// The same engine as the wizard; messages go to the given streams and the
+// exit status is 0 only on success (1 a failed installation, 2 bad arguments).
+
+#include <QtCore/QStringList>
+
+#include <iosfwd>
+
+class CSetupCommand {
+public:
+    // True when the arguments ask for a run without a window.
+    static bool IsBatch(const QStringList& args);
+    // True when --user asks for a user's installation even as root.
+    static bool ForUser(const QStringList& args);
+    // programFolder is where tallowin lives: the setup folder by default.
+    static int Run(const QStringList& args, const QString& programFolder, std::ostream& out, std::ostream& err);
+    static const char* Usage();
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+// Printing, print preview and the two exports of a page (a picture, a PDF),
+// all through the one page painting routine on another surface.
+
+#include <QtCore/QString>
+
+#include <functional>
+
+class CDesignDocument;
+class QPrinter;
+class QWidget;
+
+// Progress of a long job, shown by the main frame's status bar.
+struct CProgressReport {
+    std::function<void(const QString& text, int low, int high)> m_begin;
+    std::function<void(int position)> m_set;
+    std::function<void()> m_end;
+};
+
+// Paints the document's page on a printer (or a preview's printer): the
+// page stretched over the printable area, no grid, no handles. When really
+// printing, the summary records the print.
+void PrintPage(QPrinter* printer, CDesignDocument* design, bool preview);
+// The print dialog, then printing; afterwards the page size follows the printer.
+void PrintDocument(QWidget* parent, CDesignDocument* design);
+void PreviewDocument(QWidget* parent, CDesignDocument* design);
+// "Save Calendar Image As..": asks for a file and writes the page as a JPEG
+// or BMP picture, with progress; errors are shown, never hidden.
+void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressReport& progress);
+// Writes the page to a picture file without asking; the message on failure.
+bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error,
+                     const CProgressReport& progress = {});
+// "Export as PDF...": asks for a file and writes a one-page PDF.
+void ExportPdf(QWidget* parent, CDesignDocument* design);

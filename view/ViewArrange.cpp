@@ -1,0 +1,73 @@
+#include "document/DrawDoc.h"
+#include "objects/DrawObj.h"
+#include "view/DesignDocument.h"
+#include "view/DrawView.h"
+#include "view/UndoCommands.h"
+
+namespace ui {
+
+namespace {
+
+const char* ArrangeName(ArrangeCommand command)
+{
+    switch (command) {
+    case ArrangeCommand::alignTop: return "Align Top";
+    case ArrangeCommand::alignBottom: return "Align Bottom";
+    case ArrangeCommand::alignCenter: return "Align Center";
+    case ArrangeCommand::alignVCenter: return "Align V Center";
+    case ArrangeCommand::alignLeft: return "Align Left";
+    case ArrangeCommand::alignRight: return "Align Right";
+    case ArrangeCommand::sameWidth: return "Same Width";
+    case ArrangeCommand::sameHeight: return "Same Height";
+    case ArrangeCommand::sameSize: return "Same Height, Width";
+    case ArrangeCommand::spaceAcross: return "Space Across";
+    case ArrangeCommand::spaceDown: return "Space Down";
+    }
+    return "Arrange";
+}
+
+const char* ZOrderName(ZOrderCommand command)
+{
+    switch (command) {
+    case ZOrderCommand::toFront: return "Move To Front";
+    case ZOrderCommand::toBack: return "Move To Back";
+    case ZOrderCommand::forward: return "Move Forward";
+    case ZOrderCommand::backward: return "Move Back";
+    }
+    return "Move";
+}
+
+}  // namespace
+
+void CDrawView::Arrange(ArrangeCommand command)
+{
+    EndDrag();
+    if (static_cast<int>(m_selected.size()) < ArrangeMinimum(command)) return;
+    const std::vector<CDrawObj*> objects(m_selected.begin(), m_selected.end());
+    std::vector<CRect> rects;
+    for (CDrawObj* obj : objects) rects.push_back(obj->m_position);
+    const std::vector<CRect> placed = ArrangeRects(command, rects);
+    auto* step = new CModifyCommand(m_pDesign, QString::fromLatin1(ArrangeName(command)), objects);
+    // Through MoveTo, so that a stroke's points follow its rectangle.
+    for (std::size_t i = 0; i < objects.size(); ++i) objects[i]->MoveTo(placed[i], this);
+    if (!step->Finish()) {
+        delete step;
+        return;
+    }
+    PushStep(step);
+    GetDocument()->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
+}
+
+void CDrawView::ChangeZOrder(ZOrderCommand command)
+{
+    EndDrag();
+    if (m_selected.size() != 1) return;
+    CDrawDoc* doc = GetDocument();
+    const int count = static_cast<int>(doc->GetObjects()->size());
+    const int from = IndexOfObject(*doc, m_selected.front());
+    const int to = ZOrderTarget(command, from, count);
+    if (from < 0 || to == from) return;
+    PushStep(new CReorderCommand(m_pDesign, QString::fromLatin1(ZOrderName(command)), from, to));
+}
+
+}  // namespace ui
