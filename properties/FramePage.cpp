@@ -3,7 +3,6 @@
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
-#include "properties/PictureFiles.h"
 #include "properties/PreviewBox.h"
 #include "properties/PreviewFileDialog.h"
 
@@ -81,7 +80,7 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     connect(m_pFillColor, &CColorButton::ColorChosen, this, changed);
     connect(m_pPattern, &QPushButton::clicked, this, [this] {
         const QString chosen = GetOpenFileNameWithPreview(this, QStringLiteral("Select Pattern Filling Image File"),
-                                                          PictureFileFilter(), QString::fromStdString(m_strPath));
+                                                          ImageFileFilter(), QString::fromStdString(m_strPath));
         if (!chosen.isEmpty()) TakeChosenFile(chosen);
     });
     connect(this, &CPropertyPage::Changed, m_pPreview, qOverload<>(&QWidget::update));
@@ -90,7 +89,7 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
 void CFramePropPage::TakeChosenFile(const QString& path)
 {
     m_strPath = path.toStdString();
-    m_strExt = LowerExtension(path);
+    m_strExt = LowerExtension(path).toStdString();
     m_pPath->setText(path);
     emit Changed();
 }

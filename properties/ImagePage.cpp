@@ -103,14 +103,14 @@ void CImagePropPage::PathTyped()
     if (typed.toStdString() == m_strPath) return;
     // The format follows the typed name, whatever was stored before.
     m_strPath = typed.toStdString();
-    m_strExt = LowerExtension(typed);
+    m_strExt = LowerExtension(typed).toStdString();
     if (IsPictureExtension(m_strExt)) LoadPreview();
     emit Changed();
 }
 
 void CImagePropPage::Browse()
 {
-    const QString chosen = GetOpenFileNameWithPreview(this, QStringLiteral("Select Image File"), PictureFileFilter(),
+    const QString chosen = GetOpenFileNameWithPreview(this, QStringLiteral("Select Image File"), ImageFileFilter(),
                                                       QString::fromStdString(m_strPath));
     if (!chosen.isEmpty()) TakeChosenFile(chosen);
 }
@@ -118,7 +118,7 @@ void CImagePropPage::Browse()
 void CImagePropPage::TakeChosenFile(const QString& path)
 {
     m_strPath = path.toStdString();
-    m_strExt = LowerExtension(path);
+    m_strExt = LowerExtension(path).toStdString();
     SetLoading(true);
     m_pPath->setText(path);
     SetLoading(false);

@@ -1,21 +1,7 @@
 #include "properties/PictureFiles.h"
 
-#include <QtCore/QFileInfo>
-
 #include <algorithm>
 #include <array>
-
-QString PictureFileFilter()
-{
-    return QStringLiteral(
-        "Supported Image Files (.jpg;.jpeg;.bmp;.gif;.png;.ico;.tif;.tiff)|*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.ico;*.tif;"
-        "*.tiff|All Files (*.*)|*.*||");
-}
-
-std::string LowerExtension(const QString& path)
-{
-    return QFileInfo(path).suffix().toLower().toStdString();
-}
 
 bool IsPictureExtension(const std::string& ext)
 {

@@ -1,16 +1,9 @@
 #pragma once
 
-// What the picture pickers of the property pages share: the filter of the
-// pictures the program reads and the extension rule.
-
-#include <QtCore/QString>
+// Which picture files the property pages can show: the extensions the
+// program has a decoder for.
 
 #include <string>
 
-// "Supported Image Files (...)|...|All Files (*.*)|*.*||".
-QString PictureFileFilter();
-// The extension of a path without its dot, in lower case ("JPG" from a
-// camera becomes "jpg"), as the format lookup compares it.
-std::string LowerExtension(const QString& path);
-// Whether the program has a decoder for the extension.
+// Whether the program has a decoder for a lower-case extension.
 bool IsPictureExtension(const std::string& ext);
