@@ -11,7 +11,10 @@
 #include "properties/LineTypeCombo.h"
 #include "properties/MonthCalendarWnd.h"
 #include "properties/PreviewBox.h"
+#include "view/DesignDocument.h"
+#include "view/UndoCommands.h"
 
+#include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
@@ -238,6 +241,41 @@ private slots:
         const std::vector<CDrawObj*>& listed = bench.m_steps[0].m_objects;
         QCOMPARE(listed.size(), std::size_t(3));
         for (CDrawObj* cal : {first, second, third}) QVERIFY(std::find(listed.begin(), listed.end(), cal) != listed.end());
+    }
+
+    void oneUndoStepInTheDesignersHistory()
+    {
+        CSheetTestBench bench;
+        CHistorySink::Install();
+        CDesignDocument design;
+        CDrawRect* first = AddCalendar(*design.Doc(), 1, 2024);
+        CDrawRect* second = AddCalendar(*design.Doc(), 2, 2024);
+        design.UndoStack()->setClean();
+        const std::vector<BYTE> firstBefore = RecordOf(first);
+        const std::vector<BYTE> secondBefore = RecordOf(second);
+        bench.Edit<CCalendarSheet>(first, [&](CCalendarSheet& sheet) {
+            sheet.m_pGeneral->m_pGridThickness->setValue(3);
+            sheet.CancelButton()->click();
+        });
+        QCOMPARE(design.UndoStack()->count(), 0);
+        QVERIFY(!design.IsModified());
+
+        bench.Edit<CCalendarSheet>(first, [&](CCalendarSheet& sheet) {
+            sheet.m_pGeneral->m_pGridThickness->setValue(3);
+            sheet.m_pGeneral->m_pApplyToAll->setChecked(true);
+            sheet.OkButton()->click();
+        });
+        QCOMPARE(design.UndoStack()->count(), 1);
+        QCOMPARE(design.UndoStack()->undoText(), QStringLiteral("Calendar Properties"));
+        QCOMPARE(second->m_nGridThickness, 3);
+        design.UndoStack()->undo();
+        // The step put back both calendars, the one copied to as well.
+        auto* restoredFirst = dynamic_cast<CDrawRect*>(design.Doc()->GetObjects()->front());
+        auto* restoredSecond = dynamic_cast<CDrawRect*>(design.Doc()->GetObjects()->back());
+        QVERIFY(restoredFirst && restoredSecond);
+        QVERIFY(RecordOf(restoredFirst) == firstBefore);
+        QVERIFY(RecordOf(restoredSecond) == secondBefore);
+        QVERIFY(!design.IsModified());
     }
 
     void specialDates_data()
