@@ -128,8 +128,11 @@ void CCalTextPage::Watch(QObject* control)
 
 void CCalTextPage::LoadFont(const CCalFont& font)
 {
-    m_strFace = font.m_strFaceName;
-    m_nPointSize = font.m_nPointSize;
+    // The objects' font setters take nothing of a font whose size is
+    // outside 1-72 points or whose face is empty, not even its colour; a
+    // damaged stored font is shown as one they take.
+    m_strFace = font.m_strFaceName.empty() ? std::string("Tahoma") : font.m_strFaceName;
+    m_nPointSize = font.m_nPointSize < 1 ? 8 : std::min(font.m_nPointSize, 72);
     m_bBold = font.m_bBold;
     m_bItalic = static_cast<BYTE>(font.m_bItalic ? 1 : 0);
     m_bUnderline = font.m_bUnderline;

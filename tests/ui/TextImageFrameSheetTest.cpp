@@ -108,8 +108,10 @@ private slots:
         CSheetTestBench bench;
         CDrawDoc doc;
         CDrawRect* text = AddObject(doc, CDrawRect::kindText);
+        text->m_fontHeader.m_nPointSize = 300;
         bench.Edit<CTextSheet>(text, [&](CTextSheet& sheet) {
             CCalPText& page = *sheet.m_pText;
+            page.m_pFontColor->SetColor(RGB(0, 0, 255));
             page.m_pText->setText("Happy Birthday");
             page.m_pLineCheck->setChecked(true);
             page.m_pThickness->setValue(101);
@@ -123,6 +125,9 @@ private slots:
         });
         QCOMPARE(bench.m_messages, QStringList{"Please enter an integer between 0 and 100."});
         QCOMPARE(text->m_strText, std::string("Happy Birthday"));
+        // A stored size the setters refuse would have cost the new colour.
+        QCOMPARE(text->m_fontHeader.m_crColor, RGB(0, 0, 255));
+        QCOMPARE(text->m_fontHeader.m_nPointSize, 72);
         QCOMPARE(text->m_nHeaderLineThickness, 3);
         QCOMPARE(text->m_bDrawBorder, 3);
         QCOMPARE(text->m_logpen.lopnWidth.x, 3);
