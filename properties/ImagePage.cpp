@@ -24,7 +24,7 @@ CImagePropPage::CImagePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     m_pSameSize = new QCheckBox(QStringLiteral("Draw same size as original Image/Photo"), this);
     m_pTexture = new QCheckBox(QStringLiteral("Draw as Texture on a 3D Object"), this);
     m_pKeepAspect = new QCheckBox(QStringLiteral("Adjust height or width to preserve aspect ratio"), this);
-    m_pPreviewBox = new CPreviewBox(this, false);
+    m_pPreviewBox = new CPreviewBox(this);
     m_pPreviewBox->SetPainter([this](CDC* dc, const CRect& box) { PaintPreview(dc, box); });
 
     grid->addWidget(pathLabel, 0, 0);

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-CPreviewBox::CPreviewBox(QWidget* parent, bool pageUnits) : QFrame(parent), m_bPageUnits(pageUnits)
+CPreviewBox::CPreviewBox(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Sunken | QFrame::StyledPanel);
     setMinimumSize(200, 120);
@@ -28,13 +28,7 @@ QImage CPreviewBox::Render()
     image.fill(Qt::white);
     if (!m_painter) return image;
     CQtDC dc(image, 96, 96);
-    CRect box(0, 0, image.width(), image.height());
-    if (m_bPageUnits) {
-        dc.SetMapMode(MM_LOENGLISH);
-        dc.SetViewportOrg(image.width() / 2, image.height() / 2);
-        dc.DPtoLP(&box);
-    }
-    m_painter(&dc, box);
+    m_painter(&dc, CRect(0, 0, image.width(), image.height()));
     return image;
 }
 
@@ -52,7 +46,6 @@ void DrawObjectInBox(CDrawRect& object, CDC* dc, const CRect& box)
     // lines keep their proportions, and the surface is scaled to show it
     // whole: a miniature of what the page will show.
     CRect pixels = box;
-    dc->LPtoDP(&pixels);
     pixels.NormalizeRect();
     const CRect& own = object.m_position;
     const long long w = std::max<long long>(std::llabs(static_cast<long long>(own.right) - own.left), 1);

@@ -16,11 +16,10 @@ class CDrawRect;
 class CPreviewBox : public QFrame {
     Q_OBJECT
 public:
-    // Paints into box, which is the whole pane in the surface's logical
-    // units: page units (0.01 inch, y up, origin in the middle) or pixels.
+    // Paints into box, the whole pane in pixels.
     using Painter = std::function<void(CDC* dc, const CRect& box)>;
 
-    explicit CPreviewBox(QWidget* parent = nullptr, bool pageUnits = true);
+    explicit CPreviewBox(QWidget* parent = nullptr);
     void SetPainter(Painter painter);
     QSize sizeHint() const override { return QSize(300, 190); }
     // The pane as the last paint drew it (tests look at its pixels).
@@ -31,9 +30,9 @@ protected:
 
 private:
     Painter m_painter;
-    bool m_bPageUnits;
 };
 
-// Draws the object filling box, keeping the corner order of its own
-// rectangle (calendars made by the generator are stored right to left).
+// Draws a miniature of the object centred in box (pixels): the object at
+// its own size in page units on a surface scaled to fit. Its rectangle is
+// moved to the middle of the page, keeping its corner order.
 void DrawObjectInBox(CDrawRect& object, CDC* dc, const CRect& box);
