@@ -1,10 +1,17 @@
 #include "app/MainFrame.h"
 
+#include "app/AboutBox.h"
 #include "app/Actions.h"
 #include "app/AppSettings.h"
 #include "app/Artwork.h"
+#include "app/DataFiles.h"
+#include "app/HelpWindow.h"
+#include "app/MainFrameBackground.h"
 #include "app/MessageBox.h"
+#include "app/ProgressStatusBar.h"
 #include "app/SplitFrame.h"
+#include "app/TipOfDayDialog.h"
+#include "app/WindowState.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
@@ -68,11 +75,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Mondrel"));
     setWindowIcon(AppIcon());
-    m_pMdi = new QMdiArea(this);
+    // The program's picture is painted behind the document windows.
+    m_pMdi = new CMainFrameBackground(this);
     m_pMdi->setObjectName(QStringLiteral("mdiArea"));
     m_pMdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_pMdi->setBackground(QColor(0x5A, 0x6B, 0x7D));
     setCentralWidget(m_pMdi);
     m_pUndoGroup = new QUndoGroup(this);
 
@@ -316,6 +323,14 @@ void CMainFrame::CreateActions()
     Connect("window_cascade", [this] { m_pMdi->cascadeSubWindows(); });
     Connect("window_tile", [this] { m_pMdi->tileSubWindows(); });
     Connect("window_arrange", [this] { m_pMdi->tileSubWindows(); });
+
+    // Help
+    Connect("help_tip", [this] {
+        CTipOfDayDialog tips(DataFile(QStringLiteral("tips.txt")), this);
+        tips.exec();
+    });
+    Connect("help_topics", [this] { ShowHelp(this); });
+    Connect("help_about", [this] { ShowAboutBox(this); });
 }
 
 void CMainFrame::Connect(const char* id, std::function<void()> handler)
@@ -368,40 +383,33 @@ void CMainFrame::CreateToolbar()
 
 void CMainFrame::CreateStatusBar()
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("statusBar"));
-    m_pProgress = new QProgressBar(bar);
-    m_pProgress->setMaximumWidth(240);
-    m_pProgress->hide();
-    bar->addWidget(m_pProgress);
-    m_pPositionLabel = new QLabel(bar);
+    m_pStatus = new CProgressStatusBar(this);
+    m_pStatus->setObjectName(QStringLiteral("statusBar"));
+    setStatusBar(m_pStatus);
+    m_pPositionLabel = new QLabel(m_pStatus);
     m_pPositionLabel->setMinimumWidth(110);
-    bar->addPermanentWidget(m_pPositionLabel);
-    m_pZoomLabel = new QLabel(bar);
+    m_pStatus->addPermanentWidget(m_pPositionLabel);
+    m_pZoomLabel = new QLabel(m_pStatus);
     m_pZoomLabel->setMinimumWidth(60);
-    bar->addPermanentWidget(m_pZoomLabel);
+    m_pStatus->addPermanentWidget(m_pZoomLabel);
     Action("view_status_bar")->setChecked(true);
-    bar->showMessage(QStringLiteral("Ready"));
+    m_pStatus->showMessage(QStringLiteral("Ready"));
 }
 
 void CMainFrame::BeginProgress(const QString& text, int low, int high)
 {
-    statusBar()->showMessage(text);
-    m_pProgress->setRange(low, high);
-    m_pProgress->setValue(low);
-    m_pProgress->show();
+    m_pStatus->BeginProgress(text, low, high);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void CMainFrame::SetProgress(int position)
 {
-    m_pProgress->setValue(position);
+    m_pStatus->SetPos(position);
 }
 
 void CMainFrame::EndProgress()
 {
-    m_pProgress->hide();
-    statusBar()->clearMessage();
+    m_pStatus->EndProgress();
 }
 
 // --- Documents ----------------------------------------------------------------------
@@ -446,8 +454,13 @@ CSplitFrame* CMainFrame::NewWindow(CDesignDocument* design)
         connect(view, &ui::CDrawView::ZoomChanged, this, [this](int z) { m_pZoomLabel->setText(QStringLiteral("%1 %").arg(z)); });
         connect(view, &ui::CDrawView::StatusText, m_pPositionLabel, &QLabel::setText);
     }
-    frame->resize(std::max(640, m_pMdi->width() * 3 / 4), std::max(520, m_pMdi->height() - 40));
-    frame->show();
+    // The first window fills the area; more windows come cascaded.
+    if (m_pMdi->subWindowList().size() == 1) {
+        frame->showMaximized();
+    } else {
+        frame->resize(std::max(640, m_pMdi->width() * 3 / 4), std::max(520, m_pMdi->height() * 3 / 4));
+        frame->show();
+    }
     m_pMdi->setActiveSubWindow(frame);
     frame->ActivePane()->setFocus();
     frame->ActivePane()->SetViewActive(true);
@@ -500,6 +513,22 @@ CDesignDocument* CMainFrame::OpenDocument(const QString& path)
     return design;
 }
 
+CDesignDocument* CMainFrame::RestoreDocument(const std::function<bool(CDrawDoc&)>& fill, const QString& path)
+{
+    auto* design = new CDesignDocument(this);
+    if (!fill(*design->Doc())) {
+        delete design;
+        return nullptr;
+    }
+    design->SetFilePath(path);
+    design->SetModified();
+    m_documents.push_back(design);
+    connect(design, &CDesignDocument::ModifiedChanged, this, [this] { UpdateActions(); });
+    connect(design->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateActions(); });
+    NewWindow(design)->ActivePane()->ZoomToFitPage();
+    return design;
+}
+
 bool CMainFrame::SaveDocument(CDesignDocument* design, bool askForName)
 {
     CEditTool::EndDrag();
@@ -540,6 +569,9 @@ bool CMainFrame::CloseAllDocuments()
         if (!PromptToSave(d)) return false;
     CSplitFrame::SetClosePrompt({});
     m_pMdi->closeAllSubWindows();
+    // Every document was let go on purpose: its recovery copy can go now,
+    // even if the program ends before the windows are gone.
+    for (CDesignDocument* d : m_documents) emit DocumentClosing(d);
     CSplitFrame::SetClosePrompt([this](CSplitFrame* frame) {
         int windows = 0;
         for (QMdiSubWindow* w : m_pMdi->subWindowList())
@@ -551,6 +583,7 @@ bool CMainFrame::CloseAllDocuments()
 
 void CMainFrame::DocumentClosed(CDesignDocument* design)
 {
+    emit DocumentClosing(design);
     m_documents.erase(std::remove(m_documents.begin(), m_documents.end(), design), m_documents.end());
     m_pUndoGroup->removeStack(design->UndoStack());
     design->deleteLater();
@@ -668,9 +701,19 @@ void CMainFrame::UpdateActions()
 
 // --- Window state -------------------------------------------------------------------
 
-void CMainFrame::RestoreState() {}
+void CMainFrame::RestoreState()
+{
+    CSettingsStore& store = *Environment().m_settings;
+    RestoreWindowState(*this, store);
+    m_nPerformance = BumpPerformance(store);
+}
 
-void CMainFrame::SaveState() {}
+void CMainFrame::SaveState()
+{
+    CSettingsStore& store = *Environment().m_settings;
+    SaveWindowState(*this, store);
+    SavePerformance(store, m_nPerformance);
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {

@@ -9,11 +9,13 @@
 #include <QtCore/QStringList>
 #include <QtWidgets/QMainWindow>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 class CDesignDocument;
+class CDrawDoc;
 class CSplitFrame;
 class QAction;
 class QActionGroup;
@@ -52,6 +54,8 @@ public:
     // The save prompt of a modified document: true when it may close.
     bool PromptToSave(CDesignDocument* design);
     CSplitFrame* NewWindow(CDesignDocument* design);
+    // A document filled by fill (a recovery copy), kept modified, saving to path.
+    CDesignDocument* RestoreDocument(const std::function<bool(CDrawDoc&)>& fill, const QString& path);
 
     QStringList RecentFiles() const { return m_recent; }
     void AddRecentFile(const QString& path);
@@ -62,6 +66,12 @@ public:
     void EndProgress();
 
     void UpdateActions();
+    // The window placement, the bar layout and the count of runs.
+    void SaveState();
+
+signals:
+    // A document's last window closed; the document goes next.
+    void DocumentClosing(CDesignDocument* design);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,7 +88,6 @@ private:
     void DocumentClosed(CDesignDocument* design);
     void OnFrameActivated();
     void RestoreState();
-    void SaveState();
 
     QMdiArea* m_pMdi = nullptr;
     std::map<std::string, QAction*> m_actions;
@@ -90,7 +99,7 @@ private:
     QToolBar* m_pToolbar = nullptr;
     QLabel* m_pZoomLabel = nullptr;
     QLabel* m_pPositionLabel = nullptr;
-    QProgressBar* m_pProgress = nullptr;
+    class CProgressStatusBar* m_pStatus = nullptr;
     std::vector<CDesignDocument*> m_documents;
     QStringList m_recent;
     QPointer<CSplitFrame> m_pLastFrame;

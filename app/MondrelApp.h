@@ -7,9 +7,13 @@
 #include <QtCore/QObject>
 #include <QtCore/QStringList>
 
+#include <QtCore/QHash>
+
 #include <memory>
 
+class CDesignDocument;
 class CMainFrame;
+class CRecoveryStore;
 class QTimer;
 
 class CMondrelApp : public QObject {
@@ -28,12 +32,20 @@ public:
     // current folder at start-up.
     static QString AppDir();
 
-    // Writes recovery copies of every modified document now.
+    // Writes recovery copies of every modified document now (the timer
+    // does it every "RecoveryInterval" seconds, two minutes by default).
     void SaveRecoveryCopies();
+    // Offers the copies a crash left behind; the number restored.
+    int OfferRecovery();
+    CRecoveryStore* Recovery() const { return m_pRecovery.get(); }
 
 private:
+    void DocumentClosed(CDesignDocument* design);
+
+    std::unique_ptr<CRecoveryStore> m_pRecovery;
     std::unique_ptr<CMainFrame> m_pFrame;
     QTimer* m_pRecoveryTimer = nullptr;
+    QHash<CDesignDocument*, QString> m_recoveryIds;
 };
 
 // Resolves the command line's document paths against the folder the

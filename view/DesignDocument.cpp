@@ -82,6 +82,12 @@ QString CDesignDocument::DisplayName() const
     return QFileInfo(m_strPath).fileName();
 }
 
+void CDesignDocument::SetFilePath(const QString& path)
+{
+    m_strPath = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    emit TitleChanged();
+}
+
 bool CDesignDocument::IsModified() const
 {
     return m_bUnrecordedChange || !m_pUndo->isClean();

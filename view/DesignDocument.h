@@ -31,6 +31,7 @@ public:
 
     // The document's file, empty while untitled.
     QString FilePath() const { return m_strPath; }
+    void SetFilePath(const QString& path);
     // "calendar.mdr", or "Calendar1" for the first untitled document.
     QString DisplayName() const;
     bool IsModified() const;

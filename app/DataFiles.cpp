@@ -1,0 +1,69 @@
+#include "app/DataFiles.h"
+
+#include "app/AppSettings.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+
+namespace {
+
+std::string WithSlash(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+// A folder counts as holding the data files when any of them is there; an
+// empty share folder left by an old installation must not hide the others.
+bool HoldsDataFiles(const std::string& folder)
+{
+    const QString dir = QString::fromStdString(folder);
+    return QFileInfo(dir + QStringLiteral("tips.txt")).isFile() ||
+           QFileInfo(dir + QStringLiteral("BckImage.jpg")).isFile() ||
+           QFileInfo(dir + QStringLiteral("help/index.html")).isFile();
+}
+
+}  // namespace
+
+std::string FindInstallDir(const std::string& destinationPath, const std::string& programDir,
+                           const std::string& sourceDir)
+{
+    if (!destinationPath.empty()) return WithSlash(destinationPath);
+    const std::string program = WithSlash(programDir.empty() ? std::string(".") : programDir);
+    const std::string share =
+        WithSlash(QDir::cleanPath(QString::fromStdString(program + "../share/mondrel")).toStdString());
+    if (HoldsDataFiles(share)) return share;
+    if (!sourceDir.empty()) {
+        const std::string resources = WithSlash(sourceDir) + "resources/";
+        if (HoldsDataFiles(resources)) return resources;
+    }
+    return program;
+}
+
+std::string FindInstallDir(const std::string& destinationPath)
+{
+#ifdef MONDREL_SOURCE_DIR
+    const std::string sourceDir = MONDREL_SOURCE_DIR;
+#else
+    const std::string sourceDir;
+#endif
+    const std::string programDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString() : std::string();
+    return FindInstallDir(destinationPath, programDir, sourceDir);
+}
+
+QString DataFolder()
+{
+    return QString::fromStdString(FindInstallDir(AppSettings().m_strInstallDir));
+}
+
+QString DataFile(const QString& name)
+{
+    return DataFolder() + name;
+}
+
+QString HelpFolder()
+{
+    return DataFolder() + QStringLiteral("help/");
+}
