@@ -1,5 +1,6 @@
 #include "SheetTestSupport.h"
 
+#include "app/Exchange3D.h"
 #include "imageio/PictureImage.h"
 #include "properties/CalPText.h"
 #include "properties/ColorButton.h"
@@ -144,11 +145,14 @@ private slots:
         CDrawDoc doc;
         CDrawRect* text = AddObject(doc, CDrawRect::kindText);
         text->m_b3DBitmapValid = 1;
+        // An engine that cannot be started, whatever is installed.
+        SetRelievoCommandForTests(QStringLiteral("/nonexistent/relievo"), {});
         bench.Edit<CTextSheet>(text, [&](CTextSheet& sheet) {
             sheet.m_pText->m_pShow3D->setChecked(true);
             sheet.m_pText->m_pWireframe->setChecked(true);
             sheet.OkButton()->click();
         });
+        SetRelievoCommandForTests({}, {});
         // Without the engine the exchange reports it and goes back to flat text.
         QCOMPARE(bench.m_messages.size(), 1);
         QCOMPARE(text->m_bShow3D, 0);
