@@ -2,6 +2,7 @@
 
 #include "objects/DrawRect.h"
 #include "properties/FramePage.h"
+#include "properties/PictureFiles.h"
 #include "properties/PreviewBox.h"
 
 CFrameSheet::CFrameSheet(QWidget* parent) : CObjectSheet(QStringLiteral("Frame"), parent)
@@ -42,7 +43,7 @@ void CFrameSheet::ApplyValues(CDrawRect& o) const
     o.m_nBorderThickness = static_cast<int>(f.m_nOutlineThickness);
     o.m_nGridThickness = f.m_nFrameThickness;
     o.m_strImagePath = f.m_strPath;
-    o.m_strImageType = f.m_strExt;
+    o.m_strImageType = PictureType(f.m_strExt, f.m_strPath);
     o.m_nGridLineType = f.m_nFrameType;
 }
 

@@ -3,7 +3,7 @@
 #include "imageio/PictureImage.h"
 #include "objects/DrawRect.h"
 #include "properties/ImagePage.h"
-#include "properties/PreviewFileDialog.h"
+#include "properties/PictureFiles.h"
 
 #include <cstdlib>
 
@@ -31,9 +31,7 @@ void CImageSheet::ApplyTo(CDrawRect& o)
     o.m_strImagePath = page.m_strPath;
     // The format lookup compares lower-case extensions; a stored "JPG" or a
     // missing type falls back to the file's own name.
-    std::string type = QString::fromStdString(page.m_strExt).toLower().toStdString();
-    if (type.empty()) type = LowerExtension(QString::fromStdString(page.m_strPath)).toStdString();
-    o.m_strImageType = type;
+    o.m_strImageType = PictureType(page.m_strExt, page.m_strPath);
     o.m_crTransparent = page.m_crTransparent;
     o.m_bOpaque = page.m_bOpaque;
     o.m_bShow3D = page.m_bTexture;

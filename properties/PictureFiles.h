@@ -7,3 +7,6 @@
 
 // Whether the program has a decoder for a lower-case extension.
 bool IsPictureExtension(const std::string& ext);
+// The type stored with a picture path: the given extension in lower case,
+// or the path's own when there is none, so that "JPG" decodes as a JPEG.
+std::string PictureType(const std::string& ext, const std::string& path);

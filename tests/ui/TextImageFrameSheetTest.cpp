@@ -243,6 +243,7 @@ private slots:
         CDrawDoc doc;
         CDrawRect* frame = AddObject(doc, CDrawRect::kindFrame);
         frame->m_nGridLineType = 0;
+        frame->m_strImageType = "JPG";
         bench.Edit<CFrameSheet>(frame, [&](CFrameSheet& sheet) {
             CFramePropPage& page = *sheet.m_pFrame;
             QVERIFY(!page.m_pFillColor->isEnabled() && page.m_pPattern->isEnabled());
@@ -260,6 +261,8 @@ private slots:
             QVERIFY(sheet.isVisible());
             page.m_pFrameThickness->setValue(40);
             page.m_pFillColor->SetColor(RGB(10, 20, 30));
+            sheet.ApplyButton()->click();
+            QCOMPARE(frame->m_strImageType, std::string("jpg"));
             page.TakeChosenFile("/nowhere/Pattern.PNG");
             sheet.OkButton()->click();
         });
