@@ -1,0 +1,62 @@
+#include "properties/CalDWText.h"
+
+#include "properties/IntField.h"
+
+#include <QtWidgets/QButtonGroup>
+#include <QtWidgets/QGridLayout>
+#include <QtWidgets/QGroupBox>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QRadioButton>
+
+CCalDWText::CCalDWText(QWidget* parent) : CCalTextPage(QStringLiteral("Days of Week Header"), {}, parent)
+{
+    auto* formatBox = new QGroupBox(QStringLiteral("Format"), this);
+    auto* row = new QHBoxLayout(formatBox);
+    m_pFormat = new QButtonGroup(this);
+    const char* const captions[4] = {"M, T..", "Mon, Tue...", "MON, TUE...", "Monday...."};
+    for (int i = 0; i < 4; ++i) {
+        auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), formatBox);
+        m_pFormat->addButton(radio, i);
+        row->addWidget(radio);
+    }
+    auto* heightLabel = new QLabel(
+        QStringLiteral("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
+    m_pHeight = new CIntField(this, 1, 100);
+    heightLabel->setBuddy(m_pHeight);
+    Extras()->addWidget(formatBox, 0, 0, 1, 3);
+    Extras()->addWidget(heightLabel, 1, 0, 1, 2);
+    Extras()->addWidget(m_pHeight, 1, 2, Qt::AlignVCenter);
+    Extras()->setColumnStretch(1, 1);
+    Watch(m_pFormat);
+    Watch(m_pHeight);
+}
+
+std::string CCalDWText::FormatSample(int format)
+{
+    switch (format) {
+    case 1: return "Mon Tue Wed...";
+    case 2: return "MON TUE WED...";
+    case 3: return "Monday Tuesday..";
+    default: return "M T W T F S S";
+    }
+}
+
+void CCalDWText::ToControls()
+{
+    SetLoading(true);
+    if (QAbstractButton* radio = m_pFormat->button(m_nFormat >= 0 && m_nFormat <= 3 ? m_nFormat : 0))
+        radio->setChecked(true);
+    m_pHeight->setValue(m_nHeightPct);
+    SetLoading(false);
+    CCalTextPage::ToControls();
+}
+
+void CCalDWText::FromControls()
+{
+    CCalTextPage::FromControls();
+    if (m_pFormat->checkedId() >= 0) m_nFormat = m_pFormat->checkedId();
+    int pct = 0;
+    if (m_pHeight->IsValid(&pct)) m_nHeightPct = pct;
+    m_strText = FormatSample(m_nFormat);
+}
