@@ -23,18 +23,9 @@
 #include "view/PageOutput.h"
 #include "view/UndoCommands.h"
 
-#if __has_include("properties/NewCalendarWizard.h")
 #include "properties/NewCalendarWizard.h"
-#define MONDREL_HAS_WIZARD 1
-#endif
-#if __has_include("properties/BackgroundSheets.h")
 #include "properties/BackgroundSheets.h"
-#define MONDREL_HAS_BACKGROUND_SHEETS 1
-#endif
-#if __has_include("properties/OptionsSheet.h")
 #include "properties/OptionsSheet.h"
-#define MONDREL_HAS_OPTIONS 1
-#endif
 
 #include <QtCore/QFileInfo>
 #include <QtCore/QMimeData>
@@ -265,19 +256,13 @@ void CMainFrame::CreateActions()
     Connect("zoom_width", [this] { OnViewCommand([](ui::CDrawView* v) { v->ZoomToFitWidth(); }); });
     Connect("zoom_actual", [this] { OnViewCommand([](ui::CDrawView* v) { v->SetZoom(100); }); });
     Connect("background_color", [this] {
-#ifdef MONDREL_HAS_BACKGROUND_SHEETS
         if (CDesignDocument* d = ActiveDocument()) EditBackgroundColor(this, d->Doc());
-#endif
     });
     Connect("background_image", [this] {
-#ifdef MONDREL_HAS_BACKGROUND_SHEETS
         if (CDesignDocument* d = ActiveDocument()) EditBackgroundImage(this, d->Doc());
-#endif
     });
     Connect("options", [this] {
-#ifdef MONDREL_HAS_OPTIONS
         EditOptions(this);
-#endif
     });
 
     // Draw
@@ -477,11 +462,7 @@ CDesignDocument* CMainFrame::NewDocument(bool allowWizard)
     connect(design, &CDesignDocument::ModifiedChanged, this, [this] { UpdateActions(); });
     connect(design->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateActions(); });
     CSplitFrame* frame = NewWindow(design);
-#ifdef MONDREL_HAS_WIZARD
     if (allowWizard && !AppSettings().m_bNoNewWizard) RunNewCalendarWizard(this, design->Doc());
-#else
-    (void)allowWizard;
-#endif
     frame->ActivePane()->ZoomToFitPage();
     return design;
 }

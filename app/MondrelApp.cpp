@@ -13,10 +13,7 @@
 #include "platform/QtSettingsStore.h"
 #include "view/UndoCommands.h"
 
-#if __has_include("properties/PropertySheetsUI.h")
 #include "properties/PropertySheetsUI.h"
-#define MONDREL_HAS_SHEETS 1
-#endif
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -77,9 +74,7 @@ bool CMondrelApp::InitInstance(const QStringList& documents, bool showWindow)
     QDir::setCurrent(AppDir());
 
     CHistorySink::Install();
-#ifdef MONDREL_HAS_SHEETS
     InstallPropertySheets();
-#endif
     m_pFrame = std::make_unique<CMainFrame>();
     if (!m_pRecovery) m_pRecovery = std::make_unique<CRecoveryStore>();
     connect(m_pFrame.get(), &CMainFrame::DocumentClosing, this, &CMondrelApp::DocumentClosed);
