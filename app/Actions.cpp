@@ -134,8 +134,8 @@ const std::vector<CActionSpec>& ActionTable()
 
 const CActionSpec* FindActionSpec(const char* id)
 {
-    for (const CActionSpec& spec : ActionTable())
-        if (std::strcmp(spec.m_id, id) == 0) return &spec;
+    for (const CActionSpec& row : ActionTable())
+        if (std::strcmp(row.m_id, id) == 0) return &row;
     return nullptr;
 }
 

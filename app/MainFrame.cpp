@@ -132,11 +132,11 @@ void CMainFrame::CreateActions()
 {
     m_pTools = new QActionGroup(this);
     m_pTools->setExclusive(true);
-    for (const CActionSpec& spec : ActionTable()) {
+    for (const CActionSpec& row : ActionTable()) {
         QAction* action = nullptr;
-        action = new QAction(QString::fromUtf8(spec.m_text), this);
-        const bool undo = std::strcmp(spec.m_id, "edit_undo") == 0;
-        if (undo || std::strcmp(spec.m_id, "edit_redo") == 0) {
+        action = new QAction(QString::fromUtf8(row.m_text), this);
+        const bool undo = std::strcmp(row.m_id, "edit_undo") == 0;
+        if (undo || std::strcmp(row.m_id, "edit_redo") == 0) {
             // The step's name goes into the menu text: "Undo Move".
             const QString verb = undo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
             const QString key = undo ? QStringLiteral("\tCtrl+Z") : QStringLiteral("\tCtrl+Shift+Z");
@@ -148,14 +148,14 @@ void CMainFrame::CreateActions()
                         action->setText(name.isEmpty() ? verb + key : verb + ' ' + name + key);
                     });
         }
-        action->setObjectName(QString::fromLatin1(spec.m_id));
-        action->setShortcuts(spec.m_keys);
-        action->setStatusTip(SplitPrompt(spec.m_prompt, false));
-        const QString tip = SplitPrompt(spec.m_prompt, true);
-        action->setToolTip(tip.isEmpty() ? SplitPrompt(spec.m_prompt, false) : tip);
-        if (spec.m_icon) action->setIcon(CommandIcon(QString::fromLatin1(spec.m_icon)));
-        action->setCheckable(spec.m_bCheckable);
-        m_actions[spec.m_id] = action;
+        action->setObjectName(QString::fromLatin1(row.m_id));
+        action->setShortcuts(row.m_keys);
+        action->setStatusTip(SplitPrompt(row.m_prompt, false));
+        const QString tip = SplitPrompt(row.m_prompt, true);
+        action->setToolTip(tip.isEmpty() ? SplitPrompt(row.m_prompt, false) : tip);
+        if (row.m_icon) action->setIcon(CommandIcon(QString::fromLatin1(row.m_icon)));
+        action->setCheckable(row.m_bCheckable);
+        m_actions[row.m_id] = action;
         addAction(action);
     }
     for (int tool = 0; tool < toolCount; ++tool) m_pTools->addAction(Action(kToolIds[tool]));
@@ -332,9 +332,9 @@ void CMainFrame::OnViewCommand(std::function<void(ui::CDrawView*)> command)
 
 void CMainFrame::CreateMenus()
 {
-    for (const CMenuSpec& spec : MenuTable()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.m_title));
-        for (const char* item : spec.m_items) {
+    for (const CMenuSpec& row : MenuTable()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(row.m_title));
+        for (const char* item : row.m_items) {
             if (std::strcmp(item, "-") == 0) {
                 menu->addSeparator();
             } else if (std::strcmp(item, "*recent") == 0) {
