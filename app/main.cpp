@@ -1,5 +1,8 @@
 #include "app/BatchCommand.h"
+#include "app/DataFiles.h"
 #include "app/MondrelApp.h"
+#include "objects/Environment.h"
+#include "platform/QtSettingsStore.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QDir>
@@ -36,6 +39,10 @@ int main(int argc, char** argv)
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
+        // The data files (the default picture of new objects) come from the
+        // installation folder, as in the window.
+        const CQtSettingsStore settings;
+        Environment().m_strInstallDir = FindInstallDir(settings.GetProfileString("Settings", "DestinationPath", ""));
         return CBatchCommand::Run(args, std::cout, std::cerr);
     }
 
