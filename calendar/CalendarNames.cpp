@@ -42,7 +42,14 @@ int LocaleFirstDayOfWeek()
     // starts on, given as a date YYYYMMDD (a Sunday, 1997-11-30, in most
     // locales; a Monday in a few).
     const int firstWeekday = static_cast<unsigned char>(*nl_langinfo(_NL_TIME_FIRST_WEEKDAY));
-    const auto week1 = static_cast<long>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_TIME_WEEK_1STDAY)));
+    // The date is a 32-bit word where glibc keeps a pointer: only the word
+    // is set, so the rest of the pointer's bytes must not be read.
+    union {
+        unsigned int word;
+        const char* string;
+    } week1Value{};
+    week1Value.string = nl_langinfo(_NL_TIME_WEEK_1STDAY);
+    const long week1 = static_cast<long>(week1Value.word);
     int weekStart = 1;
     if (week1 > 10000101 && week1 < 99991231) {
         const int y = static_cast<int>(week1 / 10000);
