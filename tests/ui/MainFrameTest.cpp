@@ -19,7 +19,10 @@
 #include "view/PageOutput.h"
 #include "view/UndoCommands.h"
 
+#include "document/DocSummary.h"
+
 #include <QtCore/QProcess>
+#include <QtPrintSupport/QPrinter>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
@@ -182,6 +185,27 @@ private slots:
             delete probe;
             QVERIFY2(text.contains(month + " 2027"), qPrintable(month));
         }
+    }
+
+    void printingToAPdfFileNeedsNoPrinterAndStampsTheSummary()
+    {
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) QSKIP("pdfinfo is not installed");
+        CDesignDocument design;
+        CNewCalendarChoices choices;
+        choices.m_nMonths = 1;
+        choices.m_nYear = 2027;
+        QVERIFY(CCalendarGenerator::Generate(*design.Doc(), choices));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = m_dir.filePath("printed.pdf");
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setFullPage(true);
+        PrintPage(&printer, &design, false);
+        const QString info = Run("pdfinfo", {path});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QVERIFY(!QString::fromStdString(design.Doc()->Summary()->GetLastPrintDate()).isEmpty());
+        QVERIFY(Run("pdftotext", {path, "-"}).contains("2027"));
     }
 
     void aPictureNeedsABmpOrJpgName()
