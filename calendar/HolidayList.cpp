@@ -47,3 +47,16 @@ void CHolidayList::Normalize()
     std::stable_sort(m_events.begin(), m_events.end());
     m_events.erase(std::unique(m_events.begin(), m_events.end()), m_events.end());
 }
+
+void CHolidayList::RemoveFile(std::size_t index)
+{
+    if (index >= m_files.size())
+        return;
+    m_files.erase(m_files.begin() + static_cast<std::ptrdiff_t>(index));
+    const int removed = static_cast<int>(index);
+    std::erase_if(m_events, [removed](const CHolidayEvent& e) { return e.m_nFile == removed; });
+    for (CHolidayEvent& e : m_events) {
+        if (e.m_nFile > removed)
+            --e.m_nFile;
+    }
+}

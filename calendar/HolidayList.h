@@ -14,6 +14,8 @@ struct CHolidayEvent {
     int m_nMonth = 0;
     int m_nDay = 0;
     std::string m_strName;
+    // The index in the list's files of the file it was read from.
+    int m_nFile = 0;
 
     bool operator==(const CHolidayEvent&) const = default;
     bool operator<(const CHolidayEvent& other) const;
@@ -35,6 +37,8 @@ public:
     // Sorts the events by date and drops repeats of the same name on the
     // same day.
     void Normalize();
+    // Drops a file and its events; the later files move up one.
+    void RemoveFile(std::size_t index);
 
     bool operator==(const CHolidayList&) const = default;
 

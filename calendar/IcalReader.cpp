@@ -286,9 +286,12 @@ bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, std::v
 bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string* error)
 {
     std::vector<CHolidayEvent> events;
-    for (const std::string& path : list->m_files) {
-        if (!ReadICalendarFile(path, fromYear, toYear, &events, error))
+    for (std::size_t i = 0; i < list->m_files.size(); ++i) {
+        const std::size_t first = events.size();
+        if (!ReadICalendarFile(list->m_files[i], fromYear, toYear, &events, error))
             return false;
+        for (std::size_t k = first; k < events.size(); ++k)
+            events[k].m_nFile = static_cast<int>(i);
     }
     list->m_events = std::move(events);
     list->Normalize();

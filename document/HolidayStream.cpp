@@ -5,6 +5,7 @@
 #include "objects/ByteReader.h"
 #include "objects/DrawRect.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -13,8 +14,8 @@ const char* const CHolidayStream::kStreamName = "Holidays";
 namespace {
 
 constexpr char kMagic[4] = {'M', 'H', 'O', 'L'};
-// The smallest event: year, month, day and an empty name's count.
-constexpr std::size_t kMinEventBytes = 8;
+// The smallest event: year, month, day, file and an empty name's count.
+constexpr std::size_t kMinEventBytes = 10;
 
 void WriteText(CByteWriter& out, const std::string& text)
 {
@@ -54,6 +55,7 @@ void CHolidayStream::WriteRecord(CByteWriter& out, const CHolidayList& list)
         out.U16(static_cast<WORD>(e.m_nYear));
         out.U8(static_cast<BYTE>(e.m_nMonth));
         out.U8(static_cast<BYTE>(e.m_nDay));
+        out.U16(static_cast<WORD>(e.m_nFile));
         WriteText(out, e.m_strName);
     }
 }
@@ -83,7 +85,10 @@ bool CHolidayStream::ReadRecord(CByteReader& in, CHolidayList* list)
         e.m_nYear = in.U16();
         e.m_nMonth = in.U8();
         e.m_nDay = in.U8();
+        e.m_nFile = in.U16();
+        // Events outlive their files only as the file they came from.
         if (in.Failed() || e.m_nYear < 1 || e.m_nMonth < 1 || e.m_nMonth > 12 || e.m_nDay < 1 || e.m_nDay > 31 ||
+            static_cast<std::size_t>(e.m_nFile) >= std::max<std::size_t>(read.m_files.size(), 1) ||
             !ReadText(in, &e.m_strName))
             return false;
         read.m_events.push_back(std::move(e));
