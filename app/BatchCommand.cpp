@@ -105,6 +105,9 @@ std::string CBatchCommand::Usage()
            "  --placement center|tiled  how the background picture is placed (default tiled)\n"
            "  --stretch                 stretch the background picture to the page\n"
            "  --frame THICKNESS         add a frame of this band thickness (0-200, 0.01 inch)\n"
+           "  --holidays FILE.ics       mark the events of an iCalendar file (holidays, birthdays) as special\n"
+           "                            days of every calendar; give it again for more files\n"
+           "  --holiday-names           also write each event's name under its day number\n"
            "\n"
            "Output:\n"
            "  --save FILE.mdr           save the calendar document\n"
@@ -240,6 +243,13 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
             }
             ch.m_bFrame = 1;
             wizardOption = true;
+        } else if (a == "--holidays") {
+            if (!value(&v)) return std::nullopt;
+            ch.m_holidayFiles.push_back(v);
+            wizardOption = true;
+        } else if (a == "--holiday-names") {
+            ch.m_bHolidayNames = true;
+            wizardOption = true;
         } else if (!a.empty() && a[0] == '-' && a != "-") {
             *error = "Unknown option \"" + a + "\".";
             return std::nullopt;
@@ -315,8 +325,21 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
                 return 1;
             }
         }
+        for (const std::string& file : ch.m_holidayFiles) {
+            if (!IsReadableFile(file)) {
+                err << "mondrel: cannot read " << file << "\n";
+                return 1;
+            }
+        }
         doc.OnNewDocument();
         CCalendarGenerator::Generate(doc, ch);
+        // A holiday file that is not a usable iCalendar file is a mistake in
+        // the command, as a missing one is.
+        std::string holidayError;
+        if (!CCalendarGenerator::ApplyHolidayFiles(doc, ch.m_holidayFiles, ch.m_bHolidayNames, &holidayError)) {
+            err << "mondrel: " << holidayError << "\n";
+            return 1;
+        }
         if (!ch.m_strPhotoPath.empty()) {
             for (CDrawObj* obj : *doc.GetObjects()) {
                 auto* rect = dynamic_cast<CDrawRect*>(obj);

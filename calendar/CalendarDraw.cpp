@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <numbers>
 
 namespace {
@@ -148,6 +149,52 @@ public:
         StyledCell(cell, text, label, style);
     }
 
+    // The names of a day's events in small type, one a line, under the day
+    // number as far as the cell has room; each line is clipped to the cell.
+    // Page units grow upwards, so "under" is towards the lower y.
+    void EventNames(const CRect& cell, const std::vector<std::string>& names, const CCellStyle& style, int band,
+                    int insetLx, int insetRx)
+    {
+        if (names.empty())
+            return;
+        CRect text = cell;
+        AlignBand(text, style.align, band);
+        const long long middle = (static_cast<long long>(text.top) + text.bottom) / 2;
+        const long long numberHeight = std::llabs(CCalFont::HeightForPoints(style.font->m_nPointSize));
+        const long long low = std::min(cell.top, cell.bottom);
+        const long long high = std::max(cell.top, cell.bottom);
+        const long long start = std::min(middle - numberHeight / 2, high) - 1;
+
+        if (!m_nameFont) {
+            m_nameFont = std::make_unique<CCalFont>(*style.font);
+            m_nameFont->m_nPointSize = std::max(1, style.font->m_nPointSize * 2 / 3);
+            m_nameFont->m_bBold = 0;
+            m_nameFont->m_bUnderline = 0;
+            m_nameFont->m_nRotation = 0;
+            m_nameFont->m_pFont.reset();
+        }
+        const long long lineHeight = std::llabs(CCalFont::HeightForPoints(m_nameFont->m_nPointSize)) + 1;
+        const long long lines = (start - low - 1) / lineHeight;
+        if (lines < 1)
+            return;
+
+        CFont* previousFont = SelectFont(*m_nameFont);
+        const COLORREF previousColor = m_dc->SetTextColor(style.font->m_crColor);
+        const int left = Narrow(static_cast<long long>(cell.left) + insetLx);
+        const int right = Narrow(static_cast<long long>(cell.right) + insetRx);
+        const std::size_t count = std::min<std::size_t>(names.size(), static_cast<std::size_t>(lines));
+        for (std::size_t i = 0; i < count; ++i) {
+            const long long top = start - static_cast<long long>(i) * lineHeight;
+            // The rectangle runs as the cell's does, so the text sits the
+            // same way up in either orientation.
+            CRect line = cell.top <= cell.bottom ? CRect(left, Narrow(top - lineHeight), right, Narrow(top))
+                                                 : CRect(left, Narrow(top), right, Narrow(top - lineHeight));
+            m_dc->DrawTextA(names[i], &line, AlignFormat(style.align));
+        }
+        m_dc->SetTextColor(previousColor);
+        RestoreFont(previousFont);
+    }
+
     // A frame of Draw3dRect at i units in from the object's corner, with the
     // size shrunk by 2i, as the platform's frames are given.
     void Frame(int i, COLORREF topLeft, COLORREF bottomRight)
@@ -218,8 +265,10 @@ public:
 
     bool SlotIsSpecial(int slot) const
     {
-        return IsSpecialDayName(m_cal.m_bSpecialWeekday, m_cal.m_strDayNames[slot],
-                                m_cal.m_strDayNames[slot % 7 + 1]);
+        // The slot shows the weekday that many days after the first day of
+        // the week; its number decides, whatever the names read.
+        const int first = m_cal.m_nFirstDayOfWeek >= 1 && m_cal.m_nFirstDayOfWeek <= 7 ? m_cal.m_nFirstDayOfWeek : 1;
+        return IsSpecialWeekday(m_cal.m_bSpecialWeekday, (first - 1 + slot - 1) % 7 + 1);
     }
 
     bool MonthIsValid() const { return m_cal.m_nMonth >= 1 && m_cal.m_nMonth <= 12; }
@@ -264,8 +313,12 @@ public:
                     continue;
                 const CCalDate& d = cell.date;
                 const bool special = m_cal.IsSpecialDay(d.GetYear(), d.GetMonth(), d.GetDay());
-                GridCell(layout.DayCell(cell.row, cell.slot), CDrawRect::FormatNumber(d.GetDay()),
-                         special ? SpecialStyle() : DayStyle(), layout.m_nCellHeight, insetLx, insetRx);
+                const CRect rect = layout.DayCell(cell.row, cell.slot);
+                const CCellStyle style = special ? SpecialStyle() : DayStyle();
+                GridCell(rect, CDrawRect::FormatNumber(d.GetDay()), style, layout.m_nCellHeight, insetLx, insetRx);
+                if (m_cal.m_holidays.m_bShowNames)
+                    EventNames(rect, m_cal.m_holidays.NamesOn(d.GetYear(), d.GetMonth(), d.GetDay()), style,
+                               layout.m_nCellHeight, insetLx, insetRx);
             }
         }
         m_dc->SetTextColor(previousColor);
@@ -429,6 +482,7 @@ private:
     CPen m_dayNamePen;
     CPen m_dayPen;
     CPen m_specialPen;
+    std::unique_ptr<CCalFont> m_nameFont;
 };
 
 int LastDayOfMonth(int month, int year)

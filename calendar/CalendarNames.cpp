@@ -98,44 +98,28 @@ std::string WeekdayName(int weekday, int format)
     return DeriveDayName((CCalDate(2000, 1, 2) + (weekday - 1)).Format("%A"), format);
 }
 
+int SpecialWeekdayFlagOf(int weekday)
+{
+    // Sunday (1) to Friday (6) keep their numbers as flags; Saturday (7)
+    // leads the stored list.
+    return weekday >= 1 && weekday <= 7 ? weekday % 7 : -1;
+}
+
+bool IsSpecialWeekday(const BOOL flags[7], int weekday)
+{
+    const int flag = SpecialWeekdayFlagOf(weekday);
+    return flag >= 0 && flags[flag];
+}
+
 bool IsSpecialDate(const BOOL flags[7], const std::string& specialDates, const CCalDate& date)
 {
-    const std::string abbreviation = Utf8ToUpper(Utf8Prefix(date.Format("%A"), 3));
-    static const struct {
-        const char* name;
-        SpecialWeekdayFlag flag;
-    } weekdays[] = {
-        {"MON", flagMondays}, {"TUE", flagTuesdays}, {"WED", flagWednesdays}, {"THU", flagThursdays},
-        {"FRI", flagFridays}, {"SAT", flagSaturdays}, {"SUN", flagSundays},
-    };
-    for (const auto& w : weekdays) {
-        if (abbreviation == w.name && flags[w.flag])
-            return true;
-    }
+    // The weekday's number decides, not its name, so that every language
+    // marks the same days.
+    if (IsSpecialWeekday(flags, date.GetDayOfWeek()))
+        return true;
     // Only the first occurrence counts, and one at the very start of the
     // list does not: the stored list always begins with ", ".
     const std::string probe = " " + FormatCalendarNumber(date.GetDay()) + ",";
     const std::size_t found = specialDates.find(probe);
     return found != std::string::npos && found > 0;
-}
-
-bool IsSpecialDayName(const BOOL flags[7], const std::string& name, const std::string& nextName)
-{
-    const std::string n = Utf8Prefix(name, 1);
-    const std::string m = Utf8Prefix(nextName, 1);
-    if (n == "M" && flags[flagMondays])
-        return true;
-    if (n == "T" && m == "W" && flags[flagTuesdays])
-        return true;
-    if (n == "W" && flags[flagWednesdays])
-        return true;
-    if (n == "T" && m == "F" && flags[flagThursdays])
-        return true;
-    if (n == "F" && flags[flagFridays])
-        return true;
-    if (n == "S" && m == "S" && flags[flagSaturdays])
-        return true;
-    if (n == "S" && m == "M" && flags[flagSundays])
-        return true;
-    return false;
 }

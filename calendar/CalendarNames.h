@@ -60,12 +60,14 @@ int DayNameSlot(int weekday, int firstDayOfWeek);
 // from "%A" of the current time-formatting locale.
 std::string WeekdayName(int weekday, int format);
 
-// Whether a date is special: by its weekday's flag (recognised by the
-// English abbreviation at the start of the locale's weekday name) or by the
-// stored list of other dates, which must hold " <day>," after its first
-// character.
-bool IsSpecialDate(const BOOL flags[7], const std::string& specialDates, const CCalDate& date);
+// The index in the stored flags (Saturdays first) of a weekday, 1 = Sunday
+// ... 7 = Saturday; -1 for any other number.
+int SpecialWeekdayFlagOf(int weekday);
 
-// Whether a day-name cell is special, judged by the first character of its
-// own name and of the name displayed after it.
-bool IsSpecialDayName(const BOOL flags[7], const std::string& name, const std::string& nextName);
+// Whether the flags mark a weekday (1 = Sunday ... 7 = Saturday) special.
+// Day-name cells use it with the weekday their slot shows.
+bool IsSpecialWeekday(const BOOL flags[7], int weekday);
+
+// Whether a date is special: by its weekday's flag or by the stored list of
+// other dates, which must hold " <day>," after its first character.
+bool IsSpecialDate(const BOOL flags[7], const std::string& specialDates, const CCalDate& date);

@@ -55,7 +55,8 @@ void CDrawRect::SetCalendarMonth(int month, int year)
 
 bool CDrawRect::IsSpecialDay(int year, int month, int day) const
 {
-    return IsSpecialDate(m_bSpecialWeekday, m_strSpecialDates, CCalDate(year, month, day));
+    return IsSpecialDate(m_bSpecialWeekday, m_strSpecialDates, CCalDate(year, month, day)) ||
+           m_holidays.IsHoliday(year, month, day);
 }
 
 void CDrawRect::CopyCalendarSettingsFrom(CDrawObj* object)
@@ -120,6 +121,9 @@ void CDrawRect::CopyCalendarSettingsFrom(CDrawObj* object)
     m_strDefaultFace = source->m_strDefaultFace;
     m_nSpareSize = source->m_nSpareSize;
     m_bShow3D = source->m_bShow3D;
+    // The holiday files and what was read from them go along: the files
+    // hold every year, so each target shows its own month's days.
+    m_holidays = source->m_holidays;
 
     SetFirstDayOfWeek(source->m_nFirstDayOfWeek);
 

@@ -1,10 +1,14 @@
 #include "document/CalendarGenerator.h"
 
+#include "calendar/IcalReader.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
 
+#include <algorithm>
+#include <climits>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -281,5 +285,30 @@ bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
 
     doc.SetModifiedFlag();
     doc.UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
+    return true;
+}
+
+bool CCalendarGenerator::ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
+                                           std::string* error)
+{
+    std::vector<CDrawRect*> calendars;
+    int fromYear = INT_MAX, toYear = INT_MIN;
+    for (CDrawObj* obj : *doc.GetObjects()) {
+        auto* rect = dynamic_cast<CDrawRect*>(obj);
+        if (!rect || rect->m_nKind != CDrawRect::kindCalendar) continue;
+        calendars.push_back(rect);
+        fromYear = std::min(fromYear, rect->m_nYear - CHolidayList::kYearsBefore);
+        toYear = std::max(toYear, rect->m_nYear + CHolidayList::kYearsAfter);
+    }
+    CHolidayList list;
+    list.m_bShowNames = showNames;
+    for (const std::string& file : files) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+        list.m_files.push_back(ec ? file : absolute.lexically_normal().string());
+    }
+    if (calendars.empty() || files.empty()) return true;
+    if (!ReloadHolidayList(&list, fromYear, toYear, error)) return false;
+    for (CDrawRect* cal : calendars) cal->m_holidays = list;
     return true;
 }

@@ -7,6 +7,7 @@
 #include "objects/Types.h"
 
 #include <string>
+#include <vector>
 
 class CDrawDoc;
 
@@ -48,6 +49,11 @@ struct CNewCalendarChoices {
     std::string m_strPatternType = "jpg";
 
     int m_nLayout = 0;
+
+    // iCalendar files whose events every calendar marks as special days,
+    // and whether their names are drawn in the cells.
+    std::vector<std::string> m_holidayFiles;
+    bool m_bHolidayNames = false;
 };
 
 class CCalendarGenerator {
@@ -58,6 +64,12 @@ public:
     // Fills the document; false (and nothing added) for a layout outside
     // 0-7. The caller has made the document empty.
     static bool Generate(CDrawDoc& doc, const CNewCalendarChoices& choices);
+    // Gives every calendar of the document the iCalendar files (made
+    // absolute, so "Reload" finds them from anywhere) and the events read
+    // from them for the years its calendars show. All or nothing: when a
+    // file cannot be read, no calendar changes and error says why.
+    static bool ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
+                                  std::string* error);
     // The photo's rectangle for a layout and frame offset.
     static CRect ImageRect(int layout, int f);
 };

@@ -3,6 +3,7 @@
 #include "document/Archive.h"
 #include "document/CompoundFile.h"
 #include "document/DocSummary.h"
+#include "document/HolidayStream.h"
 #include "imageio/PictureImage.h"
 #include "objects/DC.h"
 #include "objects/DrawObj.h"
@@ -293,6 +294,13 @@ bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
         return false;
     }
     if (m_pSummary) m_pSummary->WriteTo(root);
+    // The holidays live beside the archive; a document without any writes
+    // no stream, exactly as before.
+    std::vector<BYTE> holidays;
+    if (CHolidayStream::Write(*this, &holidays) && !root->CreateStream(CHolidayStream::kStreamName, holidays)) {
+        if (error) *error = "Cannot create the holiday stream";
+        return false;
+    }
     for (CDrawItem* item : items) {
         CStorage* sub = root->CreateStorage(ItemStorageName(item->m_dwItemNumber));
         if (!sub || !sub->CreateStream(kItemStream, item->Data())) {
@@ -339,6 +347,12 @@ bool CDrawDoc::LoadFromStorage(const CStorage& root, std::string* error)
     if (found != fresh.m_nLoadedItemCount) {
         if (error) *error = "An embedded object of the file is missing or damaged";
         return false;
+    }
+    // Damaged holiday data is dropped whole; the design itself is sound and
+    // opens, its calendars without holidays.
+    m_strHolidayProblem.clear();
+    if (const std::vector<BYTE>* holidays = root.OpenStream(CHolidayStream::kStreamName)) {
+        CHolidayStream::Read(*holidays, &fresh, &m_strHolidayProblem);
     }
     auto summary = std::make_unique<CDocSummary>();
     summary->RecordOpen();

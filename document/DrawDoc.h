@@ -105,6 +105,10 @@ public:
     // The document record of the archive stream.
     void Serialize(CArchive& ar);
 
+    // Why the holiday data of the last opened file was left out, or empty
+    // when there was none or it was read.
+    const std::string& HolidayProblem() const { return m_strHolidayProblem; }
+
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
     bool IsModified() const { return m_bModified; }
 
@@ -139,4 +143,5 @@ private:
     std::vector<CDocObserver*> m_observers;
     // The number of embedded items the last loaded record announced.
     DWORD m_nLoadedItemCount = 0;
+    std::string m_strHolidayProblem;
 };

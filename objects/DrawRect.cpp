@@ -532,6 +532,7 @@ CDrawObj* CDrawRect::Clone(CDrawDoc* doc)
     // The record has no room for a thickness of 65536 or more together with
     // a line type; the source always knows the truth.
     clone->m_nDayBorderType = m_nDayBorderType;
+    clone->m_holidays = m_holidays;
     clone->m_pDocument = nullptr;
     if (doc) doc->Add(clone);
     return clone;

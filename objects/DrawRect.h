@@ -4,6 +4,7 @@
 // calendar page: shapes, free text, month calendars, images and frames. Its
 // kind code selects how it is drawn; all kinds share one record.
 
+#include "calendar/HolidayList.h"
 #include "objects/CalFont.h"
 #include "objects/DrawObj.h"
 #include "text3d/DibSection.h"
@@ -158,6 +159,9 @@ public:
     std::string m_strImagePath;
     std::string m_strImageType = "jpg";
     COLORREF m_crTransparent = 0x00FFFFFF;
+    // Special days from iCalendar files. Kept in the document's stream of
+    // its own, not in the record, so the record keeps its format.
+    CHolidayList m_holidays;
 
 private:
     void InitDefaults(int kind);

@@ -1,12 +1,19 @@
 #include "properties/CalSPText.h"
 
 #include "app/MessageBox.h"
+#include "calendar/IcalReader.h"
+#include "properties/PreviewFileDialog.h"
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QVBoxLayout>
+
+#include <QtCore/QFileInfo>
 
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
@@ -30,6 +37,106 @@ CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special D
     Extras()->addWidget(m_pDates, 1, 1);
     Extras()->setColumnStretch(1, 1);
     Watch(m_pDates);
+
+    auto* filesBox = new QGroupBox(QStringLiteral("Holidays and Birthdays from iCalendar Files (.ics)"), this);
+    auto* files = new QGridLayout(filesBox);
+    m_pFiles = new QListWidget(filesBox);
+    m_pFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Three lines are enough to see the files; the page must not grow tall.
+    m_pFiles->setFixedHeight(m_pFiles->fontMetrics().height() * 3 + 8);
+    m_pAddFile = new QPushButton(QStringLiteral("&Add..."), filesBox);
+    m_pRemoveFile = new QPushButton(QStringLiteral("Re&move"), filesBox);
+    m_pReload = new QPushButton(QStringLiteral("Reload"), filesBox);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(m_pAddFile);
+    buttons->addWidget(m_pRemoveFile);
+    buttons->addWidget(m_pReload);
+    buttons->addStretch(1);
+    m_pNames = new QCheckBox(QStringLiteral("Write the event names under the day numbers"), filesBox);
+    files->addWidget(m_pFiles, 0, 0);
+    files->addLayout(buttons, 0, 1);
+    files->addWidget(m_pNames, 1, 0, 1, 2);
+    files->setColumnStretch(0, 1);
+    Extras()->addWidget(filesBox, 2, 0, 1, 2);
+    Watch(m_pNames);
+    connect(m_pFiles, &QListWidget::currentRowChanged, this, [this] { ApplyEnabling(); });
+    connect(m_pAddFile, &QPushButton::clicked, this, [this] { ChooseHolidayFile(); });
+    connect(m_pRemoveFile, &QPushButton::clicked, this, [this] { RemoveHolidayFile(m_pFiles->currentRow()); });
+    connect(m_pReload, &QPushButton::clicked, this, [this] { ReloadHolidayFiles(); });
+}
+
+void CCalSPText::ChooseHolidayFile()
+{
+    const QString path = GetOpenFileNameWithPreview(
+        window(), QStringLiteral("Add Holiday File"),
+        QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"), QString(), false);
+    if (!path.isEmpty()) AddHolidayFile(path.toStdString());
+}
+
+bool CCalSPText::Refused(const std::string& error)
+{
+    ShowMessage(window(), QString::fromStdString(error), QMessageBox::Warning);
+    return false;
+}
+
+bool CCalSPText::AddHolidayFile(const std::string& path)
+{
+    const std::string absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    for (const std::string& known : m_holidays.m_files)
+        if (known == absolute) return Refused("The file " + absolute + " is in the list already.");
+    std::vector<CHolidayEvent> events;
+    std::string error;
+    if (!ReadICalendarFile(absolute, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter,
+                           &events, &error))
+        return Refused(error);
+    const int index = static_cast<int>(m_holidays.m_files.size());
+    for (CHolidayEvent& e : events) e.m_nFile = index;
+    m_holidays.m_files.push_back(absolute);
+    m_holidays.m_events.insert(m_holidays.m_events.end(), events.begin(), events.end());
+    m_holidays.Normalize();
+    ShowFiles();
+    m_pFiles->setCurrentRow(index);
+    OnControlChanged();
+    return true;
+}
+
+void CCalSPText::RemoveHolidayFile(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_holidays.m_files.size())) return;
+    m_holidays.RemoveFile(static_cast<std::size_t>(index));
+    ShowFiles();
+    m_pFiles->setCurrentRow(std::min(index, m_pFiles->count() - 1));
+    OnControlChanged();
+}
+
+bool CCalSPText::ReloadHolidayFiles()
+{
+    std::string error;
+    if (!ReloadHolidayList(&m_holidays, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter,
+                           &error))
+        return Refused(error + "\nThe days read before are kept.");
+    OnControlChanged();
+    return true;
+}
+
+void CCalSPText::ShowFiles()
+{
+    const bool wasLoading = Loading();
+    SetLoading(true);
+    m_pFiles->clear();
+    for (const std::string& file : m_holidays.m_files) {
+        auto* item = new QListWidgetItem(QFileInfo(QString::fromStdString(file)).fileName(), m_pFiles);
+        item->setToolTip(QString::fromStdString(file));
+    }
+    SetLoading(wasLoading);
+}
+
+void CCalSPText::ApplyEnabling()
+{
+    CCalTextPage::ApplyEnabling();
+    m_pRemoveFile->setEnabled(m_pFiles->currentRow() >= 0);
+    m_pReload->setEnabled(!m_holidays.m_files.empty());
 }
 
 bool CCalSPText::NormalizeDates(const std::string& typed, std::string* stored)
@@ -96,6 +203,8 @@ void CCalSPText::ToControls()
     SetLoading(true);
     for (int i = 0; i < 7; ++i) m_pWeekday[i]->setChecked(m_bWeekday[i] != 0);
     m_pDates->setText(QString::fromStdString(m_strText));
+    m_pNames->setChecked(m_holidays.m_bShowNames);
+    ShowFiles();
     SetLoading(false);
     CCalTextPage::ToControls();
 }
@@ -105,4 +214,5 @@ void CCalSPText::FromControls()
     CCalTextPage::FromControls();
     for (int i = 0; i < 7; ++i) m_bWeekday[i] = m_pWeekday[i]->isChecked();
     m_strText = m_pDates->text().toStdString();
+    m_holidays.m_bShowNames = m_pNames->isChecked();
 }

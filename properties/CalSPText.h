@@ -1,11 +1,14 @@
 #pragma once
 
 // "Special Days (Holidays)": the cells of special days, which weekdays are
-// special, and the other special dates of the month.
+// special, the other special dates of the month, and the iCalendar files
+// whose events are special days too.
 
+#include "calendar/HolidayList.h"
 #include "properties/CalTextPage.h"
 
 class QLineEdit;
+class QListWidget;
 
 class CCalSPText : public CCalTextPage {
     Q_OBJECT
@@ -29,13 +32,35 @@ public:
     // Loads the stored text into the page.
     void LoadDates(const std::string& stored);
 
+    // The holiday files. Each reads the file at once for the years around
+    // m_nYear; a file that cannot be read is reported and nothing changes.
+    // False when the file was not taken.
+    bool AddHolidayFile(const std::string& path);
+    void RemoveHolidayFile(int index);
+    bool ReloadHolidayFiles();
+
     // Saturdays, Sundays, Mondays ... Fridays.
     BOOL m_bWeekday[7] = {1, 1, 0, 0, 0, 0, 0};
+    CHolidayList m_holidays;
+    // The calendar's year, around which the files are read.
+    int m_nYear = 2000;
 
     QCheckBox* m_pWeekday[7];
     QLineEdit* m_pDates;
+    QListWidget* m_pFiles;
+    QPushButton* m_pAddFile;
+    QPushButton* m_pRemoveFile;
+    QPushButton* m_pReload;
+    QCheckBox* m_pNames;
+
+protected:
+    void ApplyEnabling() override;
 
 private:
+    void ChooseHolidayFile();
+    void ShowFiles();
+    bool Refused(const std::string& error);
+
     std::string m_strLoaded;
     std::string m_strLoadedShown;
 };

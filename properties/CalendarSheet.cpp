@@ -1,5 +1,6 @@
 #include "properties/CalendarSheet.h"
 
+#include "calendar/IcalReader.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "properties/CalDWText.h"
@@ -90,6 +91,8 @@ void CCalendarSheet::Load(CDrawRect& o)
     LoadTextPage(*m_pSpecial, SpecialFields(o));
     for (int i = 0; i < 7; ++i) m_pSpecial->m_bWeekday[i] = o.m_bSpecialWeekday[i];
     m_pSpecial->LoadDates(o.m_strSpecialDates);
+    m_pSpecial->m_holidays = o.m_holidays;
+    m_pSpecial->m_nYear = o.m_nYear;
 }
 
 void CCalendarSheet::ApplyValues(CDrawRect& o, int loadedMonth, int loadedYear) const
@@ -138,12 +141,21 @@ void CCalendarSheet::ApplyValues(CDrawRect& o, int loadedMonth, int loadedYear) 
     for (int i = 0; i < 7; ++i) o.m_bSpecialWeekday[i] = s.m_bWeekday[i];
     std::string dates;
     if (s.StoredDates(&dates)) o.m_strSpecialDates = dates;
+    o.m_holidays = s.m_holidays;
     o.m_bFontsReady = 0;
 }
 
 void CCalendarSheet::ApplyTo(CDrawRect& o)
 {
     ApplyValues(o, m_nLoadedMonth, m_nLoadedYear);
+    // A calendar moved to another year reads its files for that year; where
+    // they cannot be read it keeps the days it has.
+    if (o.m_nYear != m_pSpecial->m_nYear && !o.m_holidays.m_files.empty()) {
+        CHolidayList reread = o.m_holidays;
+        if (ReloadHolidayList(&reread, o.m_nYear - CHolidayList::kYearsBefore, o.m_nYear + CHolidayList::kYearsAfter,
+                              nullptr))
+            o.m_holidays = std::move(reread);
+    }
     if (m_pGeneral->m_bApplyToAll && o.m_pDocument) o.m_pDocument->ApplyCalendarSettingsToAll(&o);
 }
 

@@ -1,11 +1,18 @@
 #include "properties/Completion.h"
 
+#include "app/MessageBox.h"
+#include "calendar/IcalReader.h"
 #include "document/CalendarGenerator.h"
 #include "properties/Interior1.h"
 #include "properties/NewCalendarWizard.h"
 
+#include "properties/PreviewFileDialog.h"
+
+#include <QtCore/QFileInfo>
 #include <QtWidgets/QFormLayout>
+#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
 
 CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
@@ -27,16 +34,78 @@ CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
     form->addRow(tr("Number of Months:"), m_pMonths);
     form->addRow(tr("First Month:"), m_pFirstMonth);
     form->addRow(tr("Year:"), m_pYear);
+
+    auto* holidayNote = new QLabel(tr("Holidays and birthdays can come from a calendar file (.ics) that your "
+                                      "calendar program exports; their days are marked on every month."),
+                                   this);
+    holidayNote->setWordWrap(true);
+    m_pHolidays = new QLabel(tr("None"), this);
+    m_pChooseHolidays = new QPushButton(tr("&Holiday File..."), this);
+    m_pClearHolidays = new QPushButton(tr("&No File"), this);
+    // Return on the last step finishes the wizard; it must not open a file
+    // dialog.
+    for (QPushButton* b : {m_pChooseHolidays, m_pClearHolidays}) {
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
+    }
+    auto* holidayRow = new QHBoxLayout;
+    holidayRow->addWidget(m_pHolidays, 1);
+    holidayRow->addWidget(m_pChooseHolidays);
+    holidayRow->addWidget(m_pClearHolidays);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addSpacing(16);
     layout->addLayout(form);
+    layout->addSpacing(16);
+    layout->addWidget(holidayNote);
+    layout->addLayout(holidayRow);
     layout->addStretch(1);
+    connect(m_pChooseHolidays, &QPushButton::clicked, this, [this] { ChooseHolidayFile(); });
+    connect(m_pClearHolidays, &QPushButton::clicked, this, [this] { SetHolidayFile({}); });
+    m_pClearHolidays->setEnabled(false);
 }
 
-void CCompletion::LoadFrom(const CNewCalendarChoices&) {}
+void CCompletion::LoadFrom(const CNewCalendarChoices& choices)
+{
+    m_strHolidayFile = choices.m_holidayFiles.empty() ? std::string() : choices.m_holidayFiles.front();
+    m_pHolidays->setText(m_strHolidayFile.empty() ? tr("None")
+                                                  : QFileInfo(QString::fromStdString(m_strHolidayFile)).fileName());
+    m_pClearHolidays->setEnabled(!m_strHolidayFile.empty());
+}
 
-void CCompletion::StoreTo(CNewCalendarChoices&) const {}
+void CCompletion::StoreTo(CNewCalendarChoices& choices) const
+{
+    choices.m_holidayFiles.clear();
+    if (!m_strHolidayFile.empty()) choices.m_holidayFiles.push_back(m_strHolidayFile);
+}
+
+void CCompletion::ChooseHolidayFile()
+{
+    const QString path =
+        GetOpenFileNameWithPreview(window(), tr("Select Holiday File"),
+                                   QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"), QString(), false);
+    if (!path.isEmpty()) SetHolidayFile(path.toStdString());
+}
+
+bool CCompletion::SetHolidayFile(const std::string& path)
+{
+    if (!path.empty()) {
+        // Read now, so a wrong file is known before Finish.
+        std::vector<CHolidayEvent> events;
+        std::string error;
+        if (!ReadICalendarFile(path, 2000, 2000, &events, &error)) {
+            ShowMessage(window(), QString::fromStdString(error), QMessageBox::Warning);
+            return false;
+        }
+    }
+    const std::string absolute =
+        path.empty() ? std::string() : QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    CNewCalendarChoices choices;
+    if (!absolute.empty()) choices.m_holidayFiles.push_back(absolute);
+    LoadFrom(choices);
+    return true;
+}
 
 void CCompletion::initializePage()
 {

@@ -1,11 +1,15 @@
 #pragma once
 
 // Step 7 of the New Calendar Wizard: a summary of the photo and the months
-// before Finish makes the page.
+// before Finish makes the page, and an optional iCalendar file whose
+// holidays and birthdays every calendar marks.
 
 #include "properties/WizardStep.h"
 
+#include <string>
+
 class QLabel;
+class QPushButton;
 
 class CCompletion : public CWizardStep {
     Q_OBJECT
@@ -24,7 +28,18 @@ public:
     QString FirstMonthText() const;
     QString YearText() const;
 
+    // Takes a holiday file after reading it; a file that cannot be read is
+    // reported and the choice stays as it was. An empty path clears it.
+    bool SetHolidayFile(const std::string& path);
+    const std::string& HolidayFile() const { return m_strHolidayFile; }
+    QPushButton* m_pChooseHolidays;
+    QPushButton* m_pClearHolidays;
+
 private:
+    void ChooseHolidayFile();
+
+    std::string m_strHolidayFile;
+    QLabel* m_pHolidays;
     QLabel* m_pImage;
     QLabel* m_pMonths;
     QLabel* m_pFirstMonth;

@@ -153,6 +153,9 @@ void CNewCalendarWizard::Apply(CDrawDoc* doc) const
     CDocChange change{tr("New Calendar"), {}, true, true};
     ChangeSinkFor(doc)->Commit(doc, change, [doc, choices] {
         CCalendarGenerator::Generate(*doc, choices);
+        // The file was read when it was chosen; should it have gone since,
+        // the calendars are made without it.
+        CCalendarGenerator::ApplyHolidayFiles(*doc, choices.m_holidayFiles, choices.m_bHolidayNames, nullptr);
         doc->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
     });
 }

@@ -2,6 +2,8 @@
 
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
+#include "document/HolidayStream.h"
+#include "objects/ByteReader.h"
 #include "imageio/PictureImage.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
@@ -11,7 +13,34 @@
 #include <QtGui/QUndoStack>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
+
+namespace {
+
+// A calendar's holidays are not part of its archived record; the history
+// keeps them after it, followed by their length and this mark, so a step
+// restores them with the rest.
+constexpr char kHolidayMark[4] = {'H', 'O', 'L', '1'};
+
+// Splits a kept record into the archived part and the holidays after it.
+std::size_t ArchivedSize(const std::vector<BYTE>& record, CHolidayList* holidays)
+{
+    if (record.size() < 8 || std::memcmp(record.data() + record.size() - 4, kHolidayMark, 4) != 0)
+        return record.size();
+    CByteReader tail(record.data() + record.size() - 8, 4);
+    const std::size_t length = tail.U32();
+    if (length > record.size() - 8) return record.size();
+    const std::size_t start = record.size() - 8 - length;
+    // Only a tail that reads as exactly one holiday record is one.
+    CByteReader in(record.data() + start, length);
+    CHolidayList read;
+    if (!CHolidayStream::ReadRecord(in, &read) || !in.AtEnd()) return record.size();
+    if (holidays) *holidays = std::move(read);
+    return start;
+}
+
+}  // namespace
 
 CObjectRecord ArchiveObjectRecord(CDrawObj* object)
 {
@@ -20,7 +49,18 @@ CObjectRecord ArchiveObjectRecord(CDrawObj* object)
     // on restore; the records stay small.
     out.m_bItemDataInStorage = true;
     out.WriteObject(object);
-    return std::make_shared<const std::vector<BYTE>>(out.Buffer());
+    std::vector<BYTE> record = out.Buffer();
+    auto* rect = dynamic_cast<CDrawRect*>(object);
+    if (rect && !rect->m_holidays.IsEmpty()) {
+        CByteWriter holidays;
+        CHolidayStream::WriteRecord(holidays, rect->m_holidays);
+        CByteWriter tail;
+        tail.U32(static_cast<DWORD>(holidays.Size()));
+        tail.Write(kHolidayMark, sizeof kHolidayMark);
+        record.insert(record.end(), holidays.Buffer().begin(), holidays.Buffer().end());
+        record.insert(record.end(), tail.Buffer().begin(), tail.Buffer().end());
+    }
+    return std::make_shared<const std::vector<BYTE>>(std::move(record));
 }
 
 int IndexOfObject(const CDrawDoc& doc, const CDrawObj* object)
@@ -57,15 +97,18 @@ void RestoreObject(CDesignDocument* design, int index, const CObjectRecord& reco
     auto it = std::next(list->begin(), index);
     CDrawObj* old = *it;
     CDrawObj* fresh = nullptr;
+    CHolidayList holidays;
+    const std::size_t archived = ArchivedSize(*record, &holidays);
     {
         CKeepPicturesUndecoded keep;
-        CArchive in(*record);
+        CArchive in(record->data(), archived);
         in.m_pDocument = doc;
         fresh = dynamic_cast<CDrawObj*>(in.ReadObject());
     }
     if (!fresh) return;
     fresh->m_pDocument = doc;
     if (auto* rect = dynamic_cast<CDrawRect*>(fresh)) {
+        rect->m_holidays = std::move(holidays);
         auto* oldRect = dynamic_cast<CDrawRect*>(old);
         if (oldRect && oldRect->m_strImagePath == rect->m_strImagePath &&
             oldRect->m_strImageType == rect->m_strImageType)

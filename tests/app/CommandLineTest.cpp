@@ -65,7 +65,7 @@ TEST_F(CommandLine, HelpListsTheOptions)
     EXPECT_EQ(r.status, 0);
     for (const char* option : {"--new", "--photo", "--months", "--first-month", "--year", "--layout", "--background",
                                "--direction", "--from-color", "--to-color", "--background-image", "--placement",
-                               "--stretch", "--frame", "--save", "--export", "--resolution", "--make-sample-photo"})
+                               "--stretch", "--frame", "--holidays", "--holiday-names", "--save", "--export", "--resolution", "--make-sample-photo"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -190,4 +190,47 @@ TEST_F(CommandLine, TheDemoCalendarEndToEnd)
     QImage direct(QString::fromStdString(Path("direct.bmp")));
     ASSERT_FALSE(again.isNull());
     EXPECT_TRUE(again == direct);
+}
+
+TEST_F(CommandLine, HolidayFilesAreKeptBesideAnUnchangedContentsStream)
+{
+    const std::string data = std::string(MONDREL_TEST_DATA) + "/holidays/";
+    const std::string common = "--new --months 12 --first-month 1 --year 2027 --save ";
+    Result r = Mondrel(common + Path("plain.mdr"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    r = Mondrel(common + Path("marked.mdr") + " --holidays " + data + "family.ics --holidays " + data +
+                "town.ics --holiday-names --export " + Path("marked.jpg"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(Exists("marked.jpg"));
+
+    // Another program's reader sees the stream and the same archive bytes.
+    const std::string script =
+        "import olefile, sys\n"
+        "a = olefile.OleFileIO(sys.argv[1]); b = olefile.OleFileIO(sys.argv[2])\n"
+        "print('same' if a.openstream('Contents').read() == b.openstream('Contents').read() else 'differ')\n"
+        "print('plain has' if a.exists('Holidays') else 'plain lacks')\n"
+        "print('marked has' if b.exists('Holidays') else 'marked lacks')\n";
+    {
+        std::FILE* f = std::fopen(Path("streams.py").c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::fputs(script.c_str(), f);
+        std::fclose(f);
+    }
+    const std::string out = Shell("/usr/bin/python3 " + Path("streams.py") + " " + Path("plain.mdr") + " " +
+                                  Path("marked.mdr"));
+    EXPECT_NE(out.find("same"), std::string::npos) << out;
+    EXPECT_NE(out.find("plain lacks"), std::string::npos) << out;
+    EXPECT_NE(out.find("marked has"), std::string::npos) << out;
+
+    // A file that is no calendar stops the command before anything is saved.
+    Shell("echo not a calendar > " + Path("notes.ics"));
+    r = Mondrel(common + Path("bad.mdr") + " --holidays " + Path("notes.ics"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("not an iCalendar file"), std::string::npos) << r.out;
+    EXPECT_FALSE(Exists("bad.mdr"));
+    r = Mondrel(common + Path("bad.mdr") + " --holidays " + Path("missing.ics"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("cannot read"), std::string::npos) << r.out;
+    r = Mondrel("--new --holidays");
+    EXPECT_EQ(r.status, 2);
 }

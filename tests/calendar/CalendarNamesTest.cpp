@@ -221,39 +221,36 @@ TEST(CalSpecialDays, WeekdayFlagsAndTheStoredList)
     EXPECT_FALSE(IsSpecialDate(flags, ", ", CCalDate(2024, 6, 5)));
 }
 
-TEST(CalSpecialDays, NonEnglishWeekdayNamesAreNotRecognised)
+TEST(CalSpecialDays, WeekdaysAreRecognisedInEveryLanguage)
 {
     ScopedLocale* holder = nullptr;
     if (!SetFirstAvailable(holder, {"de_DE.UTF-8", "de_DE.utf8"}))
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
-    BOOL flags[7] = {1, 1, 1, 1, 1, 1, 1};
-    // "Sonntag" starts like "SUN" only in its first letter; "Montag" is
-    // recognised, "Mittwoch" is not.
-    EXPECT_FALSE(IsSpecialDate(flags, ", ", CCalDate(2024, 6, 2)));
-    EXPECT_TRUE(IsSpecialDate(flags, ", ", CCalDate(2024, 6, 3)));
-    EXPECT_FALSE(IsSpecialDate(flags, ", ", CCalDate(2024, 6, 5)));
+    // "All Saturdays" alone: "Samstag" is no English abbreviation, and
+    // "Mittwoch" must not pass for a Monday.
+    BOOL saturdays[7] = {1, 0, 0, 0, 0, 0, 0};
+    EXPECT_TRUE(IsSpecialDate(saturdays, ", ", CCalDate(2024, 6, 1)));
+    EXPECT_TRUE(IsSpecialDate(saturdays, ", ", CCalDate(2024, 6, 8)));
+    EXPECT_FALSE(IsSpecialDate(saturdays, ", ", CCalDate(2024, 6, 2)));
+    BOOL mondays[7] = {0, 0, 1, 0, 0, 0, 0};
+    EXPECT_TRUE(IsSpecialDate(mondays, ", ", CCalDate(2024, 6, 3)));
+    EXPECT_FALSE(IsSpecialDate(mondays, ", ", CCalDate(2024, 6, 5)));
     delete holder;
 }
 
-TEST(CalSpecialDays, DayNameCellsByTheirFirstLetters)
+TEST(CalSpecialDays, WeekdayNumbersMapToTheStoredFlags)
 {
-    BOOL none[7] = {0, 0, 0, 0, 0, 0, 0};
-    BOOL sundays[7] = {0, 1, 0, 0, 0, 0, 0};
-    BOOL saturdays[7] = {1, 0, 0, 0, 0, 0, 0};
-    BOOL tuesdays[7] = {0, 0, 0, 1, 0, 0, 0};
+    // Saturdays lead the stored list; Sunday (1) to Friday (6) follow.
+    EXPECT_EQ(SpecialWeekdayFlagOf(7), flagSaturdays);
+    EXPECT_EQ(SpecialWeekdayFlagOf(1), flagSundays);
+    EXPECT_EQ(SpecialWeekdayFlagOf(2), flagMondays);
+    EXPECT_EQ(SpecialWeekdayFlagOf(6), flagFridays);
+    EXPECT_EQ(SpecialWeekdayFlagOf(0), -1);
+    EXPECT_EQ(SpecialWeekdayFlagOf(8), -1);
     BOOL thursdays[7] = {0, 0, 0, 0, 0, 1, 0};
-    EXPECT_TRUE(IsSpecialDayName(sundays, "S", "M"));
-    EXPECT_FALSE(IsSpecialDayName(sundays, "S", "S"));
-    EXPECT_TRUE(IsSpecialDayName(saturdays, "S", "S"));
-    EXPECT_FALSE(IsSpecialDayName(saturdays, "S", "M"));
-    EXPECT_TRUE(IsSpecialDayName(tuesdays, "Tue", "Wed"));
-    EXPECT_FALSE(IsSpecialDayName(tuesdays, "Thu", "Fri"));
-    EXPECT_TRUE(IsSpecialDayName(thursdays, "T", "F"));
-    EXPECT_FALSE(IsSpecialDayName(none, "M", "T"));
-    // Exact and case-sensitive.
-    EXPECT_FALSE(IsSpecialDayName(sundays, "s", "m"));
-    EXPECT_FALSE(IsSpecialDayName(sundays, "", ""));
-    EXPECT_FALSE(IsSpecialDayName(sundays, "\xC5\x9A", "M"));
+    EXPECT_TRUE(IsSpecialWeekday(thursdays, 5));
+    EXPECT_FALSE(IsSpecialWeekday(thursdays, 3));
+    EXPECT_FALSE(IsSpecialWeekday(thursdays, 9));
 }
 
 TEST(CalNumbers, DecimalText)

@@ -1,3 +1,4 @@
+#include "calendar/IcalReader.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
 #include "platform/QtDC.h"
@@ -107,6 +108,10 @@ protected:
     // March 2020 with Monday first: the 1st is a Sunday in slot 7, and the
     // 30th and 31st come back to row 1. Stored as the generator stores
     // calendars: 700 x 500 units with left > right and top < bottom.
+public:
+    static std::unique_ptr<CDrawRect> MakeCalendarForHolidays() { return MakeCalendar(0); }
+
+protected:
     static std::unique_ptr<CDrawRect> MakeCalendar(int layout)
     {
         auto cal = std::make_unique<CDrawRect>(CRect(350, -250, -350, 250), CDrawRect::kindCalendar);
@@ -392,6 +397,106 @@ TEST_F(CalRenderTest, DamagedValuesDrawWithoutHanging)
         other->Draw(p.DC());
         EXPECT_EQ(other->m_strText, "Calendar Object");
     }
+}
+
+// The cell of row r (1-5) and slot k (1 Monday ... 7 Sunday) of the March
+// 2020 calendar above, a few units inside its edges.
+CRect MarchCell(int row, int slot)
+{
+    const int x = 350 - (8 - slot) * 100;
+    const int y = 110 - row * 71;
+    return CRect(x + 100 - 3, y + 3, x + 3, y + 71 - 3);
+}
+
+std::unique_ptr<CDrawRect> HolidayCalendar(bool names)
+{
+    auto cal = CalRenderTest::MakeCalendarForHolidays();
+    for (BOOL& flag : cal->m_bSpecialWeekday) flag = 0;
+    cal->m_strSpecialDates = ", ";
+    cal->m_holidays.m_files.push_back(MONDREL_TEST_DATA "/holidays/family.ics");
+    std::string error;
+    EXPECT_TRUE(ReloadHolidayList(&cal->m_holidays, 2019, 2021, &error)) << error;
+    for (const char* name : {"A very long name that cannot fit in one day cell", "Second line"}) {
+        CHolidayEvent event;
+        event.m_nYear = 2020;
+        event.m_nMonth = 3;
+        event.m_nDay = 19;
+        event.m_strName = name;
+        cal->m_holidays.m_events.push_back(event);
+    }
+    cal->m_holidays.Normalize();
+    cal->m_holidays.m_bShowNames = names;
+    return cal;
+}
+
+TEST_F(CalRenderTest, DaysFromAnICalendarFileInTheSpecialColour)
+{
+    auto cal = HolidayCalendar(false);
+    CalPage page;
+    cal->Draw(page.DC());
+    page.Save("calendar-holidays.png");
+    // Anna's birthday on Saturday the 14th (row 3, slot 6) and the 19th
+    // (row 4, Thursday) are special; their neighbours and the weekend are
+    // not, with every weekday flag off.
+    EXPECT_GT(page.Count(MarchCell(3, 6), Reddish), 5);
+    EXPECT_GT(page.Count(MarchCell(4, 4), Reddish), 5);
+    for (const CRect& plain : {MarchCell(3, 5), MarchCell(3, 7), MarchCell(4, 3), MarchCell(4, 5)}) {
+        EXPECT_EQ(page.Count(plain, Reddish), 0);
+        EXPECT_GT(page.Count(plain, Dark), 5);
+    }
+    // Without the names check box, nothing is written under the number.
+    const CRect lower(MarchCell(4, 4).left, MarchCell(4, 4).top, MarchCell(4, 4).right, 110 - 4 * 71 + 20);
+    EXPECT_EQ(page.Count(lower, Reddish), 0);
+}
+
+TEST_F(CalRenderTest, EventNamesStandUnderTheNumberInsideTheirCells)
+{
+    auto cal = HolidayCalendar(true);
+    CalPage page;
+    cal->Draw(page.DC());
+    page.Save("calendar-holiday-names.png");
+    const CRect cell = MarchCell(4, 4);
+    // The lower part of the cell, under the number, holds the names.
+    const CRect lower(cell.left, cell.top, cell.right, 110 - 4 * 71 + 24);
+    EXPECT_GT(page.Count(lower, Reddish), 10);
+    // The long name is clipped: the cells beside and below stay free of it.
+    EXPECT_EQ(page.Count(MarchCell(4, 3), Reddish), 0);
+    EXPECT_EQ(page.Count(MarchCell(4, 5), Reddish), 0);
+    EXPECT_EQ(page.Count(MarchCell(5, 4), Reddish), 0);
+    // The number itself is still there, in the cell's middle.
+    const CRect middle(cell.left, 110 - 4 * 71 + 30, cell.right, 110 - 4 * 71 + 42);
+    EXPECT_GT(page.Count(middle, Reddish), 5);
+}
+
+TEST_F(CalRenderTest, AllSaturdaysMarksSaturdaysInGerman)
+{
+    if (!std::setlocale(LC_TIME, "de_DE.UTF-8"))
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    auto cal = MakeCalendar(0);
+    cal->SetFirstDayOfWeek(2);  // German names, Montag first
+    ASSERT_EQ(cal->m_strDayNames[6], "S");
+    for (BOOL& flag : cal->m_bSpecialWeekday) flag = 0;
+    cal->m_bSpecialWeekday[0] = 1;  // "All Saturdays"
+    cal->m_bSpecialWeekday[2] = 1;  // "All Mondays"
+    cal->m_strSpecialDates = ", ";
+    CalPage page;
+    cal->Draw(page.DC());
+    page.Save("calendar-german-saturdays.png");
+    for (int row = 2; row <= 5; ++row) {
+        EXPECT_GT(page.Count(MarchCell(row, 6), Reddish), 5) << "Samstag, row " << row;
+        EXPECT_EQ(page.Count(MarchCell(row, 7), Reddish), 0) << "Sonntag, row " << row;
+        EXPECT_EQ(page.Count(MarchCell(row, 3), Reddish), 0) << "Mittwoch, row " << row;
+    }
+    // The day-name row: Samstag and Montag special, Mittwoch ("M") not.
+    const auto nameCell = [](int slot) {
+        const int x = 350 - (8 - slot) * 100;
+        return CRect(x + 100 - 5, 115, x + 5, 175);
+    };
+    EXPECT_GT(page.Count(nameCell(6), Reddish), 3);
+    EXPECT_GT(page.Count(nameCell(1), Reddish), 3);
+    EXPECT_EQ(page.Count(nameCell(3), Reddish), 0);
+    EXPECT_EQ(page.Count(nameCell(7), Reddish), 0);
 }
 
 }  // namespace

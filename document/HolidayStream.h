@@ -1,0 +1,46 @@
+#pragma once
+
+// The stream "Holidays" beside "Contents": the iCalendar files of each
+// calendar object and the events read from them, keyed by the object's
+// index in the document's list. It stays out of the archive stream so that
+// the archive keeps its format exactly and documents stay readable by
+// anything that reads it; a document without the stream has no holidays.
+//
+// Layout (little-endian): "MHOL", WORD version 1, DWORD number of calendars,
+// then per calendar a DWORD object index and its record: BYTE flags (bit 0:
+// draw the event names), DWORD number of files, each a string; DWORD number
+// of events, each WORD year, BYTE month, BYTE day, WORD index of the file it
+// came from and the name as a string.
+// A string is a DWORD byte count and the UTF-8 bytes.
+
+#include "objects/Types.h"
+
+#include <string>
+#include <vector>
+
+class CByteReader;
+class CByteWriter;
+class CDrawDoc;
+class CHolidayList;
+
+class CHolidayStream {
+public:
+    static const char* const kStreamName;
+    static constexpr WORD kVersion = 1;
+    // Caps on what one record may hold, checked before anything is kept.
+    static constexpr DWORD kMaxFiles = 256;
+    static constexpr DWORD kMaxEvents = 1000000;
+    static constexpr DWORD kMaxText = 65536;
+
+    // One calendar's record, also used by the designer's undo history.
+    static void WriteRecord(CByteWriter& out, const CHolidayList& list);
+    static bool ReadRecord(CByteReader& in, CHolidayList* list);
+
+    // The stream of a document; false when no calendar has holidays, so no
+    // stream is written at all.
+    static bool Write(const CDrawDoc& doc, std::vector<BYTE>* bytes);
+    // Gives the document's calendars their holidays. A stream that is
+    // malformed in any part, or names an object that is not a calendar, is
+    // refused whole: nothing changes and error says why.
+    static bool Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::string* error);
+};
