@@ -371,6 +371,8 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
             err << "mondrel: " << error << "\n";
             return 1;
         }
+        if (!doc.HolidayProblem().empty())
+            err << "mondrel: warning: " << doc.HolidayProblem() << " The calendars are drawn without holidays.\n";
     }
     if (!o.m_strExport.empty()) {
         std::string error;

@@ -491,6 +491,13 @@ CDesignDocument* CMainFrame::OpenDocument(const QString& path)
     CSplitFrame* frame = NewWindow(design);
     frame->ActivePane()->ZoomToFitPage();
     AddRecentFile(absolute);
+    if (const std::string& problem = design->Doc()->HolidayProblem(); !problem.empty())
+        ShowMessage(this,
+                    QStringLiteral("\"%1\" opens without the holidays of its calendars.\n\n%2\n\n"
+                                   "Add the holiday files again on a calendar's Special Days (Holidays) page; "
+                                   "saving the document keeps it without them.")
+                        .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
+                    QMessageBox::Information);
     return design;
 }
 

@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <memory>
 #include <numbers>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -165,16 +167,22 @@ public:
         const long long high = std::max(cell.top, cell.bottom);
         const long long start = std::min(middle - numberHeight / 2, high) - 1;
 
-        if (!m_nameFont) {
+        // Two thirds of the number's size, made smaller (down to 6 points)
+        // where that gives a cell with big numbers room for one line.
+        const long long room = start - low - 1;
+        int points = std::max(1, style.font->m_nPointSize * 2 / 3);
+        while (points > 6 && std::llabs(CCalFont::HeightForPoints(points)) + 1 > room)
+            --points;
+        if (!m_nameFont || m_nameFont->m_nPointSize != points || m_nameFont->m_strFaceName != style.font->m_strFaceName) {
             m_nameFont = std::make_unique<CCalFont>(*style.font);
-            m_nameFont->m_nPointSize = std::max(1, style.font->m_nPointSize * 2 / 3);
+            m_nameFont->m_nPointSize = points;
             m_nameFont->m_bBold = 0;
             m_nameFont->m_bUnderline = 0;
             m_nameFont->m_nRotation = 0;
             m_nameFont->m_pFont.reset();
         }
         const long long lineHeight = std::llabs(CCalFont::HeightForPoints(m_nameFont->m_nPointSize)) + 1;
-        const long long lines = (start - low - 1) / lineHeight;
+        const long long lines = room / lineHeight;
         if (lines < 1)
             return;
 
@@ -189,10 +197,34 @@ public:
             // same way up in either orientation.
             CRect line = cell.top <= cell.bottom ? CRect(left, Narrow(top - lineHeight), right, Narrow(top))
                                                  : CRect(left, Narrow(top), right, Narrow(top - lineHeight));
-            m_dc->DrawTextA(names[i], &line, AlignFormat(style.align));
+            m_dc->DrawTextA(Elided(names[i], std::llabs(static_cast<long long>(right) - left)), &line,
+                            AlignFormat(style.align));
         }
         m_dc->SetTextColor(previousColor);
         RestoreFont(previousFont);
+    }
+
+    // The text as it fits the width in the selected font: whole, or cut at
+    // a character's start and ended with an ellipsis, so that a long name
+    // shows its beginning whatever the alignment.
+    std::string Elided(const std::string& text, long long width)
+    {
+        if (m_dc->GetTextExtent(text).cx <= width)
+            return text;
+        static const std::string kEllipsis = "\xE2\x80\xA6";
+        std::vector<std::size_t> starts;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+                starts.push_back(i);
+        std::size_t fits = 0, tooLong = starts.size();
+        while (tooLong - fits > 1) {
+            const std::size_t mid = (fits + tooLong) / 2;
+            if (m_dc->GetTextExtent(text.substr(0, starts[mid]) + kEllipsis).cx <= width)
+                fits = mid;
+            else
+                tooLong = mid;
+        }
+        return fits == 0 ? kEllipsis : text.substr(0, starts[fits]) + kEllipsis;
     }
 
     // A frame of Draw3dRect at i units in from the object's corner, with the
@@ -410,8 +442,15 @@ public:
                     continue;
                 const CCalDate& d = cell.date;
                 const bool special = m_cal.IsSpecialDay(d.GetYear(), d.GetMonth(), d.GetDay());
-                StarText(layout.DayCell(cell.row, cell.slot), CDrawRect::FormatNumber(d.GetDay()),
-                         special ? m_cal.m_fontSpecial : m_cal.m_fontDays);
+                const CRect rect = layout.DayCell(cell.row, cell.slot);
+                CCellStyle style = special ? SpecialStyle() : DayStyle();
+                StarText(rect, CDrawRect::FormatNumber(d.GetDay()), *style.font);
+                // The numbers are centred in their cells whatever the
+                // alignment; the names follow them the same way.
+                style.align = 0;
+                if (m_cal.m_holidays.m_bShowNames)
+                    EventNames(CRect(rect.right, rect.bottom, rect.left, rect.top),
+                               m_cal.m_holidays.NamesOn(d.GetYear(), d.GetMonth(), d.GetDay()), style, 0, 0, 0);
             }
         }
         m_dc->SetTextColor(previousColor);
@@ -440,6 +479,9 @@ public:
                 const bool special = m_cal.IsSpecialDay(m_cal.m_nYear, m_cal.m_nMonth, cell.day);
                 const CCellStyle style = special ? SpecialStyle() : DayStyle();
                 StyledCell(cell.rect, cell.rect, CDrawRect::FormatNumber(cell.day), style);
+                if (m_cal.m_holidays.m_bShowNames)
+                    EventNames(cell.rect, m_cal.m_holidays.NamesOn(m_cal.m_nYear, m_cal.m_nMonth, cell.day), style,
+                               0, -2, 2);
 
                 CFont* previousFont = SelectFont(m_cal.m_fontDayNames);
                 m_dc->SetTextColor(style.font->m_crColor);

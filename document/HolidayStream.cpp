@@ -32,10 +32,10 @@ bool ReadText(CByteReader& in, std::string* text)
     return in.Ok();
 }
 
-std::vector<CDrawRect*> CalendarsByIndex(const CDrawDoc& doc)
+std::vector<CDrawRect*> CalendarsByIndex(const std::list<CDrawObj*>& list)
 {
     std::vector<CDrawRect*> objects;
-    for (CDrawObj* obj : *doc.GetObjects()) {
+    for (CDrawObj* obj : list) {
         auto* rect = dynamic_cast<CDrawRect*>(obj);
         objects.push_back(rect && rect->m_nKind == CDrawRect::kindCalendar ? rect : nullptr);
     }
@@ -100,7 +100,17 @@ bool CHolidayStream::ReadRecord(CByteReader& in, CHolidayList* list)
 
 bool CHolidayStream::Write(const CDrawDoc& doc, std::vector<BYTE>* bytes)
 {
-    const std::vector<CDrawRect*> objects = CalendarsByIndex(doc);
+    return Write(*doc.GetObjects(), bytes);
+}
+
+bool CHolidayStream::Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::string* error)
+{
+    return Read(bytes, *doc->GetObjects(), error);
+}
+
+bool CHolidayStream::Write(const std::list<CDrawObj*>& list, std::vector<BYTE>* bytes)
+{
+    const std::vector<CDrawRect*> objects = CalendarsByIndex(list);
     CByteWriter body;
     DWORD count = 0;
     for (std::size_t i = 0; i < objects.size(); ++i) {
@@ -121,7 +131,7 @@ bool CHolidayStream::Write(const CDrawDoc& doc, std::vector<BYTE>* bytes)
     return true;
 }
 
-bool CHolidayStream::Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::string* error)
+bool CHolidayStream::Read(const std::vector<BYTE>& bytes, const std::list<CDrawObj*>& list, std::string* error)
 {
     auto fail = [error](const char* why) {
         if (error)
@@ -138,7 +148,7 @@ bool CHolidayStream::Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::st
     if (version != kVersion)
         return fail("The holiday data of the document was written by a newer version.");
 
-    const std::vector<CDrawRect*> objects = CalendarsByIndex(*doc);
+    const std::vector<CDrawRect*> objects = CalendarsByIndex(list);
     if (count > objects.size())
         return fail("The holiday data of the document is damaged.");
     std::map<DWORD, CHolidayList> lists;

@@ -15,12 +15,14 @@
 
 #include "objects/Types.h"
 
+#include <list>
 #include <string>
 #include <vector>
 
 class CByteReader;
 class CByteWriter;
 class CDrawDoc;
+class CDrawObj;
 class CHolidayList;
 
 class CHolidayStream {
@@ -43,4 +45,8 @@ public:
     // malformed in any part, or names an object that is not a calendar, is
     // refused whole: nothing changes and error says why.
     static bool Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::string* error);
+    // The same for any list of objects, such as those on the clipboard;
+    // indices count in the list.
+    static bool Write(const std::list<CDrawObj*>& objects, std::vector<BYTE>* bytes);
+    static bool Read(const std::vector<BYTE>& bytes, const std::list<CDrawObj*>& objects, std::string* error);
 };

@@ -10,6 +10,7 @@
 
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
+#include "document/HolidayStream.h"
 #include "imageio/PictureImage.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
@@ -31,6 +32,7 @@
 #include <QtGui/QUndoStack>
 
 const char* const kDrawObjectsMime = "application/x-mondrel-draw-objects";
+const char* const kHolidaysMime = "application/x-mondrel-calendar-holidays";
 
 QByteArray ArchiveObjects(const std::list<CDrawObj*>& objects)
 {
@@ -63,7 +65,19 @@ QMimeData* MakeObjectsMime(const std::list<CDrawObj*>& objects)
 {
     auto* data = new QMimeData;
     data->setData(QString::fromLatin1(kDrawObjectsMime), ArchiveObjects(objects));
+    std::vector<BYTE> holidays;
+    if (CHolidayStream::Write(objects, &holidays))
+        data->setData(QString::fromLatin1(kHolidaysMime),
+                      QByteArray(reinterpret_cast<const char*>(holidays.data()), static_cast<qsizetype>(holidays.size())));
     return data;
+}
+
+void ReadObjectHolidays(const QMimeData* data, const std::list<CDrawObj*>& objects)
+{
+    if (!data->hasFormat(QString::fromLatin1(kHolidaysMime))) return;
+    const QByteArray bytes = data->data(QString::fromLatin1(kHolidaysMime));
+    const std::vector<BYTE> holidays(bytes.begin(), bytes.end());
+    CHolidayStream::Read(holidays, objects, nullptr);
 }
 
 namespace {
@@ -131,6 +145,7 @@ bool CDrawView::InsertFromMime(const QMimeData* data, const QPoint* point)
     if (data->hasFormat(QString::fromLatin1(kDrawObjectsMime))) {
         if (!ReadObjects(data->data(QString::fromLatin1(kDrawObjectsMime)), doc, &objects) || objects.empty())
             return false;
+        ReadObjectHolidays(data, objects);
         if (point) {
             // A drop: the objects keep their arrangement, the first one's
             // corner at the drop point.

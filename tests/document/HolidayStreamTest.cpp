@@ -193,7 +193,9 @@ TEST(HolidayCalendars, GeneratedCalendarsAndTheCopyToAllCarryTheFiles)
     EXPECT_FALSE(CCalendarGenerator::ApplyHolidayFiles(other, {kData + "town.ics", kData + "missing.ics"}, false,
                                                         &error));
     for (CDrawObj* obj : *other.GetObjects())
-        if (auto* cal = dynamic_cast<CDrawRect*>(obj)) EXPECT_TRUE(cal->m_holidays.IsEmpty());
+        if (auto* cal = dynamic_cast<CDrawRect*>(obj)) {
+            EXPECT_TRUE(cal->m_holidays.IsEmpty());
+        }
 
     // "Apply these properties to ALL Calendar objects" takes the files along.
     auto* source = dynamic_cast<CDrawRect*>(*std::next(doc.GetObjects()->begin(), 0));

@@ -1,3 +1,4 @@
+#include "calendar/CalendarLayout.h"
 #include "calendar/IcalReader.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
@@ -8,11 +9,13 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -109,7 +112,7 @@ protected:
     // 30th and 31st come back to row 1. Stored as the generator stores
     // calendars: 700 x 500 units with left > right and top < bottom.
 public:
-    static std::unique_ptr<CDrawRect> MakeCalendarForHolidays() { return MakeCalendar(0); }
+    static std::unique_ptr<CDrawRect> MakeCalendarForHolidays(int layout) { return MakeCalendar(layout); }
 
 protected:
     static std::unique_ptr<CDrawRect> MakeCalendar(int layout)
@@ -408,9 +411,9 @@ CRect MarchCell(int row, int slot)
     return CRect(x + 100 - 3, y + 3, x + 3, y + 71 - 3);
 }
 
-std::unique_ptr<CDrawRect> HolidayCalendar(bool names)
+std::unique_ptr<CDrawRect> HolidayCalendar(bool names, int layout = 0)
 {
-    auto cal = CalRenderTest::MakeCalendarForHolidays();
+    auto cal = CalRenderTest::MakeCalendarForHolidays(layout);
     for (BOOL& flag : cal->m_bSpecialWeekday) flag = 0;
     cal->m_strSpecialDates = ", ";
     cal->m_holidays.m_files.push_back(MONDREL_TEST_DATA "/holidays/family.ics");
@@ -466,6 +469,59 @@ TEST_F(CalRenderTest, EventNamesStandUnderTheNumberInsideTheirCells)
     // The number itself is still there, in the cell's middle.
     const CRect middle(cell.left, 110 - 4 * 71 + 30, cell.right, 110 - 4 * 71 + 42);
     EXPECT_GT(page.Count(middle, Reddish), 5);
+}
+
+// In the star and the two triangles the names go under the number too, and
+// every pixel they add lies in the cells of the days that have events.
+TEST_F(CalRenderTest, EventNamesInTheStarAndTriangleLayoutsStayInTheirCells)
+{
+    for (int layout : {layoutStar, layoutTop, layoutMountain}) {
+        SCOPED_TRACE(layout);
+        CalPage plain, named;
+        HolidayCalendar(false, layout)->Draw(plain.DC());
+        auto cal = HolidayCalendar(true, layout);
+        cal->Draw(named.DC());
+        named.Save("calendar-holiday-names-" + std::to_string(layout) + ".png");
+
+        CCalLayoutParams params;
+        params.position = cal->m_position;
+        params.layout = layout;
+        params.headerPercent = cal->m_nHeaderPercent;
+        params.dayNamePercent = cal->m_nDayNamePercent;
+        params.gridThickness = cal->m_nGridThickness;
+        params.lastDayOfMonth = 31;
+        const CCalendarLayout geometry(params);
+        std::vector<CRect> cells;  // the 14th and the 19th, in device pixels
+        if (layout == layoutStar) {
+            cells = {geometry.DayCell(3, 6), geometry.DayCell(4, 4)};
+        } else {
+            for (const CCalTriangleCell& c : geometry.m_triangle)
+                if (c.day == 14 || c.day == 19)
+                    cells.push_back(c.rect);
+        }
+        ASSERT_EQ(cells.size(), 2u);
+        for (CRect& c : cells) {
+            named.DC()->LPtoDP(&c);
+            c.NormalizeRect();
+            c.InflateRect(1, 1);
+        }
+        int changed = 0, stray = 0;
+        for (int y = 0; y < plain.Image().height(); ++y) {
+            for (int x = 0; x < plain.Image().width(); ++x) {
+                if (plain.Image().pixel(x, y) == named.Image().pixel(x, y))
+                    continue;
+                ++changed;
+                const bool inside = std::any_of(cells.begin(), cells.end(), [&](const CRect& c) {
+                    return x >= c.left && x < c.right && y >= c.top && y < c.bottom;
+                });
+                stray += !inside;
+            }
+        }
+        EXPECT_EQ(stray, 0);
+        // The triangles' cells are tall enough for a line of names.
+        if (layout != layoutStar)
+            EXPECT_GT(changed, 20);
+    }
 }
 
 TEST_F(CalRenderTest, AllSaturdaysMarksSaturdaysInGerman)

@@ -5,6 +5,7 @@
 
 #include "support/QtTestRegistry.h"
 
+#include "calendar/HolidayList.h"
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawItem.h"
@@ -269,6 +270,42 @@ private slots:
         QVERIFY(pasted->m_position == cal->m_position);
         QCOMPARE(pasted->m_nMonth, 7);
         QCOMPARE(m_view->Selection().front(), static_cast<CDrawObj*>(pasted));
+    }
+
+    void copiedCalendarsKeepTheirHolidays()
+    {
+        AddRect(*Doc(), CRect(0, 0, 50, -50));
+        CDrawRect* box = AddRect(*Doc(), CRect(-400, 0, -350, -50));
+        CDrawRect* cal = AddRect(*Doc(), CRect(300, -100, -300, 200), CDrawRect::kindCalendar);
+        cal->m_holidays.m_files = {"/home/anna/family.ics"};
+        cal->m_holidays.m_bShowNames = true;
+        CHolidayEvent event;
+        event.m_nYear = 2027;
+        event.m_nMonth = 7;
+        event.m_nDay = 4;
+        event.m_strName = "Picnic";
+        cal->m_holidays.m_events = {event};
+        m_view->SelectDrawObj(box);
+        m_view->SelectDrawObj(cal, true);
+        m_view->CopySelection();
+        m_view->PasteClipboard();
+        QCOMPARE(int(Doc()->GetObjects()->size()), 5);
+        auto* pasted = dynamic_cast<CDrawRect*>(Doc()->GetObjects()->back());
+        QVERIFY(pasted && pasted != cal);
+        QCOMPARE(pasted->m_holidays.m_files, cal->m_holidays.m_files);
+        QVERIFY(pasted->m_holidays.m_bShowNames);
+        QCOMPARE(pasted->m_holidays.NamesOn(2027, 7, 4), std::vector<std::string>{"Picnic"});
+
+        // Holiday bytes that do not fit the objects are left out; the
+        // objects still paste.
+        auto* data = new QMimeData;
+        data->setData(kDrawObjectsMime, ArchiveObjects({cal}));
+        data->setData(kHolidaysMime, QByteArray("MHOL\x01\x00\x05\x00\x00\x00", 10));
+        QGuiApplication::clipboard()->setMimeData(data);
+        m_view->PasteClipboard();
+        QCOMPARE(int(Doc()->GetObjects()->size()), 6);
+        pasted = dynamic_cast<CDrawRect*>(Doc()->GetObjects()->back());
+        QVERIFY(pasted && pasted->m_holidays.IsEmpty());
     }
 
     void aPictureFromAnotherProgramBecomesAnEmbeddedPicture()

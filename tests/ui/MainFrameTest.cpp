@@ -10,6 +10,8 @@
 #include "app/MondrelApp.h"
 #include "app/SplitFrame.h"
 #include "document/CalendarGenerator.h"
+#include "document/CompoundFile.h"
+#include "document/HolidayStream.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
@@ -225,6 +227,28 @@ private slots:
         // A folder that is not there is an error, never a success.
         QVERIFY(!ExportPictureTo(&design, m_dir.filePath("no/such/page.bmp"), &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    void damagedHolidayDataIsReportedAndTheDesignOpens()
+    {
+        CDrawDoc doc;
+        doc.Add(new CDrawRect(CRect(350, -250, -350, 250), CDrawRect::kindCalendar));
+        CStorage root;
+        QVERIFY(doc.SaveToStorage(&root, nullptr));
+        root.CreateStream(CHolidayStream::kStreamName, {'M', 'H', 'O', 'L', 1, 0, 9, 0, 0, 0});
+        std::vector<BYTE> bytes;
+        QVERIFY(CCompoundFile::Write(root, &bytes, nullptr));
+        const QString path = m_dir.filePath("holidays-damaged.mdr");
+        QVERIFY(WriteFileReplacing(path.toStdString(), bytes, nullptr));
+
+        CMainFrame frame;
+        CMessageRecorder messages;
+        CDesignDocument* design = frame.OpenDocument(path);
+        QVERIFY(design);
+        QCOMPARE(int(design->Doc()->GetObjects()->size()), 1);
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(messages.texts[0].contains("holidays-damaged.mdr"));
+        QVERIFY2(messages.texts[0].contains("holiday data of the document is damaged"), qPrintable(messages.texts[0]));
     }
 };
 
