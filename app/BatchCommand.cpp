@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <ostream>
 #include <sys/stat.h>
 
@@ -76,6 +77,14 @@ bool CheckExportExtension(const std::string& path, std::string* error)
         return false;
     }
     return true;
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    if (path.empty()) return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
 }
 
 }  // namespace
@@ -315,7 +324,14 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
 
     CDrawDoc doc;
     if (o.m_bNew) {
-        const CNewCalendarChoices& ch = o.m_choices;
+        // The document keeps the paths of its pictures and holiday files;
+        // relative ones would point elsewhere once it is opened from another
+        // folder (the designer runs in its program folder).
+        CNewCalendarChoices ch = o.m_choices;
+        for (std::string* file : {&ch.m_strPhotoPath, &ch.m_strBackImagePath})
+            *file = AbsolutePath(*file);
+        for (std::string& file : ch.m_holidayFiles)
+            file = AbsolutePath(file);
         // Files that are missing altogether are a mistake in the command;
         // files that exist but cannot be decoded still give a page.
         for (const std::string* file : {&ch.m_strPhotoPath, &ch.m_strBackImagePath}) {

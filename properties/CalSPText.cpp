@@ -70,7 +70,9 @@ void CCalSPText::ChooseHolidayFile()
 {
     const QString path = GetOpenFileNameWithPreview(
         window(), QStringLiteral("Add Holiday File"),
-        QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"), QString(), false);
+        QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
+        UserFileFolder(m_holidays.m_files.empty() ? QString() : QString::fromStdString(m_holidays.m_files.back())),
+        false);
     if (!path.isEmpty()) AddHolidayFile(path.toStdString());
 }
 

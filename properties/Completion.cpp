@@ -84,7 +84,8 @@ void CCompletion::ChooseHolidayFile()
 {
     const QString path =
         GetOpenFileNameWithPreview(window(), tr("Select Holiday File"),
-                                   QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"), QString(), false);
+                                   QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
+                                   UserFileFolder(QString::fromStdString(m_strHolidayFile)), false);
     if (!path.isEmpty()) SetHolidayFile(path.toStdString());
 }
 

@@ -77,13 +77,14 @@ CPreviewFileDialog::CPreviewFileDialog(bool open, bool preview, const QString& t
     connect(m_pPlaces, &CPlacesBar::FolderChosen, this, [this](const QString& folder) { setDirectory(folder); });
     connect(m_pShowPreview, &QCheckBox::toggled, this, &CPreviewFileDialog::SetPreviewOn);
 
-    // A pattern filters the folder shown; a name is selected in its folder.
+    // A pattern filters the folder shown; a name is selected in its folder;
+    // a folder (ending in '/') is only opened.
     const QFileInfo initial(initialPath);
     const bool pattern = initialPath.contains('*') || initialPath.contains('?');
     if (!initialPath.isEmpty() && !pattern) {
         const QString folder = initial.absolutePath();
         if (QFileInfo(folder).isDir()) setDirectory(folder);
-        SelectAndPreview(initial.absoluteFilePath());
+        if (!initialPath.endsWith(QLatin1Char('/'))) SelectAndPreview(initial.absoluteFilePath());
     } else {
         setDirectory(QDir::currentPath());
     }
@@ -168,4 +169,10 @@ QString GetSaveFileNameWithPreview(QWidget* parent, const QString& title, const 
                                    const QString& initialPath, bool preview)
 {
     return Run(parent, false, title, filter, initialPath, preview);
+}
+
+QString UserFileFolder(const QString& previousFile)
+{
+    const QString folder = previousFile.isEmpty() ? QString() : QFileInfo(previousFile).absolutePath();
+    return (!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath()) + QLatin1Char('/');
 }

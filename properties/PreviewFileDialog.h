@@ -54,6 +54,10 @@ QString GetOpenFileNameWithPreview(QWidget* parent, const QString& title, const 
                                    const QString& initialPath = QString(), bool preview = true);
 QString GetSaveFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& initialPath = QString(), bool preview = true);
+// The initial path of a dialog that picks one of the user's own files (a
+// holiday file): the folder of the file picked before, when it is still
+// there, else the home folder, never the program folder.
+QString UserFileFolder(const QString& previousFile);
 // Qt's filter string ("JPEG Files (*.jpg *.jpeg);;All Files (*)") from a
 // classic one.
 QString QtFilterFromClassic(const QString& filter);

@@ -233,4 +233,29 @@ TEST_F(CommandLine, HolidayFilesAreKeptBesideAnUnchangedContentsStream)
     EXPECT_NE(r.out.find("cannot read"), std::string::npos) << r.out;
     r = Mondrel("--new --holidays");
     EXPECT_EQ(r.status, 2);
+
+    // Damaged holiday data still exports the page, with a warning.
+    Shell("/usr/bin/python3 -c \"import sys; p=sys.argv[1]; b=open(p,'rb').read(); "
+          "open(p,'wb').write(b.replace(b'MHOL', b'XHOL', 1))\" " + Path("marked.mdr"));
+    r = Mondrel("--export " + Path("damaged.jpg") + " " + Path("marked.mdr"));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("warning: The holiday data of the document is damaged."), std::string::npos) << r.out;
+    EXPECT_TRUE(Exists("damaged.jpg"));
+}
+
+// Files named relative to the folder the command ran in are kept with their
+// whole paths, so the document shows them when opened from anywhere.
+TEST_F(CommandLine, RelativePathsAreKeptWhole)
+{
+    const std::string mondrel = std::string(MONDREL_BINARY_DIR) + "/mondrel";
+    ASSERT_EQ(Mondrel("--make-sample-photo " + Path("photo.jpg")).status, 0);
+    Shell("cp " + std::string(MONDREL_TEST_DATA) + "/holidays/family.ics " + Path("family.ics"));
+    Shell("cd " + m_dir.string() + " && " + mondrel +
+          " --new --photo photo.jpg --holidays family.ics --months 1 --first-month 3 --year 2027 --save cal.mdr" +
+          " --export direct.bmp");
+    ASSERT_TRUE(Exists("cal.mdr"));
+    const Result r = Result{0, Shell("cd / && " + mondrel + " --export " + Path("again.bmp") + " " + Path("cal.mdr"))};
+    ASSERT_TRUE(Exists("again.bmp")) << r.out;
+    EXPECT_TRUE(QImage(QString::fromStdString(Path("again.bmp"))) == QImage(QString::fromStdString(Path("direct.bmp"))));
+    EXPECT_NE(Shell("grep -c -a '" + Path("family.ics") + "' " + Path("cal.mdr")), "0\n");
 }

@@ -125,6 +125,21 @@ private slots:
         QCOMPARE(CPlacesBar::RecentFolders().count(CPlacesBar::RecentFolders().first()), 1);
     }
 
+    void holidayDialogsStartBesideThePreviousFileOrAtHome()
+    {
+        QTemporaryDir dir;
+        const QString previous = dir.filePath("family.ics");
+        QCOMPARE(UserFileFolder(previous), dir.path() + "/");
+        QCOMPARE(UserFileFolder(QString()), QDir::homePath() + "/");
+        QCOMPARE(UserFileFolder("/no/such/folder/town.ics"), QDir::homePath() + "/");
+        // A folder is opened with no name filled in.
+        CPreviewFileDialog open(true, false, "Add Holiday File", "iCalendar Files (*.ics)|*.ics||",
+                                UserFileFolder(previous));
+        QCOMPARE(QFileInfo(open.directory().absolutePath()).canonicalFilePath(),
+                 QFileInfo(dir.path()).canonicalFilePath());
+        QVERIFY(open.selectedFiles().isEmpty() || QFileInfo(open.selectedFiles().first()).isDir());
+    }
+
     void extensionsAreLowered()
     {
         QCOMPARE(LowerExtension("/camera/IMG_0001.JPG"), QString("jpg"));
