@@ -28,19 +28,6 @@
 
 #include <clocale>
 
-namespace {
-
-// A calendar as the generator makes it, stored right to left.
-CDrawRect* AddCalendar(CDrawDoc& doc, int month, int year)
-{
-    auto* cal = new CDrawRect(CRect(379, -492, -377, 0), CDrawRect::kindCalendar);
-    cal->SetCalendarMonth(month, year);
-    doc.Add(cal);
-    return cal;
-}
-
-}  // namespace
-
 class CalendarSheetTest : public QObject {
     Q_OBJECT
 private slots:

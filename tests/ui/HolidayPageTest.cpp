@@ -24,14 +24,6 @@ namespace {
 
 const std::string kData = std::string(MONDREL_TEST_DATA) + "/holidays/";
 
-CDrawRect* AddCalendar(CDrawDoc& doc, int month, int year)
-{
-    auto* cal = new CDrawRect(CRect(379, -492, -377, 0), CDrawRect::kindCalendar);
-    cal->SetCalendarMonth(month, year);
-    doc.Add(cal);
-    return cal;
-}
-
 }  // namespace
 
 class HolidayPageTest : public QObject {

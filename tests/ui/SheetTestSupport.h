@@ -69,6 +69,15 @@ public:
     bool m_bSheetSeen = false;
 };
 
+// A calendar as the generator makes it, stored right to left.
+inline CDrawRect* AddCalendar(CDrawDoc& doc, int month, int year)
+{
+    auto* cal = new CDrawRect(CRect(379, -492, -377, 0), CDrawRect::kindCalendar);
+    cal->SetCalendarMonth(month, year);
+    doc.Add(cal);
+    return cal;
+}
+
 // The object's archived record, to see that nothing at all changed.
 inline std::vector<BYTE> RecordOf(CDrawObj* object)
 {
