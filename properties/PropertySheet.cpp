@@ -1,5 +1,6 @@
 #include "properties/PropertySheet.h"
 
+#include "properties/IntField.h"
 #include "properties/PropertyPage.h"
 
 #include <QtWidgets/QDialogButtonBox>
@@ -37,6 +38,24 @@ void CPropertySheet::AddPage(CPropertyPage* page)
     connect(page, &CPropertyPage::Changed, this, &CPropertySheet::PagesChanged);
 }
 
+void CPropertySheet::AddPage(QWidget* page, const QString& title)
+{
+    m_pTabs->addTab(page, title);
+}
+
+bool CPropertySheet::CheckTab(int index) const
+{
+    QWidget* page = m_pTabs->widget(index);
+    if (!page) return true;
+    if (auto* typed = qobject_cast<CPropertyPage*>(page)) return typed->Validate();
+    return ValidateIntFields(page);
+}
+
+void CPropertySheet::ReadTab(int index) const
+{
+    if (auto* typed = qobject_cast<CPropertyPage*>(m_pTabs->widget(index))) typed->FromControls();
+}
+
 void CPropertySheet::SetApplyVisible(bool visible)
 {
     ApplyButton()->setVisible(visible);
@@ -69,18 +88,17 @@ bool CPropertySheet::Run()
 
 void CPropertySheet::OnTabChanged(int index)
 {
-    if (index == m_nCurrent || m_nCurrent < 0 || m_nCurrent >= PageCount()) {
+    if (index == m_nCurrent || m_nCurrent < 0 || m_nCurrent >= m_pTabs->count()) {
         m_nCurrent = index;
         return;
     }
     // The page being left must hold valid values; if it does not, it comes
     // back to the front with the focus on the refused field.
-    CPropertyPage* leaving = Page(m_nCurrent);
     m_pTabs->blockSignals(true);
     m_pTabs->setCurrentIndex(m_nCurrent);
     m_pTabs->blockSignals(false);
-    if (!leaving->Validate()) return;
-    leaving->FromControls();
+    if (!CheckTab(m_nCurrent)) return;
+    ReadTab(m_nCurrent);
     m_nCurrent = index;
     m_pTabs->blockSignals(true);
     m_pTabs->setCurrentIndex(index);
@@ -92,7 +110,7 @@ bool CPropertySheet::ValidateAll()
     // The page in front first, then the others, each brought forward when
     // it refuses.
     std::vector<int> order{m_pTabs->currentIndex()};
-    for (int i = 0; i < PageCount(); ++i)
+    for (int i = 0; i < m_pTabs->count(); ++i)
         if (i != order.front()) order.push_back(i);
     for (int i : order) {
         if (i < 0) continue;
@@ -102,9 +120,9 @@ bool CPropertySheet::ValidateAll()
             m_pTabs->blockSignals(false);
             m_nCurrent = i;
         }
-        if (!Page(i)->Validate()) return false;
+        if (!CheckTab(i)) return false;
     }
-    for (CPropertyPage* page : m_pages) page->FromControls();
+    for (int i = 0; i < m_pTabs->count(); ++i) ReadTab(i);
     return true;
 }
 

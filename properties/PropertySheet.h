@@ -22,9 +22,13 @@ public:
     explicit CPropertySheet(const QString& caption, QWidget* parent = nullptr);
 
     void AddPage(CPropertyPage* page);
+    // A page that keeps its own values: it is checked by its integer fields
+    // only, and the apply handler reads it.
+    void AddPage(QWidget* page, const QString& title);
     int PageCount() const { return static_cast<int>(m_pages.size()); }
     CPropertyPage* Page(int index) const { return m_pages[static_cast<std::size_t>(index)]; }
     QTabWidget* Tabs() const { return m_pTabs; }
+    QDialogButtonBox* Buttons() const { return m_pButtons; }
     // Applies the pages' values; it returns false when a value is refused
     // (the user has been told), which keeps the sheet open.
     void SetApplyHandler(std::function<bool()> handler) { m_fnApply = std::move(handler); }
@@ -51,6 +55,9 @@ private:
     void OnTabChanged(int index);
     void OnOk();
     bool ValidateAll();
+    // The checking and reading of the page on tab index.
+    bool CheckTab(int index) const;
+    void ReadTab(int index) const;
 
     QTabWidget* m_pTabs;
     QDialogButtonBox* m_pButtons;
