@@ -288,27 +288,49 @@ bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
     return true;
 }
 
+void CCalendarGenerator::HolidayYears(const CNewCalendarChoices& choices, int* fromYear, int* toYear)
+{
+    const int lastYear = choices.m_nYear + (std::max(choices.m_nFirstMonth, 0) + std::max(choices.m_nMonths, 1) - 1) / 12;
+    *fromYear = choices.m_nYear - CHolidayList::kYearsBefore;
+    *toYear = lastYear + CHolidayList::kYearsAfter;
+}
+
+bool CCalendarGenerator::ReadHolidayFiles(const std::vector<std::string>& files, bool showNames, int fromYear,
+                                          int toYear, CHolidayList* list, std::string* error, CIcalProgress* progress)
+{
+    CHolidayList read;
+    read.m_bShowNames = showNames;
+    for (const std::string& file : files) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+        read.m_files.push_back(ec ? file : absolute.lexically_normal().string());
+    }
+    if (!read.WithinLimits(error) || !ReloadHolidayList(&read, fromYear, toYear, error, progress)) return false;
+    *list = std::move(read);
+    return true;
+}
+
+void CCalendarGenerator::ApplyHolidayList(CDrawDoc& doc, const CHolidayList& list)
+{
+    for (CDrawObj* obj : *doc.GetObjects()) {
+        auto* rect = dynamic_cast<CDrawRect*>(obj);
+        if (rect && rect->m_nKind == CDrawRect::kindCalendar) rect->m_holidays = list;
+    }
+}
+
 bool CCalendarGenerator::ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
                                            std::string* error)
 {
-    std::vector<CDrawRect*> calendars;
     int fromYear = INT_MAX, toYear = INT_MIN;
     for (CDrawObj* obj : *doc.GetObjects()) {
         auto* rect = dynamic_cast<CDrawRect*>(obj);
         if (!rect || rect->m_nKind != CDrawRect::kindCalendar) continue;
-        calendars.push_back(rect);
         fromYear = std::min(fromYear, rect->m_nYear - CHolidayList::kYearsBefore);
         toYear = std::max(toYear, rect->m_nYear + CHolidayList::kYearsAfter);
     }
+    if (fromYear > toYear || files.empty()) return true;
     CHolidayList list;
-    list.m_bShowNames = showNames;
-    for (const std::string& file : files) {
-        std::error_code ec;
-        const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-        list.m_files.push_back(ec ? file : absolute.lexically_normal().string());
-    }
-    if (calendars.empty() || files.empty()) return true;
-    if (!ReloadHolidayList(&list, fromYear, toYear, error)) return false;
-    for (CDrawRect* cal : calendars) cal->m_holidays = list;
+    if (!ReadHolidayFiles(files, showNames, fromYear, toYear, &list, error)) return false;
+    ApplyHolidayList(doc, list);
     return true;
 }

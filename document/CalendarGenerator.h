@@ -10,6 +10,8 @@
 #include <vector>
 
 class CDrawDoc;
+class CHolidayList;
+struct CIcalProgress;
 
 struct CNewCalendarChoices {
     // The wizard's defaults: one month from the current month and year, no
@@ -70,6 +72,15 @@ public:
     // file cannot be read, no calendar changes and error says why.
     static bool ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
                                   std::string* error);
+    // The years of holidays a design of the choices reads: those of its
+    // calendars with the years the calendars read around them.
+    static void HolidayYears(const CNewCalendarChoices& choices, int* fromYear, int* toYear);
+    // Reads the files (made absolute) for the years into list; false with
+    // the reason when one cannot be read or the days are too many to keep.
+    static bool ReadHolidayFiles(const std::vector<std::string>& files, bool showNames, int fromYear, int toYear,
+                                 CHolidayList* list, std::string* error, CIcalProgress* progress = nullptr);
+    // Gives every calendar of the document the list.
+    static void ApplyHolidayList(CDrawDoc& doc, const CHolidayList& list);
     // The photo's rectangle for a layout and frame offset.
     static CRect ImageRect(int layout, int f);
 };

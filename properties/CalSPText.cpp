@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "calendar/IcalReader.h"
+#include "properties/HolidayReading.h"
 #include "properties/PreviewFileDialog.h"
 
 #include <QtWidgets/QCheckBox>
@@ -87,16 +88,18 @@ bool CCalSPText::AddHolidayFile(const std::string& path)
     const std::string absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
     for (const std::string& known : m_holidays.m_files)
         if (known == absolute) return Refused("The file " + absolute + " is in the list already.");
-    std::vector<CHolidayEvent> events;
+    CHolidayList grown = m_holidays;
     std::string error;
-    if (!ReadICalendarFile(absolute, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter,
-                           &events, &error))
-        return Refused(error);
+    const int from = m_nYear - CHolidayList::kYearsBefore, to = m_nYear + CHolidayList::kYearsAfter;
+    if (!ReadHolidays(
+            window(), {absolute},
+            [&grown, absolute, from, to](CIcalProgress* progress, std::string* why) {
+                return AddICalendarFile(&grown, absolute, from, to, why, progress);
+            },
+            &error))
+        return error == kIcalCancelled ? false : Refused(error);
     const int index = static_cast<int>(m_holidays.m_files.size());
-    for (CHolidayEvent& e : events) e.m_nFile = index;
-    m_holidays.m_files.push_back(absolute);
-    m_holidays.m_events.insert(m_holidays.m_events.end(), events.begin(), events.end());
-    m_holidays.Normalize();
+    m_holidays = std::move(grown);
     ShowFiles();
     m_pFiles->setCurrentRow(index);
     OnControlChanged();
@@ -112,12 +115,24 @@ void CCalSPText::RemoveHolidayFile(int index)
     OnControlChanged();
 }
 
-bool CCalSPText::ReloadHolidayFiles()
+bool CCalSPText::ReloadHolidayFiles() { return ReadForYear(m_nYear, true); }
+
+bool CCalSPText::ReadForYear(int year, bool quietCancel)
 {
+    CHolidayList reread = m_holidays;
     std::string error;
-    if (!ReloadHolidayList(&m_holidays, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter,
-                           &error))
-        return Refused(error + "\nThe days read before are kept.");
+    const int from = year - CHolidayList::kYearsBefore, to = year + CHolidayList::kYearsAfter;
+    if (!ReadHolidays(
+            window(), m_holidays.m_files,
+            [&reread, from, to](CIcalProgress* progress, std::string* why) {
+                return ReloadHolidayList(&reread, from, to, why, progress);
+            },
+            &error)) {
+        if (error == kIcalCancelled && !quietCancel) error = "The holiday files were not read again.";
+        return error == kIcalCancelled ? false : Refused(error + "\nThe days read before are kept.");
+    }
+    m_holidays = std::move(reread);
+    m_nYear = year;
     OnControlChanged();
     return true;
 }

@@ -38,6 +38,10 @@ public:
     bool AddHolidayFile(const std::string& path);
     void RemoveHolidayFile(int index);
     bool ReloadHolidayFiles();
+    // Reads the files again for the years around another year, as a change
+    // of the calendar's year does; where that fails the page says so and
+    // keeps the days it has.
+    bool ReadForYear(int year, bool quietCancel = false);
 
     // Saturdays, Sundays, Mondays ... Fridays.
     BOOL m_bWeekday[7] = {1, 1, 0, 0, 0, 0, 0};

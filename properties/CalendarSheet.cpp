@@ -1,6 +1,5 @@
 #include "properties/CalendarSheet.h"
 
-#include "calendar/IcalReader.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "properties/CalDWText.h"
@@ -145,17 +144,18 @@ void CCalendarSheet::ApplyValues(CDrawRect& o, int loadedMonth, int loadedYear) 
     o.m_bFontsReady = 0;
 }
 
+bool CCalendarSheet::PrepareApply(CDrawRect&)
+{
+    // A calendar moved to another year reads its files for that year; where
+    // they cannot be read the page says so and the days it has are kept.
+    if (m_pGeneral->m_nYear != m_pSpecial->m_nYear && !m_pSpecial->m_holidays.m_files.empty())
+        m_pSpecial->ReadForYear(m_pGeneral->m_nYear);
+    return true;
+}
+
 void CCalendarSheet::ApplyTo(CDrawRect& o)
 {
     ApplyValues(o, m_nLoadedMonth, m_nLoadedYear);
-    // A calendar moved to another year reads its files for that year; where
-    // they cannot be read it keeps the days it has.
-    if (o.m_nYear != m_pSpecial->m_nYear && !o.m_holidays.m_files.empty()) {
-        CHolidayList reread = o.m_holidays;
-        if (ReloadHolidayList(&reread, o.m_nYear - CHolidayList::kYearsBefore, o.m_nYear + CHolidayList::kYearsAfter,
-                              nullptr))
-            o.m_holidays = std::move(reread);
-    }
     if (m_pGeneral->m_bApplyToAll && o.m_pDocument) o.m_pDocument->ApplyCalendarSettingsToAll(&o);
 }
 

@@ -16,6 +16,7 @@ public:
     explicit CCalendarSheet(QWidget* parent = nullptr);
     void Load(CDrawRect& object) override;
     void ApplyTo(CDrawRect& object) override;
+    bool PrepareApply(CDrawRect& object) override;
     CDocChange Change(CDrawRect& object) const override;
 
     CCalGenProp* m_pGeneral;

@@ -1,7 +1,8 @@
 #include "properties/Completion.h"
 
 #include "app/MessageBox.h"
-#include "calendar/IcalReader.h"
+#include "calendar/HolidayList.h"
+#include "properties/HolidayReading.h"
 #include "document/CalendarGenerator.h"
 #include "properties/Interior1.h"
 #include "properties/NewCalendarWizard.h"
@@ -92,11 +93,16 @@ void CCompletion::ChooseHolidayFile()
 bool CCompletion::SetHolidayFile(const std::string& path)
 {
     if (!path.empty()) {
-        // Read now, so a wrong file is known before Finish.
-        std::vector<CHolidayEvent> events;
+        // Read now for the years of the design, so a wrong file is known
+        // before Finish.
+        auto* sheet = qobject_cast<CNewCalendarWizard*>(wizard());
+        CNewCalendarChoices choices = sheet ? sheet->m_choices : CNewCalendarChoices();
+        if (sheet && sheet->MonthsPage()) sheet->MonthsPage()->StoreTo(choices);
+        choices.m_holidayFiles = {path};
+        CHolidayList list;
         std::string error;
-        if (!ReadICalendarFile(path, 2000, 2000, &events, &error)) {
-            ShowMessage(window(), QString::fromStdString(error), QMessageBox::Warning);
+        if (!ReadWizardHolidays(this, choices, &list, &error)) {
+            if (error != kIcalCancelled) ShowMessage(window(), QString::fromStdString(error), QMessageBox::Warning);
             return false;
         }
     }
@@ -106,6 +112,20 @@ bool CCompletion::SetHolidayFile(const std::string& path)
     if (!absolute.empty()) choices.m_holidayFiles.push_back(absolute);
     LoadFrom(choices);
     return true;
+}
+
+bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHolidayList* list, std::string* error)
+{
+    int from = 0, to = 0;
+    CCalendarGenerator::HolidayYears(choices, &from, &to);
+    const std::vector<std::string> files = choices.m_holidayFiles;
+    const bool names = choices.m_bHolidayNames;
+    return ReadHolidays(
+        parent, files,
+        [files, names, from, to, list](CIcalProgress* progress, std::string* why) {
+            return CCalendarGenerator::ReadHolidayFiles(files, names, from, to, list, why, progress);
+        },
+        error);
 }
 
 void CCompletion::initializePage()

@@ -8,6 +8,7 @@
 
 #include <string>
 
+class CHolidayList;
 class QLabel;
 class QPushButton;
 
@@ -45,3 +46,7 @@ private:
     QLabel* m_pFirstMonth;
     QLabel* m_pYear;
 };
+
+// Reads the holiday files of the choices for the years of the design they
+// make, with a progress window for large files.
+bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHolidayList* list, std::string* error);

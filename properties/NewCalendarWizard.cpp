@@ -2,6 +2,8 @@
 
 #include "app/AppSettings.h"
 #include "app/DocChange.h"
+#include "app/MessageBox.h"
+#include "calendar/IcalReader.h"
 #include "document/DrawDoc.h"
 #include "objects/Environment.h"
 #include "properties/Completion.h"
@@ -143,6 +145,21 @@ void CNewCalendarWizard::accept()
     // Finish hands over what every page shows.
     for (int id : pageIds()) static_cast<CWizardStep*>(page(id))->StoreTo(m_choices);
     m_bDoNotShow = m_pIntro->DoNotShow();
+    // The holiday file is read for the years the design shows; a file that
+    // cannot be read keeps the wizard open on its step.
+    m_bHolidaysRead = false;
+    if (!m_choices.m_holidayFiles.empty()) {
+        std::string error;
+        if (!ReadWizardHolidays(this, m_choices, &m_holidays, &error)) {
+            if (error != kIcalCancelled)
+                ShowMessage(this,
+                            QString::fromStdString(error) +
+                                tr("\nChoose another file, or No File to make the calendar without holidays."),
+                            QMessageBox::Warning);
+            return;
+        }
+        m_bHolidaysRead = true;
+    }
     QWizard::accept();
 }
 
@@ -150,12 +167,17 @@ void CNewCalendarWizard::Apply(CDrawDoc* doc) const
 {
     if (!doc) return;
     const CNewCalendarChoices choices = m_choices;
+    const CHolidayList holidays = m_holidays;
+    const bool read = m_bHolidaysRead;
     CDocChange change{tr("New Calendar"), {}, true, true};
-    ChangeSinkFor(doc)->Commit(doc, change, [doc, choices] {
+    ChangeSinkFor(doc)->Commit(doc, change, [doc, choices, holidays, read] {
         CCalendarGenerator::Generate(*doc, choices);
-        // The file was read when it was chosen; should it have gone since,
-        // the calendars are made without it.
-        CCalendarGenerator::ApplyHolidayFiles(*doc, choices.m_holidayFiles, choices.m_bHolidayNames, nullptr);
+        // The files were read at Finish; a wizard finished without it reads
+        // them here and makes the calendars without them if they are gone.
+        if (read)
+            CCalendarGenerator::ApplyHolidayList(*doc, holidays);
+        else
+            CCalendarGenerator::ApplyHolidayFiles(*doc, choices.m_holidayFiles, choices.m_bHolidayNames, nullptr);
         doc->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
     });
 }

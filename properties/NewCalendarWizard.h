@@ -6,6 +6,7 @@
 // its pages hand over; Finish fills the document through the generator as
 // one undoable step.
 
+#include "calendar/HolidayList.h"
 #include "document/CalendarGenerator.h"
 
 #include <QtWidgets/QWizard>
@@ -45,6 +46,9 @@ public:
     CNewCalendarChoices m_choices;
     // "Do Not Show this Wizard in Future" as it stood on Finish.
     bool m_bDoNotShow = false;
+    // The holidays read at Finish, which Apply gives the calendars.
+    CHolidayList m_holidays;
+    bool m_bHolidaysRead = false;
 
 public slots:
     void accept() override;

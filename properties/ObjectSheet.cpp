@@ -16,6 +16,7 @@ bool CObjectSheet::Edit(CDrawRect& object)
 {
     Load(object);
     SetApplyHandler([this, &object] {
+        if (!PrepareApply(object)) return false;
         CDrawDoc* doc = object.m_pDocument;
         ChangeSinkFor(doc)->Commit(doc, Change(object), [this, &object, doc] {
             ApplyTo(object);

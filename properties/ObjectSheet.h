@@ -25,6 +25,9 @@ public:
     virtual void Load(CDrawRect& object) = 0;
     // Copies the pages' values into the object as OK does.
     virtual void ApplyTo(CDrawRect& object) = 0;
+    // Work that may ask the user something before OK or Apply changes the
+    // object, outside the undoable step; false keeps the sheet open.
+    virtual bool PrepareApply(CDrawRect&) { return true; }
     virtual CDocChange Change(CDrawRect& object) const;
 
     // Opens the sheet on the object; OK and Apply go through the document's

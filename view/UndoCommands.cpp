@@ -21,7 +21,7 @@ namespace {
 // A calendar's holidays are not part of its archived record; the history
 // keeps them after it, followed by their length and this mark, so a step
 // restores them with the rest.
-constexpr char kHolidayMark[4] = {'H', 'O', 'L', '1'};
+constexpr char kHolidayMark[4] = {'H', 'O', 'L', '2'};
 
 // Splits a kept record into the archived part and the holidays after it.
 std::size_t ArchivedSize(const std::vector<BYTE>& record, CHolidayList* holidays)

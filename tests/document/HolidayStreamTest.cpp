@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -38,7 +40,9 @@ CHolidayList Sample()
 {
     CHolidayList list;
     list.m_files = {"/home/anna/Kalender/Geburtstage.ics", "/srv/town days.ics"};
-    list.m_events = {{2024, 4, 1, "Umzug \xC3\x9C" "berraschung"}, {2024, 4, 1, "Town fair"}, {2025, 1, 1, ""}};
+    list.Add(2024, 4, 1, "Umzug \xC3\x9C" "berraschung");
+    list.Add(2024, 4, 1, "Town fair");
+    list.Add(2025, 1, 1, "");
     list.m_bShowNames = true;
     return list;
 }
@@ -119,24 +123,34 @@ TEST(HolidayStream, DamagedStreamsAreRefusedWholeAndTheDesignStillOpens)
     cases.push_back({"empty", {}});
     for (std::size_t cut : {4u, 10u, 20u, 40u})
         cases.push_back({"truncated", std::vector<BYTE>(good.begin(), good.end() - cut)});
+    // The first calendar's record: its object index, flags, number of files
+    // and the first path's length come just before the path.
+    const std::string firstPath = Sample().m_files[0];
+    const std::size_t path =
+        static_cast<std::size_t>(std::search(good.begin(), good.end(), firstPath.begin(), firstPath.end()) - good.begin());
+    ASSERT_LT(path, good.size());
+    const std::size_t index = path - 13;
     std::vector<BYTE> v = good;
     v[0] = 'X';
     cases.push_back({"magic", v});
     v = good;
-    v[4] = 2;
+    v[4] = 3;
     cases.push_back({"newer version", v});
     v = good;
-    v[10] = 0;  // the first record names the rectangle
+    v[index] = 0;  // the first record names the rectangle
     cases.push_back({"not a calendar", v});
     v = good;
-    v[10] = 2;  // both records name the same calendar
+    v[index] = 2;  // both records name the same calendar
     cases.push_back({"twice", v});
     v = good;
     v.push_back(0);
     cases.push_back({"trailing byte", v});
     v = good;
-    v[21] = 0xFF;  // the first file name's length (bytes 19-22)
+    v[path - 2] = 0xFF;  // the first file name's length
     cases.push_back({"huge text", v});
+    v = good;
+    v[6] = 5;  // day tables announced that are not there
+    cases.push_back({"tables", v});
 
     for (const auto& [what, bytes] : cases) {
         CDrawDoc opened;
@@ -154,9 +168,9 @@ TEST(HolidayStream, DamagedStreamsAreRefusedWholeAndTheDesignStillOpens)
 TEST(HolidayStream, RecordCountsAreCheckedBeforeAnythingIsKept)
 {
     CByteWriter out;
-    out.U8(0);
-    out.U32(0);
-    out.U32(0xFFFFFFF0u);  // events announced, none there
+    out.U32(1);            // one day table
+    out.U32(0);            // without names
+    out.U32(0xFFFFFFF0u);  // days announced, none there
     CByteReader in(out.Buffer());
     CHolidayList list = Sample();
     EXPECT_FALSE(CHolidayStream::ReadRecord(in, &list));

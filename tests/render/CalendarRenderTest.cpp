@@ -419,14 +419,8 @@ std::unique_ptr<CDrawRect> HolidayCalendar(bool names, int layout = 0)
     cal->m_holidays.m_files.push_back(MONDREL_TEST_DATA "/holidays/family.ics");
     std::string error;
     EXPECT_TRUE(ReloadHolidayList(&cal->m_holidays, 2019, 2021, &error)) << error;
-    for (const char* name : {"A very long name that cannot fit in one day cell", "Second line"}) {
-        CHolidayEvent event;
-        event.m_nYear = 2020;
-        event.m_nMonth = 3;
-        event.m_nDay = 19;
-        event.m_strName = name;
-        cal->m_holidays.m_events.push_back(event);
-    }
+    for (const char* name : {"A very long name that cannot fit in one day cell", "Second line"})
+        cal->m_holidays.Add(2020, 3, 19, name);
     cal->m_holidays.Normalize();
     cal->m_holidays.m_bShowNames = names;
     return cal;

@@ -279,12 +279,7 @@ private slots:
         CDrawRect* cal = AddRect(*Doc(), CRect(300, -100, -300, 200), CDrawRect::kindCalendar);
         cal->m_holidays.m_files = {"/home/anna/family.ics"};
         cal->m_holidays.m_bShowNames = true;
-        CHolidayEvent event;
-        event.m_nYear = 2027;
-        event.m_nMonth = 7;
-        event.m_nDay = 4;
-        event.m_strName = "Picnic";
-        cal->m_holidays.m_events = {event};
+        cal->m_holidays.Add(2027, 7, 4, "Picnic");
         m_view->SelectDrawObj(box);
         m_view->SelectDrawObj(cal, true);
         m_view->CopySelection();

@@ -82,7 +82,7 @@ private slots:
         CDrawDoc doc;
         CDrawRect* cal = AddCalendar(doc, 3, 2026);
         cal->m_holidays.m_files = {kData + "town.ics"};
-        cal->m_holidays.m_events = {{2026, 1, 1, "New Year's Day", 0}};
+        cal->m_holidays.Add(2026, 1, 1, "New Year's Day");
         const CHolidayList before = cal->m_holidays;
         bench.Edit<CCalendarSheet>(cal, [&](CCalendarSheet& sheet) {
             QVERIFY(!sheet.m_pSpecial->AddHolidayFile(bad));
