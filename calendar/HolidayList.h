@@ -29,7 +29,7 @@ public:
     static constexpr int kYearsBefore = 1;
     static constexpr int kYearsAfter = 10;
 
-    bool IsEmpty() const { return m_files.empty() && m_events.empty(); }
+    bool IsEmpty() const { return m_files.empty() && m_events.empty() && m_nWeekNumbers == 0; }
     bool IsHoliday(int year, int month, int day) const;
     // The names of the events on a day, in the order they were read, each
     // once.
@@ -45,4 +45,7 @@ public:
     std::vector<std::string> m_files;
     std::vector<CHolidayEvent> m_events;
     bool m_bShowNames = false;
+    // The week numbers drawn beside the weeks (a WeekNumbering); kept here
+    // so the "Contents" stream keeps its format.
+    int m_nWeekNumbers = 0;
 };

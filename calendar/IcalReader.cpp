@@ -1,6 +1,7 @@
 #include "calendar/IcalReader.h"
 
 #include "calendar/CalDate.h"
+#include "calendar/PublicHolidays.h"
 
 #include <libical/ical.h>
 
@@ -288,7 +289,9 @@ bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string
     std::vector<CHolidayEvent> events;
     for (std::size_t i = 0; i < list->m_files.size(); ++i) {
         const std::size_t first = events.size();
-        if (!ReadICalendarFile(list->m_files[i], fromYear, toYear, &events, error))
+        const std::string& source = list->m_files[i];
+        if (!(IsRegionSource(source) ? ReadRegionSource(source, fromYear, toYear, &events, error)
+                                     : ReadICalendarFile(source, fromYear, toYear, &events, error)))
             return false;
         for (std::size_t k = first; k < events.size(); ++k)
             events[k].m_nFile = static_cast<int>(i);

@@ -27,7 +27,8 @@ bool ParseICalendar(const std::string& text, int fromYear, int toYear, std::vect
 bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, std::vector<CHolidayEvent>* events,
                        std::string* error);
 
-// Reads every file of the list into list->m_events for the years fromYear
+// Reads every file of the list (and makes the days of every region the list
+// names as a source) into list->m_events for the years fromYear
 // to toYear, replacing what it held. All or nothing: when one file cannot
 // be read, the list is left as it was and error names the file.
 bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string* error);

@@ -1,6 +1,7 @@
 #include "document/CalendarGenerator.h"
 
 #include "calendar/IcalReader.h"
+#include "calendar/PublicHolidays.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
@@ -305,7 +306,7 @@ bool CCalendarGenerator::ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std:
     for (const std::string& file : files) {
         std::error_code ec;
         const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-        list.m_files.push_back(ec ? file : absolute.lexically_normal().string());
+        list.m_files.push_back(ec || IsRegionSource(file) ? file : absolute.lexically_normal().string());
     }
     if (calendars.empty() || files.empty()) return true;
     if (!ReloadHolidayList(&list, fromYear, toYear, error)) return false;

@@ -46,7 +46,7 @@ std::vector<CDrawRect*> CalendarsByIndex(const std::list<CDrawObj*>& list)
 
 void CHolidayStream::WriteRecord(CByteWriter& out, const CHolidayList& list)
 {
-    out.U8(list.m_bShowNames ? 1 : 0);
+    out.U8(static_cast<BYTE>((list.m_bShowNames ? 1 : 0) | (list.m_nWeekNumbers & 3) << 1));
     out.U32(static_cast<DWORD>(list.m_files.size()));
     for (const std::string& file : list.m_files)
         WriteText(out, file);
@@ -64,9 +64,10 @@ bool CHolidayStream::ReadRecord(CByteReader& in, CHolidayList* list)
 {
     CHolidayList read;
     const BYTE flags = in.U8();
-    if (in.Failed() || (flags & ~1u) != 0)
+    if (in.Failed() || (flags & ~7u) != 0 || (flags >> 1 & 3) == 3)
         return false;
     read.m_bShowNames = (flags & 1) != 0;
+    read.m_nWeekNumbers = flags >> 1 & 3;
     const DWORD files = in.U32();
     if (in.Failed() || files > kMaxFiles)
         return false;

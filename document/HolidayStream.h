@@ -8,7 +8,8 @@
 //
 // Layout (little-endian): "MHOL", WORD version 1, DWORD number of calendars,
 // then per calendar a DWORD object index and its record: BYTE flags (bit 0:
-// draw the event names), DWORD number of files, each a string; DWORD number
+// draw the event names; bits 1-2: the week numbers, 0 none, 1 ISO, 2 US),
+// DWORD number of files, each a string; DWORD number
 // of events, each WORD year, BYTE month, BYTE day, WORD index of the file it
 // came from and the name as a string.
 // A string is a DWORD byte count and the UTF-8 bytes.

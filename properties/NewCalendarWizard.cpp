@@ -2,9 +2,11 @@
 
 #include "app/AppSettings.h"
 #include "app/DocChange.h"
+#include "calendar/PublicHolidays.h"
 #include "document/DrawDoc.h"
 #include "objects/Environment.h"
 #include "properties/Completion.h"
+#include "properties/HolidayRegionCombo.h"
 #include "properties/Interior1.h"
 #include "properties/Interior3.h"
 #include "properties/Interior4.h"
@@ -109,6 +111,9 @@ CNewCalendarWizard::CNewCalendarWizard(QWidget* parent) : QWizard(parent)
     m_pIntro->setPixmap(QWizard::WatermarkPixmap, watermark);
     m_pCompletion->setPixmap(QWizard::WatermarkPixmap, watermark);
     setMinimumSize(640, 460);
+    // The public holidays start at those of the user's own country.
+    if (const std::string region = LocaleHolidayRegion(); !region.empty())
+        m_choices.m_holidayFiles.push_back(RegionSource(region));
     for (int id : pageIds()) static_cast<CWizardStep*>(page(id))->LoadFrom(m_choices);
 
     connect(this, &QWizard::currentIdChanged, this, &CNewCalendarWizard::PageChanged);
