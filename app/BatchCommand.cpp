@@ -1,6 +1,8 @@
 #include "app/BatchCommand.h"
 
 #include "app/SamplePhoto.h"
+#include "calendar/PublicHolidays.h"
+#include "calendar/WeekNumbers.h"
 #include "document/DrawDoc.h"
 #include "imageio/PictureImage.h"
 #include "objects/DrawObj.h"
@@ -117,6 +119,11 @@ std::string CBatchCommand::Usage()
            "  --holidays FILE.ics       mark the events of an iCalendar file (holidays, birthdays) as special\n"
            "                            days of every calendar; give it again for more files\n"
            "  --holiday-names           also write each event's name under its day number\n"
+           "  --holiday-region CODE     mark the public holidays of a country or state (DE, DE-BY, US ...);\n"
+           "                            give it again for more regions\n"
+           "  --list-holiday-regions    print the region codes and names\n"
+           "  --week-numbers iso|us     draw week numbers beside the weeks (ISO 8601, or weeks from Sunday\n"
+           "                            with week 1 holding 1 January)\n"
            "\n"
            "Output:\n"
            "  --save FILE.mdr           save the calendar document\n"
@@ -129,7 +136,7 @@ bool CBatchCommand::IsBatch(const std::vector<std::string>& args)
 {
     for (const std::string& a : args)
         if (a == "--new" || a == "--export" || a == "--help" || a == "-h" || a == "--make-sample-photo" ||
-            a == "--save" || a == "--resolution")
+            a == "--save" || a == "--resolution" || a == "--list-holiday-regions")
             return true;
     return false;
 }
@@ -256,6 +263,26 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
             if (!value(&v)) return std::nullopt;
             ch.m_holidayFiles.push_back(v);
             wizardOption = true;
+        } else if (a == "--holiday-region") {
+            if (!value(&v)) return std::nullopt;
+            if (HolidayRegionName(v).empty()) {
+                *error = "There are no public holidays for the region \"" + v +
+                         "\"; mondrel --list-holiday-regions lists the regions.";
+                return std::nullopt;
+            }
+            ch.m_holidayFiles.push_back(RegionSource(v));
+            wizardOption = true;
+        } else if (a == "--list-holiday-regions") {
+            o.m_bListRegions = true;
+        } else if (a == "--week-numbers") {
+            if (!value(&v)) return std::nullopt;
+            if (v == "iso") o.m_nWeekNumbers = weekNumbersIso;
+            else if (v == "us") o.m_nWeekNumbers = weekNumbersUs;
+            else {
+                *error = "The week numbers must be iso or us, not \"" + v + "\".";
+                return std::nullopt;
+            }
+            wizardOption = true;
         } else if (a == "--holiday-names") {
             ch.m_bHolidayNames = true;
             wizardOption = true;
@@ -266,7 +293,7 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
             positional.push_back(a);
         }
     }
-    if (o.m_bHelp) return o;
+    if (o.m_bHelp || o.m_bListRegions) return o;
     if (!o.m_strSamplePhoto.empty()) {
         if (o.m_bNew || !o.m_strExport.empty() || !o.m_strSave.empty() || !positional.empty()) {
             *error = "--make-sample-photo is used on its own.";
@@ -313,6 +340,11 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         out << Usage();
         return 0;
     }
+    if (o.m_bListRegions) {
+        for (const CHolidayRegion& region : HolidayRegions())
+            out << region.m_strCode << "\t" << region.m_strName << "\n";
+        return 0;
+    }
     if (!o.m_strSamplePhoto.empty()) {
         std::string error;
         if (!MakeSamplePhoto(o.m_strSamplePhoto, &error)) {
@@ -331,7 +363,7 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         for (std::string* file : {&ch.m_strPhotoPath, &ch.m_strBackImagePath})
             *file = AbsolutePath(*file);
         for (std::string& file : ch.m_holidayFiles)
-            file = AbsolutePath(file);
+            if (!IsRegionSource(file)) file = AbsolutePath(file);
         // Files that are missing altogether are a mistake in the command;
         // files that exist but cannot be decoded still give a page.
         for (const std::string* file : {&ch.m_strPhotoPath, &ch.m_strBackImagePath}) {
@@ -342,7 +374,7 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
             }
         }
         for (const std::string& file : ch.m_holidayFiles) {
-            if (!IsReadableFile(file)) {
+            if (!IsRegionSource(file) && !IsReadableFile(file)) {
                 err << "mondrel: cannot read " << file << "\n";
                 return 1;
             }
@@ -355,6 +387,10 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         if (!CCalendarGenerator::ApplyHolidayFiles(doc, ch.m_holidayFiles, ch.m_bHolidayNames, &holidayError)) {
             err << "mondrel: " << holidayError << "\n";
             return 1;
+        }
+        for (CDrawObj* obj : *doc.GetObjects()) {
+            auto* rect = dynamic_cast<CDrawRect*>(obj);
+            if (rect && rect->m_nKind == CDrawRect::kindCalendar) rect->m_holidays.m_nWeekNumbers = o.m_nWeekNumbers;
         }
         if (!ch.m_strPhotoPath.empty()) {
             for (CDrawObj* obj : *doc.GetObjects()) {

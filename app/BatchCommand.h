@@ -14,12 +14,14 @@
 struct CBatchOptions {
     bool m_bHelp = false;
     bool m_bNew = false;
+    bool m_bListRegions = false;  // --list-holiday-regions
     std::string m_strSamplePhoto;  // --make-sample-photo
     CNewCalendarChoices m_choices;
     std::string m_strSave;
     std::string m_strExport;
     std::string m_strDocument;  // the document to export
     int m_nResolution = 100;
+    int m_nWeekNumbers = 0;  // a WeekNumbering, for every calendar
 };
 
 class CBatchCommand {

@@ -7,6 +7,7 @@
 #include "calendar/CalendarLayout.h"
 #include "calendar/CalendarNames.h"
 #include "calendar/MonthGrid.h"
+#include "calendar/WeekNumbers.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
 
@@ -352,6 +353,8 @@ public:
                     EventNames(rect, m_cal.m_holidays.NamesOn(d.GetYear(), d.GetMonth(), d.GetDay()), style,
                                layout.m_nCellHeight, insetLx, insetRx);
             }
+            if (layout.HasWeekNumbers())
+                WeekNumbers(layout, grid);
         }
         m_dc->SetTextColor(previousColor);
 
@@ -379,6 +382,43 @@ public:
             Line(layout.m_headerLine);
             m_dc->SelectObject(previous);
         }
+    }
+
+    // The week numbers in the band beside the weeks, in the days' face at
+    // a size that fits the band's width.
+    void WeekNumbers(const CCalendarLayout& layout, const CMonthGrid& grid)
+    {
+        std::string labels[6];
+        std::string widest;
+        for (int row = 1; row <= 5; ++row) {
+            labels[row] = WeekRowLabel(grid, row, m_cal.m_holidays.m_nWeekNumbers);
+            if (labels[row].size() > widest.size())
+                widest = labels[row];
+        }
+        const CRect first = layout.WeekCell(1);
+        const long long width = std::llabs(static_cast<long long>(first.right) - first.left) - 2;
+        const long long height = std::llabs(static_cast<long long>(first.bottom) - first.top) - 2;
+        CCalFont font(m_cal.m_fontDays);
+        font.m_bBold = 0;
+        font.m_bUnderline = 0;
+        font.m_nRotation = 0;
+        font.m_nPointSize = std::max(4, m_cal.m_fontDays.m_nPointSize * 3 / 4);
+        for (;;) {
+            font.m_pFont.reset();
+            CFont* previous = SelectFont(font);
+            const CSize extent = m_dc->GetTextExtent(widest);
+            RestoreFont(previous);
+            if (font.m_nPointSize <= 4 || (extent.cx <= width && std::llabs(extent.cy) <= height))
+                break;
+            --font.m_nPointSize;
+        }
+        CFont* previous = SelectFont(font);
+        m_dc->SetTextColor(font.m_crColor);
+        for (int row = 1; row <= 5; ++row) {
+            CRect cell = layout.WeekCell(row);
+            m_dc->DrawTextA(labels[row], &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+        RestoreFont(previous);
     }
 
     void Ellipse(const CRect& rect, CPen* pen)
@@ -550,6 +590,8 @@ void CDrawRect::DrawCalendar(CDC* dc)
     params.bNoHeader = m_bNoHeader;
     params.gridThickness = m_nGridThickness;
     params.lastDayOfMonth = LastDayOfMonth(m_nMonth, m_nYear);
+    params.weekNumbers =
+        m_holidays.m_nWeekNumbers == weekNumbersIso || m_holidays.m_nWeekNumbers == weekNumbersUs;
     CCalendarLayout layout(params);
     if (layout.SetsBandSizes()) {
         m_nHeaderHeight = layout.m_nHeaderHeight;

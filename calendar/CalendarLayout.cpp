@@ -23,6 +23,10 @@ CCalSegment Segment(Wide x1, Wide y1, Wide x2, Wide y2) { return {MakePoint(x1, 
 
 CCalendarLayout::CCalendarLayout(const CCalLayoutParams& params) : m_nLayout(params.layout)
 {
+    if (params.weekNumbers && (params.layout == layoutVertical || params.layout == layoutHorizontal)) {
+        LayoutWithWeekNumbers(params);
+        return;
+    }
     switch (params.layout) {
     case layoutStar:
         LayoutStar(params);
@@ -147,6 +151,49 @@ void CCalendarLayout::LayoutHorizontal(const CCalLayoutParams& p)
         m_gridLines.push_back(Segment(x0, tInner + k * ch, lx, tInner + k * ch));
 
     m_headerLine = Segment(x0, tInner, x0, bInner);
+}
+
+void CCalendarLayout::LayoutWithWeekNumbers(const CCalLayoutParams& p)
+{
+    // The grid is laid out as usual in what the band leaves of the
+    // rectangle; the header, the lines across the weeks and the lines
+    // between them then reach over the band.
+    const bool vertical = p.layout == layoutVertical;
+    const Wide band = vertical ? (Wide(p.position.right) - p.position.left) / 15
+                               : (Wide(p.position.bottom) - p.position.top) / 15;
+    CCalLayoutParams grid = p;
+    grid.weekNumbers = false;
+    if (vertical) {
+        grid.position.right = Narrow(p.position.right - band);
+        LayoutVertical(grid);
+    } else {
+        grid.position.bottom = Narrow(p.position.bottom - band);
+        LayoutHorizontal(grid);
+    }
+    const auto stretch = [&](CCalSegment& s) {
+        if (vertical && s.from.y == s.to.y)
+            s.to.x = Narrow(s.to.x + band);
+        else if (!vertical && s.from.x == s.to.x)
+            s.to.y = Narrow(s.to.y + band);
+    };
+    for (CCalSegment& s : m_gridLines)
+        stretch(s);
+    stretch(m_headerLine);
+
+    m_bWeekNumbers = true;
+    if (vertical) {
+        m_rcHeader.right = Narrow(m_rcHeader.right + band);
+        const Wide x = grid.position.right;
+        m_gridLines.push_back(Segment(x, m_rcDay[5][1].top, x, m_rcDay[1][1].bottom));
+        for (int row = 1; row <= 5; ++row)
+            m_rcWeek[row] = MakeRect(x, m_rcDay[row][1].top, p.position.right, m_rcDay[row][1].bottom);
+    } else {
+        m_rcHeader.bottom = Narrow(m_rcHeader.bottom + band);
+        const Wide y = grid.position.bottom;
+        m_gridLines.push_back(Segment(m_rcDay[1][1].right, y, m_rcDay[5][1].left, y));
+        for (int col = 1; col <= 5; ++col)
+            m_rcWeek[col] = MakeRect(m_rcDay[col][1].left, y, m_rcDay[col][1].right, p.position.bottom);
+    }
 }
 
 CPoint CCalendarLayout::RayPoint(CPoint centre, int slot, long long radius)

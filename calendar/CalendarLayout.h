@@ -33,6 +33,10 @@ struct CCalLayoutParams {
     BOOL bNoHeader = 0;
     int gridThickness = 1;
     int lastDayOfMonth = 31;  // only the triangle layouts use it
+    // A narrow band for week numbers: a column before the week rows of the
+    // "Vertical" layout, a strip above the week columns of the
+    // "Horizontal" one. The other layouts have no place for them.
+    bool weekNumbers = false;
 };
 
 struct CCalSegment {
@@ -73,6 +77,10 @@ public:
     CRect DayCell(int row, int slot) const { return m_rcDay[row][slot]; }
     std::vector<CCalSegment> m_gridLines;
     CCalSegment m_headerLine;
+    // The week-number cell of row 1-5 (columns in "Horizontal"); only
+    // when HasWeekNumbers().
+    bool HasWeekNumbers() const { return m_bWeekNumbers; }
+    CRect WeekCell(int row) const { return m_rcWeek[row]; }
 
     // "Star": the centre and the ray points.
     CPoint m_ptCentre;
@@ -85,9 +93,12 @@ public:
 private:
     void LayoutVertical(const CCalLayoutParams& p);
     void LayoutHorizontal(const CCalLayoutParams& p);
+    void LayoutWithWeekNumbers(const CCalLayoutParams& p);
     void LayoutStar(const CCalLayoutParams& p);
     void LayoutTriangle(const CCalLayoutParams& p);
 
     int m_nLayout = layoutVertical;
     CRect m_rcDay[6][8];
+    bool m_bWeekNumbers = false;
+    CRect m_rcWeek[6];
 };

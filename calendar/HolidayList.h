@@ -42,7 +42,7 @@ public:
     // shows more.
     static constexpr int kMaxNameChars = 200;
 
-    bool IsEmpty() const { return m_files.empty() && m_events.empty(); }
+    bool IsEmpty() const { return m_files.empty() && m_events.empty() && m_nWeekNumbers == 0; }
     bool IsHoliday(int year, int month, int day) const;
     // The names of the events on a day, in the order they were read, each
     // once.
@@ -71,4 +71,7 @@ public:
     std::vector<std::string> m_names;
     std::vector<CHolidayEvent> m_events;
     bool m_bShowNames = false;
+    // The week numbers drawn beside the weeks (a WeekNumbering); kept here
+    // so the "Contents" stream keeps its format.
+    int m_nWeekNumbers = 0;
 };

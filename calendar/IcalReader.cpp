@@ -1,6 +1,7 @@
 #include "calendar/IcalReader.h"
 
 #include "calendar/CalDate.h"
+#include "calendar/PublicHolidays.h"
 #include "calendar/Utf8Text.h"
 
 #include <libical/ical.h>
@@ -742,23 +743,20 @@ bool IsHolidayFileSource(const std::string& source) { return source.rfind("regio
 
 bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string* error, CIcalProgress* progress)
 {
-    // The days of sources that are not files stay; each file's are read
-    // again, and the whole is sorted once.
-    CHolidayList grown;
-    grown.m_files = list->m_files;
-    grown.m_bShowNames = list->m_bShowNames;
-    grown.m_names = list->m_names;
+    // Each file's days are read again and each region's made again for the
+    // years; the whole is sorted once.
+    // Days of no source in the list stay as they are.
+    CHolidayList grown = *list;
+    grown.m_events.clear();
     for (const CHolidayEvent& e : list->m_events) {
-        const bool kept = e.m_nFile < 0 || static_cast<std::size_t>(e.m_nFile) >= list->m_files.size() ||
-                          !IsHolidayFileSource(list->m_files[static_cast<std::size_t>(e.m_nFile)]);
-        if (kept)
+        if (e.m_nFile < 0 || static_cast<std::size_t>(e.m_nFile) >= list->m_files.size())
             grown.m_events.push_back(e);
     }
     for (std::size_t i = 0; i < list->m_files.size(); ++i) {
-        if (!IsHolidayFileSource(list->m_files[i]))
-            continue;
+        const std::string& source = list->m_files[i];
         CHolidayList days;
-        if (!ReadICalendarFile(list->m_files[i], fromYear, toYear, &days, error, progress))
+        if (!(IsHolidayFileSource(source) ? ReadICalendarFile(source, fromYear, toYear, &days, error, progress)
+                                          : ReadRegionSource(source, fromYear, toYear, &days, error)))
             return false;
         const int firstName = static_cast<int>(grown.m_names.size());
         grown.m_names.insert(grown.m_names.end(), days.m_names.begin(), days.m_names.end());

@@ -59,8 +59,8 @@ bool AddICalendarFile(CHolidayList* list, const std::string& path, int fromYear,
 
 // Reads every file of the list again for the years fromYear to toYear,
 // replacing its days. All or nothing: when one file cannot be read, the list
-// is left as it was and error names the file. Sources that are not files
-// ("region:DE-BY") keep their days.
+// is left as it was and error names the file. The days of regions
+// ("region:DE-BY") are made again for those years.
 bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string* error,
                        CIcalProgress* progress = nullptr);
 

@@ -1,6 +1,7 @@
 #include "document/CalendarGenerator.h"
 
 #include "calendar/IcalReader.h"
+#include "calendar/PublicHolidays.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
@@ -303,7 +304,7 @@ bool CCalendarGenerator::ReadHolidayFiles(const std::vector<std::string>& files,
     for (const std::string& file : files) {
         std::error_code ec;
         const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-        read.m_files.push_back(ec ? file : absolute.lexically_normal().string());
+        read.m_files.push_back(ec || IsRegionSource(file) ? file : absolute.lexically_normal().string());
     }
     if (!read.WithinLimits(error) || !ReloadHolidayList(&read, fromYear, toYear, error, progress)) return false;
     *list = std::move(read);

@@ -52,8 +52,9 @@ struct CNewCalendarChoices {
 
     int m_nLayout = 0;
 
-    // iCalendar files whose events every calendar marks as special days,
-    // and whether their names are drawn in the cells.
+    // iCalendar files whose events every calendar marks as special days
+    // (and public-holiday regions, as "region:DE-BY"), and whether their
+    // names are drawn in the cells.
     std::vector<std::string> m_holidayFiles;
     bool m_bHolidayNames = false;
 };

@@ -91,7 +91,7 @@ void WriteBody(CByteWriter& out, const std::vector<std::pair<DWORD, const CHolid
     CByteWriter records;
     for (const auto& [index, list] : calendars) {
         records.U32(index);
-        records.U8(list->m_bShowNames ? 1 : 0);
+        records.U8(static_cast<BYTE>((list->m_bShowNames ? 1 : 0) | (list->m_nWeekNumbers & 3) << 1));
         records.U32(static_cast<DWORD>(list->m_files.size()));
         for (const std::string& file : list->m_files)
             WriteText(records, file);
@@ -155,9 +155,10 @@ bool ReadTable(CByteReader& in, CTable* table)
 bool ReadFlagsAndFiles(CByteReader& in, CHolidayList* read)
 {
     const BYTE flags = in.U8();
-    if (in.Failed() || (flags & ~1u) != 0)
+    if (in.Failed() || (flags & ~7u) != 0 || (flags >> 1 & 3) == 3)
         return false;
     read->m_bShowNames = (flags & 1) != 0;
+    read->m_nWeekNumbers = flags >> 1 & 3;
     const DWORD files = in.U32();
     if (in.Failed() || files > CHolidayStream::kMaxFiles)
         return false;

@@ -11,7 +11,8 @@
 // DWORD number of day tables, each DWORD number of names, each a string,
 // and DWORD number of days, each WORD year, BYTE month, BYTE day and DWORD
 // index of its name; then DWORD number of calendars, per calendar a DWORD
-// object index, BYTE flags (bit 0: draw the event names), DWORD number of
+// object index, BYTE flags (bit 0: draw the event names; bits 1-2: the week
+// numbers, 0 none, 1 ISO, 2 US), DWORD number of
 // files, each a string, and DWORD number of parts, each a DWORD index of a
 // file (0 where the calendar names no file) and the DWORD index of the day
 // table that file gave.

@@ -1,5 +1,12 @@
 #include "properties/CalDaysText.h"
 
+#include "calendar/CalendarLayout.h"
+#include "calendar/WeekNumbers.h"
+
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QGridLayout>
+#include <QtWidgets/QLabel>
+
 namespace {
 CTextPageCaptions DaysCaptions()
 {
@@ -12,4 +19,41 @@ CTextPageCaptions DaysCaptions()
 CCalDaysText::CCalDaysText(QWidget* parent) : CCalTextPage(QStringLiteral("Days"), DaysCaptions(), parent)
 {
     m_strText = "1 2 3 4 5 6 7";
+    auto* label = new QLabel(QStringLiteral("&Week Numbers"), this);
+    m_pWeekNumbers = new QComboBox(this);
+    // In the order of the stored values.
+    m_pWeekNumbers->addItem(QStringLiteral("None"));
+    m_pWeekNumbers->addItem(QStringLiteral("ISO 8601 (weeks start on Monday)"));
+    m_pWeekNumbers->addItem(QStringLiteral("US (weeks start on Sunday, week 1 holds 1 January)"));
+    label->setBuddy(m_pWeekNumbers);
+    m_pWeekNumbersNote = new QLabel(
+        QStringLiteral("Week numbers are drawn only in the Vertical and Horizontal layouts."), this);
+    m_pWeekNumbersNote->setWordWrap(true);
+    m_pWeekNumbersNote->hide();
+    Extras()->addWidget(label, 0, 0);
+    Extras()->addWidget(m_pWeekNumbers, 0, 1);
+    Extras()->addWidget(m_pWeekNumbersNote, 1, 0, 1, 2);
+    Extras()->setColumnStretch(1, 1);
+    Watch(m_pWeekNumbers);
+}
+
+void CCalDaysText::SetLayout(int layout)
+{
+    m_pWeekNumbersNote->setVisible(layout != layoutVertical && layout != layoutHorizontal);
+}
+
+void CCalDaysText::ToControls()
+{
+    SetLoading(true);
+    m_pWeekNumbers->setCurrentIndex(m_nWeekNumbers == weekNumbersIso || m_nWeekNumbers == weekNumbersUs
+                                        ? m_nWeekNumbers
+                                        : weekNumbersNone);
+    SetLoading(false);
+    CCalTextPage::ToControls();
+}
+
+void CCalDaysText::FromControls()
+{
+    CCalTextPage::FromControls();
+    m_nWeekNumbers = m_pWeekNumbers->currentIndex();
 }

@@ -2,12 +2,16 @@
 
 #include "app/MessageBox.h"
 #include "calendar/IcalReader.h"
+#include "calendar/PublicHolidays.h"
 #include "properties/HolidayReading.h"
+#include "properties/HolidayRegionCombo.h"
 #include "properties/PreviewFileDialog.h"
 
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QGroupBox>
+#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
@@ -18,6 +22,18 @@
 
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
+
+namespace {
+
+// The last iCalendar file of the list, beside which the next is looked for.
+std::string LastFile(const CHolidayList& list)
+{
+    for (auto it = list.m_files.rbegin(); it != list.m_files.rend(); ++it)
+        if (!IsRegionSource(*it)) return *it;
+    return {};
+}
+
+}  // namespace
 
 CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special Days (Holidays)"), {}, parent)
 {
@@ -39,7 +55,8 @@ CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special D
     Extras()->setColumnStretch(1, 1);
     Watch(m_pDates);
 
-    auto* filesBox = new QGroupBox(QStringLiteral("Holidays and Birthdays from iCalendar Files (.ics)"), this);
+    auto* filesBox =
+        new QGroupBox(QStringLiteral("Public Holidays, and Holidays and Birthdays from iCalendar Files (.ics)"), this);
     auto* files = new QGridLayout(filesBox);
     m_pFiles = new QListWidget(filesBox);
     m_pFiles->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -57,7 +74,16 @@ CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special D
     m_pNames = new QCheckBox(QStringLiteral("Write the event names under the day numbers"), filesBox);
     files->addWidget(m_pFiles, 0, 0);
     files->addLayout(buttons, 0, 1);
-    files->addWidget(m_pNames, 1, 0, 1, 2);
+    auto* regionRow = new QHBoxLayout;
+    auto* regionLabel = new QLabel(QStringLiteral("Public &holidays of"), filesBox);
+    m_pRegion = MakeHolidayRegionCombo(filesBox, false);
+    regionLabel->setBuddy(m_pRegion);
+    m_pAddRegion = new QPushButton(QStringLiteral("Add Re&gion"), filesBox);
+    regionRow->addWidget(regionLabel);
+    regionRow->addWidget(m_pRegion, 1);
+    regionRow->addWidget(m_pAddRegion);
+    files->addLayout(regionRow, 1, 0, 1, 2);
+    files->addWidget(m_pNames, 2, 0, 1, 2);
     files->setColumnStretch(0, 1);
     Extras()->addWidget(filesBox, 2, 0, 1, 2);
     Watch(m_pNames);
@@ -65,6 +91,8 @@ CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special D
     connect(m_pAddFile, &QPushButton::clicked, this, [this] { ChooseHolidayFile(); });
     connect(m_pRemoveFile, &QPushButton::clicked, this, [this] { RemoveHolidayFile(m_pFiles->currentRow()); });
     connect(m_pReload, &QPushButton::clicked, this, [this] { ReloadHolidayFiles(); });
+    connect(m_pAddRegion, &QPushButton::clicked, this,
+            [this] { AddHolidayRegion(m_pRegion->currentData().toString().toStdString()); });
 }
 
 void CCalSPText::ChooseHolidayFile()
@@ -72,7 +100,7 @@ void CCalSPText::ChooseHolidayFile()
     const QString path = GetOpenFileNameWithPreview(
         window(), QStringLiteral("Add Holiday File"),
         QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
-        UserFileFolder(m_holidays.m_files.empty() ? QString() : QString::fromStdString(m_holidays.m_files.back())),
+        UserFileFolder(QString::fromStdString(LastFile(m_holidays))),
         false);
     if (!path.isEmpty()) AddHolidayFile(path.toStdString());
 }
@@ -98,12 +126,36 @@ bool CCalSPText::AddHolidayFile(const std::string& path)
             },
             &error))
         return error == kIcalCancelled ? false : Refused(error);
-    const int index = static_cast<int>(m_holidays.m_files.size());
+    TakeSources(std::move(grown));
+    return true;
+}
+
+bool CCalSPText::AddHolidayRegion(const std::string& code)
+{
+    const std::string source = RegionSource(code);
+    for (const std::string& known : m_holidays.m_files)
+        if (known == source)
+            return Refused("The public holidays of " + HolidaySourceTitle(source) + " are in the list already.");
+    CHolidayList days;
+    std::string error;
+    if (!ReadRegionSource(source, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter, &days,
+                          &error))
+        return Refused(error);
+    CHolidayList grown = m_holidays;
+    grown.SetFileDays(grown.m_files.size(), source, days);
+    if (!grown.WithinLimits(&error))
+        return Refused(error);
+    TakeSources(std::move(grown));
+    return true;
+}
+
+void CCalSPText::TakeSources(CHolidayList grown)
+{
+    const int index = static_cast<int>(grown.m_files.size()) - 1;
     m_holidays = std::move(grown);
     ShowFiles();
     m_pFiles->setCurrentRow(index);
     OnControlChanged();
-    return true;
 }
 
 void CCalSPText::RemoveHolidayFile(int index)
@@ -143,8 +195,9 @@ void CCalSPText::ShowFiles()
     SetLoading(true);
     m_pFiles->clear();
     for (const std::string& file : m_holidays.m_files) {
-        auto* item = new QListWidgetItem(QFileInfo(QString::fromStdString(file)).fileName(), m_pFiles);
-        item->setToolTip(QString::fromStdString(file));
+        auto* item = new QListWidgetItem(QString::fromStdString(HolidaySourceTitle(file)), m_pFiles);
+        item->setToolTip(QString::fromStdString(IsRegionSource(file) ? "Public holidays (" + RegionOfSource(file) + ")"
+                                                                     : file));
     }
     SetLoading(wasLoading);
 }

@@ -2,11 +2,12 @@
 
 // "Special Days (Holidays)": the cells of special days, which weekdays are
 // special, the other special dates of the month, and the iCalendar files
-// whose events are special days too.
+// and public-holiday regions whose days are special days too.
 
 #include "calendar/HolidayList.h"
 #include "properties/CalTextPage.h"
 
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 
@@ -36,6 +37,9 @@ public:
     // m_nYear; a file that cannot be read is reported and nothing changes.
     // False when the file was not taken.
     bool AddHolidayFile(const std::string& path);
+    // The public holidays of a region ("DE-BY"), made for the same years;
+    // a region in the list already is refused.
+    bool AddHolidayRegion(const std::string& code);
     void RemoveHolidayFile(int index);
     bool ReloadHolidayFiles();
     // Reads the files again for the years around another year, as a change
@@ -55,6 +59,10 @@ public:
     QPushButton* m_pAddFile;
     QPushButton* m_pRemoveFile;
     QPushButton* m_pReload;
+    // The regions by name, each item's data its code; it starts at the
+    // region of the user's country.
+    QComboBox* m_pRegion;
+    QPushButton* m_pAddRegion;
     QCheckBox* m_pNames;
 
 protected:
@@ -64,6 +72,9 @@ private:
     void ChooseHolidayFile();
     void ShowFiles();
     bool Refused(const std::string& error);
+    // Takes a source's days once they are made.
+    // Takes the list with a source added at its end and shows it chosen.
+    void TakeSources(CHolidayList grown);
 
     std::string m_strLoaded;
     std::string m_strLoadedShown;

@@ -53,6 +53,7 @@ CCalendarSheet::CCalendarSheet(QWidget* parent) : CObjectSheet(QStringLiteral("C
     m_pDayNames->Preview()->SetPainter(paint);
     m_pDays->Preview()->SetPainter(paint);
     m_pSpecial->Preview()->SetPainter(paint);
+    connect(this, &CPropertySheet::PagesChanged, this, [this] { m_pDays->SetLayout(m_pGeneral->m_nLayout); });
 }
 
 void CCalendarSheet::Load(CDrawRect& o)
@@ -86,6 +87,8 @@ void CCalendarSheet::Load(CDrawRect& o)
     m_pDayNames->m_strText = CCalDWText::FormatSample(o.m_nDayNameFormat);
 
     LoadTextPage(*m_pDays, DayFields(o));
+    m_pDays->m_nWeekNumbers = o.m_holidays.m_nWeekNumbers;
+    m_pDays->SetLayout(o.m_nLayout);
 
     LoadTextPage(*m_pSpecial, SpecialFields(o));
     for (int i = 0; i < 7; ++i) m_pSpecial->m_bWeekday[i] = o.m_bSpecialWeekday[i];
@@ -141,6 +144,7 @@ void CCalendarSheet::ApplyValues(CDrawRect& o, int loadedMonth, int loadedYear) 
     std::string dates;
     if (s.StoredDates(&dates)) o.m_strSpecialDates = dates;
     o.m_holidays = s.m_holidays;
+    o.m_holidays.m_nWeekNumbers = d.m_nWeekNumbers;
     o.m_bFontsReady = 0;
 }
 

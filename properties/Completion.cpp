@@ -2,14 +2,18 @@
 
 #include "app/MessageBox.h"
 #include "calendar/HolidayList.h"
+#include "calendar/IcalReader.h"
+#include "calendar/PublicHolidays.h"
 #include "properties/HolidayReading.h"
 #include "document/CalendarGenerator.h"
+#include "properties/HolidayRegionCombo.h"
 #include "properties/Interior1.h"
 #include "properties/NewCalendarWizard.h"
 
 #include "properties/PreviewFileDialog.h"
 
 #include <QtCore/QFileInfo>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
@@ -54,6 +58,13 @@ CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
     holidayRow->addWidget(m_pChooseHolidays);
     holidayRow->addWidget(m_pClearHolidays);
 
+    auto* regionRow = new QHBoxLayout;
+    auto* regionLabel = new QLabel(tr("&Public holidays of"), this);
+    m_pRegion = MakeHolidayRegionCombo(this, true);
+    regionLabel->setBuddy(m_pRegion);
+    regionRow->addWidget(regionLabel);
+    regionRow->addWidget(m_pRegion, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addSpacing(16);
@@ -61,6 +72,7 @@ CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
     layout->addSpacing(16);
     layout->addWidget(holidayNote);
     layout->addLayout(holidayRow);
+    layout->addLayout(regionRow);
     layout->addStretch(1);
     connect(m_pChooseHolidays, &QPushButton::clicked, this, [this] { ChooseHolidayFile(); });
     connect(m_pClearHolidays, &QPushButton::clicked, this, [this] { SetHolidayFile({}); });
@@ -69,16 +81,37 @@ CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
 
 void CCompletion::LoadFrom(const CNewCalendarChoices& choices)
 {
-    m_strHolidayFile = choices.m_holidayFiles.empty() ? std::string() : choices.m_holidayFiles.front();
+    std::string file, region;
+    for (const std::string& source : choices.m_holidayFiles) {
+        if (IsRegionSource(source)) {
+            if (region.empty()) region = RegionOfSource(source);
+        } else if (file.empty()) {
+            file = source;
+        }
+    }
+    ShowHolidayFile(file);
+    SelectHolidayRegion(m_pRegion, region);
+}
+
+void CCompletion::ShowHolidayFile(const std::string& file)
+{
+    m_strHolidayFile = file;
     m_pHolidays->setText(m_strHolidayFile.empty() ? tr("None")
                                                   : QFileInfo(QString::fromStdString(m_strHolidayFile)).fileName());
     m_pClearHolidays->setEnabled(!m_strHolidayFile.empty());
+}
+
+std::string CCompletion::HolidayRegion() const
+{
+    return SelectedHolidayRegion(m_pRegion);
 }
 
 void CCompletion::StoreTo(CNewCalendarChoices& choices) const
 {
     choices.m_holidayFiles.clear();
     if (!m_strHolidayFile.empty()) choices.m_holidayFiles.push_back(m_strHolidayFile);
+    if (const std::string region = HolidayRegion(); !region.empty())
+        choices.m_holidayFiles.push_back(RegionSource(region));
 }
 
 void CCompletion::ChooseHolidayFile()
@@ -106,11 +139,8 @@ bool CCompletion::SetHolidayFile(const std::string& path)
             return false;
         }
     }
-    const std::string absolute =
-        path.empty() ? std::string() : QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
-    CNewCalendarChoices choices;
-    if (!absolute.empty()) choices.m_holidayFiles.push_back(absolute);
-    LoadFrom(choices);
+    ShowHolidayFile(path.empty() ? std::string()
+                                 : QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString());
     return true;
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 // Step 7 of the New Calendar Wizard: a summary of the photo and the months
-// before Finish makes the page, and an optional iCalendar file whose
-// holidays and birthdays every calendar marks.
+// before Finish makes the page, an optional iCalendar file whose
+// holidays and birthdays every calendar marks, and the region whose
+// public holidays they mark.
 
 #include "properties/WizardStep.h"
 
 #include <string>
 
 class CHolidayList;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -33,11 +35,15 @@ public:
     // reported and the choice stays as it was. An empty path clears it.
     bool SetHolidayFile(const std::string& path);
     const std::string& HolidayFile() const { return m_strHolidayFile; }
+    // The region's code, "" for none.
+    std::string HolidayRegion() const;
+    QComboBox* m_pRegion;
     QPushButton* m_pChooseHolidays;
     QPushButton* m_pClearHolidays;
 
 private:
     void ChooseHolidayFile();
+    void ShowHolidayFile(const std::string& file);
 
     std::string m_strHolidayFile;
     QLabel* m_pHolidays;

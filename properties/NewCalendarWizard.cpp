@@ -4,9 +4,11 @@
 #include "app/DocChange.h"
 #include "app/MessageBox.h"
 #include "calendar/IcalReader.h"
+#include "calendar/PublicHolidays.h"
 #include "document/DrawDoc.h"
 #include "objects/Environment.h"
 #include "properties/Completion.h"
+#include "properties/HolidayRegionCombo.h"
 #include "properties/Interior1.h"
 #include "properties/Interior3.h"
 #include "properties/Interior4.h"
@@ -111,6 +113,9 @@ CNewCalendarWizard::CNewCalendarWizard(QWidget* parent) : QWizard(parent)
     m_pIntro->setPixmap(QWizard::WatermarkPixmap, watermark);
     m_pCompletion->setPixmap(QWizard::WatermarkPixmap, watermark);
     setMinimumSize(640, 460);
+    // The public holidays start at those of the user's own country.
+    if (const std::string region = LocaleHolidayRegion(); !region.empty())
+        m_choices.m_holidayFiles.push_back(RegionSource(region));
     for (int id : pageIds()) static_cast<CWizardStep*>(page(id))->LoadFrom(m_choices);
 
     connect(this, &QWizard::currentIdChanged, this, &CNewCalendarWizard::PageChanged);
