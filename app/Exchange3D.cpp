@@ -10,6 +10,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QEventLoop>
 #include <QtCore/QFileInfo>
+#include <QtCore/QPointer>
 #include <QtCore/QProcess>
 #include <QtCore/QStandardPaths>
 #include <QtCore/QTemporaryDir>
@@ -69,6 +70,9 @@ bool WaitForEngine(QProcess& engine, QWidget* parent)
     waiting.setMinimumDuration(400);
     waiting.setAutoClose(false);
     waiting.setAutoReset(false);
+    // The window that asked is disabled while the engine runs; its waiting
+    // dialog, a window of its own, must still take the Cancel.
+    waiting.setEnabled(true);
     bool cancelled = false;
     QObject::connect(&engine, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&engine, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
@@ -175,11 +179,18 @@ bool Run3DTextExchange(CDrawRect& text, CSize size, QWidget* parent)
     const QString program = TestProgram().isEmpty() ? FindRelievoProgram(folder.path()) : TestProgram();
     bool ended = false;
     if (!program.isEmpty()) {
+        // Until the waiting dialog shows, the window that asked would still
+        // take a second OK or Apply and start a second engine: it is
+        // disabled at once, for as long as the engine runs.
+        const QPointer<QWidget> asking = parent;
+        const bool wasEnabled = asking && asking->isEnabled();
+        if (wasEnabled) asking->setEnabled(false);
         QProcess engine;
         engine.setWorkingDirectory(folder.path());
         engine.setProcessChannelMode(QProcess::ForwardedChannels);
         engine.start(program, TestArguments());
         ended = WaitForEngine(engine, parent);
+        if (wasEnabled && asking) asking->setEnabled(true);
     }
 
     std::vector<BYTE> bytes;

@@ -65,6 +65,17 @@ void CGLTextItem::CompileGlyph(unsigned list, unsigned code)
     const wchar_t text[2] = {static_cast<wchar_t>(code), 0};
     // Measuring loads the glyph, so its outline is made before the list opens.
     const float advance = code ? m_pFont->Advance(text, 1) : 0.0f;
+    CGlyphBox box;
+    box.advance = advance / kFaceSize;
+    if (code) {
+        const FTBBox ink = m_pFont->BBox(text, 1);
+        box.x0 = ink.Lower().Xf() / kFaceSize;
+        box.y0 = ink.Lower().Yf() / kFaceSize;
+        box.x1 = ink.Upper().Xf() / kFaceSize;
+        box.y1 = ink.Upper().Yf() / kFaceSize;
+        box.ink = box.x1 > box.x0 && box.y1 > box.y0;
+    }
+    m_boxes[code] = box;
     glNewList(list, GL_COMPILE);
     if (code) {
         glPushMatrix();
@@ -106,16 +117,56 @@ void CGLTextItem::Draw()
     // OpenGL refuses a shininess outside 0 to 128 and keeps the old one;
     // the stored value stays as the user typed it.
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, std::clamp(m_fShininess, 0.0f, 128.0f));
+    double centre[3] = {0, 0, 0};
+    InkCentre(centre);
     glTranslated(m_position[0], m_position[1], m_position[2]);
     glScaled(m_scale[0], m_scale[1], m_scale[2]);
     glRotated(m_rotation[0], 1, 0, 0);
     glRotated(m_rotation[1], 0, 1, 0);
     glRotated(m_rotation[2], 0, 0, 1);
+    glTranslated(-centre[0], -centre[1], -centre[2]);
     for (unsigned code : DecodeText(m_strText)) {
         const unsigned list = ListFor(code);
         if (list) glCallList(list);
     }
     glPopMatrix();
+}
+
+bool CGLTextItem::InkBox(double lower[3], double upper[3])
+{
+    if (m_nListBase == 0) return false;
+    bool any = false;
+    double pen = 0;
+    for (unsigned code : DecodeText(m_strText)) {
+        // Making the list measures the glyph.
+        if (!ListFor(code)) continue;
+        const auto found = m_boxes.find(code);
+        if (found == m_boxes.end()) continue;
+        const CGlyphBox& g = found->second;
+        if (g.ink) {
+            const double x0 = pen + g.x0, x1 = pen + g.x1;
+            if (!any) {
+                lower[0] = x0, lower[1] = g.y0, upper[0] = x1, upper[1] = g.y1;
+            } else {
+                lower[0] = std::min(lower[0], x0), lower[1] = std::min<double>(lower[1], g.y0);
+                upper[0] = std::max(upper[0], x1), upper[1] = std::max<double>(upper[1], g.y1);
+            }
+            any = true;
+        }
+        pen += g.advance;
+    }
+    // Solid glyphs reach back by the extrusion; outlines lie flat.
+    lower[2] = m_nGlyphStyle == 0 ? -m_dExtrusion : 0;
+    upper[2] = 0;
+    return any;
+}
+
+bool CGLTextItem::InkCentre(double centre[3])
+{
+    double lower[3], upper[3];
+    if (!InkBox(lower, upper)) return false;
+    for (int i = 0; i < 3; ++i) centre[i] = (lower[i] + upper[i]) / 2;
+    return true;
 }
 
 void CGLTextItem::Release()
@@ -124,6 +175,7 @@ void CGLTextItem::Release()
     m_nListBase = 0;
     for (const auto& [code, list] : m_extraLists) glDeleteLists(list, 1);
     m_extraLists.clear();
+    m_boxes.clear();
     m_pFont.reset();
 }
 

@@ -23,7 +23,16 @@ public:
     // for style 1); false when no lists were made: another style, no
     // outline face installed, or no list names left.
     bool Build(const std::string& faceName);
+    // Draws the lettering centred on m_position: the middle of its ink box
+    // (after scaling and rotating) lies there.
     void Draw();
+    // The box of the present text's ink in ems (x along the line, y up, z
+    // over the extrusion, which goes into the page), relative to the start of
+    // the baseline; false when the text draws nothing.
+    bool InkBox(double lower[3], double upper[3]);
+    // The point the lettering turns about and is centred on: the middle of
+    // its ink box.
+    bool InkCentre(double centre[3]);
     // Deletes every list; the item draws nothing until built again.
     void Release();
 
@@ -61,7 +70,14 @@ private:
     void CompileGlyph(unsigned list, unsigned code);
     unsigned ListFor(unsigned code);
 
+    // A glyph's ink in ems and its advance.
+    struct CGlyphBox {
+        float x0 = 0, y0 = 0, x1 = 0, y1 = 0, advance = 0;
+        bool ink = false;
+    };
+
     std::unique_ptr<FTFont> m_pFont;
+    std::map<unsigned, CGlyphBox> m_boxes;
     // Lists of characters beyond the first 256 codes, made when first drawn.
     std::map<unsigned, unsigned> m_extraLists;
 };

@@ -7,6 +7,8 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 
 CRelievoScene::CRelievoScene()
@@ -24,7 +26,9 @@ void CRelievoScene::SetDefaults()
         {{0, 0, 300, 0}, {0.3f, 0.3f, 0.3f, 1}, {0.1f, 0.1f, 0.1f, 1}, {0.3f, 0.3f, 0.1f, 1}},
     };
     std::copy(std::begin(lights), std::end(lights), m_light);
-    const double position[3] = {-2.0, -1.0, 0};
+    // The lettering is centred in the picture (see DrawScene), not put at
+    // a fixed place: a fixed place showed a long text only in part.
+    const double position[3] = {0, 0, 0};
     const double scale[3] = {1, 1, 1};
     const double rotation[3] = {10, -30, 0};
     std::copy(position, position + 3, m_item.m_position);
@@ -159,7 +163,68 @@ void CRelievoScene::DeleteFrameBuffer()
     m_nBufferWidth = m_nBufferHeight = 0;
 }
 
-void CRelievoScene::DrawScene()
+namespace {
+
+// The view: a frustum from the near plane at 2 to the far plane at 7,
+// looking at the lettering 5 units away.
+constexpr double kNear = 2;
+constexpr double kFar = 7;
+constexpr double kDistance = 5;
+// The lettering fills this share of the picture's width or height.
+constexpr double kFill = 0.9;
+
+// The point p turned as glRotated turns it about X, then Y, then Z (the
+// matrix product Rx Ry Rz applied to p).
+void Rotate(const double degrees[3], double p[3])
+{
+    const double pi = 3.14159265358979323846;
+    for (int axis = 2; axis >= 0; --axis) {
+        const double a = degrees[axis] * pi / 180;
+        const double c = std::cos(a), s = std::sin(a);
+        const int i = (axis + 1) % 3, j = (axis + 2) % 3;
+        const double u = p[i], v = p[j];
+        p[i] = c * u - s * v;
+        p[j] = s * u + c * v;
+    }
+}
+
+}  // namespace
+
+double CRelievoScene::FitScale(double halfWidth, double halfHeight)
+{
+    double lower[3], upper[3], centre[3];
+    if (!m_item.InkBox(lower, upper) || !m_item.InkCentre(centre)) return 1;
+    // The ink box's corners, centred and turned as the lettering is drawn
+    // (at its own scale of 1).
+    std::vector<std::array<double, 3>> corners;
+    for (int k = 0; k < 8; ++k) {
+        double p[3] = {(k & 1 ? upper[0] : lower[0]) - centre[0], (k & 2 ? upper[1] : lower[1]) - centre[1],
+                       (k & 4 ? upper[2] : lower[2]) - centre[2]};
+        Rotate(m_item.m_rotation, p);
+        corners.push_back({p[0], p[1], p[2]});
+    }
+    // Whether the lettering at scale s stands inside the picture and
+    // between the near and far planes. Growing s only widens what is seen,
+    // so the largest s that fits is found by halving the interval.
+    auto fits = [&](double s) {
+        for (const auto& c : corners) {
+            const double depth = kDistance - s * c[2];
+            if (depth < kNear * 1.02 || depth > kFar * 0.98) return false;
+            if (std::abs(kNear * s * c[0] / depth) > kFill * halfWidth) return false;
+            if (std::abs(kNear * s * c[1] / depth) > kFill * halfHeight) return false;
+        }
+        return true;
+    };
+    double low = 0, high = 1;
+    while (fits(high) && high < 1e6) high *= 2;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (low + high) / 2;
+        (fits(mid) ? low : high) = mid;
+    }
+    return low > 0 ? low : 1;
+}
+
+void CRelievoScene::DrawScene(int width, int height)
 {
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
@@ -169,9 +234,15 @@ void CRelievoScene::DrawScene()
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    // Square pixels: the near plane is 2 units across the picture's longer
+    // side and proportionally less across the shorter one, so that a wide
+    // box neither squashes the lettering nor looks at it through a lens so
+    // wide that its nearer end would come through the near plane.
+    const double halfWidth = width >= height ? 1.0 : double(width) / height;
+    const double halfHeight = width >= height ? double(height) / width : 1.0;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glFrustum(-1, 1, -1, 1, 2, 7);
+    glFrustum(-halfWidth, halfWidth, -halfHeight, halfHeight, kNear, kFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const GLenum lights[3] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2};
@@ -184,7 +255,11 @@ void CRelievoScene::DrawScene()
     glEnable(GL_LIGHTING);
     for (GLenum light : lights) glEnable(light);
 
-    glTranslated(-0.5, 0, -5);
+    // The lettering, whatever its length, is centred and made as large as
+    // the picture allows; the scene's own scale applies on top of that.
+    glTranslated(0, 0, -kDistance);
+    const double fit = FitScale(halfWidth, halfHeight);
+    glScaled(fit, fit, fit);
     m_item.Draw();
     glFlush();
 }
@@ -203,7 +278,7 @@ bool CRelievoScene::Render(CDibSection& picture)
     }
     glBindFramebuffer(GL_FRAMEBUFFER, m_nFrameBuffer);
     glViewport(0, 0, width, height);
-    DrawScene();
+    DrawScene(width, height);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     // OpenGL's rows start at the bottom, as the picture's do.

@@ -58,7 +58,11 @@ public:
     int m_bReplyWritten = 0;
 
 private:
-    void DrawScene();
+    void DrawScene(int width, int height);
+    // The scale that makes the lettering, turned as it is drawn, fill the
+    // picture whose near plane reaches halfWidth and halfHeight from its
+    // centre.
+    double FitScale(double halfWidth, double halfHeight);
     bool PrepareFrameBuffer(int width, int height);
     void DeleteFrameBuffer();
 

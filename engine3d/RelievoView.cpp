@@ -78,12 +78,14 @@ void CRelievoView::ConsumeRequest()
     if (!read || !request.Read(bytes, CTextRequest::Form::designer)) {
         // Nothing is answered for a damaged request; the defaults stay.
         m_scene.m_bReplyWritten = 1;
+        m_bDamagedRequest = true;
         const QString message = QStringLiteral("The request \"%1\" could not be read; the scene keeps its values.")
                                     .arg(QString::fromLatin1(kRequestFile));
         QTimer::singleShot(0, this, [this, message] { emit RequestRefused(message); });
         return;
     }
     m_scene.ApplyRequest(request);
+    m_bDamagedRequest = false;
     m_bRefused = !m_scene.CaptureFits();
     RebuildGlyphs();
     update();
@@ -139,6 +141,10 @@ void CRelievoView::Return()
 {
     if (m_bReturned) return;
     m_bReturned = true;
+    if (m_bDamagedRequest) {
+        ReleaseGL();
+        return;
+    }
     if (m_bInitialised) {
         makeCurrent();
         const bool drawn = !m_bRefused && m_scene.Render(m_picture);

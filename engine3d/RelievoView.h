@@ -20,7 +20,8 @@ public:
 
     // File, Return: draws the picture again, writes the reply and then the
     // updated request, and releases OpenGL. Safe to call more than once:
-    // only the first call writes.
+    // only the first call writes. After a damaged request nothing is
+    // written.
     void Return();
     bool HasReturned() const { return m_bReturned; }
 
@@ -54,4 +55,8 @@ private:
     // Set when a request asked for a picture larger than OpenGL can draw:
     // no reply is written for it, so the designer learns that it failed.
     bool m_bRefused = false;
+    // Set when the present request was damaged: the engine shows its
+    // defaults, and Return writes nothing, so that the designer keeps its
+    // own text rather than receiving the default scene.
+    bool m_bDamagedRequest = false;
 };

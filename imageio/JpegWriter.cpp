@@ -3,6 +3,7 @@
 #include "imageio/PictureImage.h"
 #include "imageio/SafeFile.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
@@ -37,7 +38,7 @@ struct JpegWriteState {
 // this frame: a library error jumps back to the setjmp below. rows holds one
 // pointer per picture row, top row first, each row in the given colour space.
 bool Compress(JpegWriteState& st, std::FILE* file, JDIMENSION width, JDIMENSION height, J_COLOR_SPACE space,
-              int quality, JSAMPARRAY rows)
+              int quality, UINT16 dpiX, UINT16 dpiY, JSAMPARRAY rows)
 {
     if (setjmp(st.err.jump)) return false;
     jpeg_stdio_dest(&st.cinfo, file);
@@ -47,11 +48,25 @@ bool Compress(JpegWriteState& st, std::FILE* file, JDIMENSION width, JDIMENSION 
     st.cinfo.in_color_space = space;
     jpeg_set_defaults(&st.cinfo);
     jpeg_set_quality(&st.cinfo, quality, TRUE);
+    if (dpiX > 0 && dpiY > 0) {
+        st.cinfo.density_unit = 1;  // dots per inch
+        st.cinfo.X_density = dpiX;
+        st.cinfo.Y_density = dpiY;
+    }
     jpeg_start_compress(&st.cinfo, TRUE);
     while (st.cinfo.next_scanline < st.cinfo.image_height)
         jpeg_write_scanlines(&st.cinfo, rows + st.cinfo.next_scanline, st.cinfo.image_height - st.cinfo.next_scanline);
     jpeg_finish_compress(&st.cinfo);
     return true;
+}
+
+// The JFIF density from a bitmap's pixels per metre, in whole dots per
+// inch; 0 when the bitmap names no resolution.
+UINT16 DotsPerInch(LONG pelsPerMeter)
+{
+    if (pelsPerMeter <= 0) return 0;
+    const long long dpi = (static_cast<long long>(pelsPerMeter) * 254 + 5000) / 10000;
+    return static_cast<UINT16>(std::clamp<long long>(dpi, 1, 65535));
 }
 
 }  // namespace
@@ -102,7 +117,8 @@ bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, 
     st.err.pub.output_message = &WriteOutputMessage;
     jpeg_create_compress(&st.cinfo);
     const bool ok = Compress(st, file.File(), static_cast<JDIMENSION>(h.biWidth),
-                             static_cast<JDIMENSION>(rows.size()), space, quality, rows.data());
+                             static_cast<JDIMENSION>(rows.size()), space, quality, DotsPerInch(h.biXPelsPerMeter),
+                             DotsPerInch(h.biYPelsPerMeter), rows.data());
     jpeg_destroy_compress(&st.cinfo);
     if (!ok) {
         *error = st.err.message;

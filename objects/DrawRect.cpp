@@ -790,17 +790,15 @@ void CDrawRect::DrawImage(CDC* dc)
     if (m_pImage) {
         if (!m_bOpaque) {
             m_pImage->DrawFlippedTransparent(dc, p.right, p.top, p.left - p.right, p.bottom - p.top, m_crTransparent);
-        } else if (dc->IsPrinting() && !m_bPreview) {
-            m_pImage->Flip();
-            m_pImage->Mirror();
-            m_pImage->Draw(dc, p.left, p.top, p.Width(), p.Height());
-            m_pImage->Flip();
-            m_pImage->Mirror();
         } else {
             // A picture turned upside down and mirrored, stretched into the
             // rectangle, is the picture itself stretched into the rectangle
             // with both corners swapped; the surface mirrors negative sides.
-            // So no copy of a photo is made on every paint.
+            // So no copy of a photo is made on every paint. Printers and PDF
+            // files take the same path: turning the photo itself over and
+            // drawing it with Draw, which reads a negative side as "the
+            // picture's own size", put a generated photo (stored right to
+            // left) beside its rectangle instead of in it.
             m_pImage->Stretch(dc, p.right, p.bottom, -p.Width(), -p.Height());
         }
     } else {

@@ -109,6 +109,10 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
                  std::to_string(PagePictureSize(doc, dpi).height()) + " pixels";
         return false;
     }
+    // The file tells other programs the size the page prints at.
+    const LONG pelsPerMeter = static_cast<LONG>((static_cast<long long>(dpi) * 10000 + 127) / 254);
+    dib.m_head.biXPelsPerMeter = pelsPerMeter;
+    dib.m_head.biYPelsPerMeter = pelsPerMeter;
     if (progress) progress(2);
     // Written beside the target and renamed, so that the picture appears
     // complete or not at all.

@@ -23,6 +23,7 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi);
 bool ImageToDib(const QImage& image, CDibSection* dib);
 // Writes the page picture; the extension (lower-cased) must be "bmp" or
 // "jpg", otherwise error is "ERROR: File extension must be - bmp or jpg.".
+// The file's header says its resolution (JFIF density, pixels per metre).
 // The file appears complete or not at all.
 // progress, when given, is told 1 after painting, 2 after the conversion and
 // 3 when the file is written.

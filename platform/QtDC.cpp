@@ -588,6 +588,10 @@ void CQtDC::DevDrawImage(const CRect& dest, int srcW, int srcH, const CRect& src
         image.invertPixels();
         mode = QPainter::CompositionMode_Source;
     }
+    // The pixels belong to the caller and are gone when it returns. A
+    // preview records the page and paints it later, keeping the picture
+    // rather than drawing it now: it must get pixels of its own.
+    if (m_bPrinting && image.constBits() == reinterpret_cast<const uchar*>(argbTopDown)) image = image.copy();
     m_pPainter->save();
     m_pPainter->setCompositionMode(mode);
     const QRect target = ToQRect(dest);

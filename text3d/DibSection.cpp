@@ -63,8 +63,10 @@ void WriteHeaders(CByteWriter& out, DWORD fileSize, const BITMAPINFOHEADER& h, b
     out.U16(h.biBitCount);
     out.U32(h.biCompression);
     out.U32(h.biSizeImage);
-    out.I32(0);
-    out.I32(0);
+    // A file says the resolution the picture was made for (a page export
+    // sets it); the archive record keeps none.
+    out.I32(keepColoursUsed ? 0 : h.biXPelsPerMeter);
+    out.I32(keepColoursUsed ? 0 : h.biYPelsPerMeter);
     out.U32(keepColoursUsed ? h.biClrUsed : 0);
     out.U32(keepColoursUsed ? 0 : h.biClrImportant);
 }

@@ -8,32 +8,48 @@
 #include "platform/QtDC.h"
 #include "properties/PreviewFileDialog.h"
 #include "view/DesignDocument.h"
+#include "view/DrawView.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtGui/QPainter>
+#include <QtGui/QUndoStack>
 #include <QtPrintSupport/QPrintDialog>
 #include <QtPrintSupport/QPrintPreviewDialog>
 #include <QtPrintSupport/QPrinter>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QGridLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
-// The document takes its page size from the printer it was printed on.
-void FollowPrinter(CDesignDocument* design, QPrinter* printer)
-{
-    const QSizeF mm = printer->pageLayout().paintRect(QPageLayout::Millimeter).size();
-    CDrawDoc::SetPrinterQuery([mm](CSize* printable) {
-        if (mm.width() <= 0 || mm.height() <= 0) return false;
-        *printable = CSize(static_cast<LONG>(mm.width() + 0.5), static_cast<LONG>(mm.height() + 0.5));
-        return true;
-    });
-    const CSize before = design->Doc()->PageSize();
-    design->Doc()->UpdatePageSize();
-    CDrawDoc::SetPrinterQuery({});
-    if (!(design->Doc()->PageSize() == before)) design->SetModified();
-}
+// The page size as an undoable step, for a page made to fit the paper.
+class CPageSizeCommand : public QUndoCommand {
+public:
+    CPageSizeCommand(CDesignDocument* design, CSize before, CSize after)
+        : QUndoCommand(QStringLiteral("Page Size")), m_pDesign(design), m_before(before), m_after(after)
+    {
+    }
+    void undo() override { Apply(m_before); }
+    void redo() override { Apply(m_after); }
+
+private:
+    void Apply(CSize size)
+    {
+        m_pDesign->Doc()->m_sizePage = size;
+        for (ui::CDrawView* view : m_pDesign->Views()) view->OnPageSizeChanged(size);
+        m_pDesign->Doc()->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
+    }
+    CDesignDocument* m_pDesign;
+    CSize m_before;
+    CSize m_after;
+};
 
 void SetupPrinter(QPrinter& printer, CDesignDocument* design)
 {
@@ -47,11 +63,17 @@ void SetupPrinter(QPrinter& printer, CDesignDocument* design)
 
 }  // namespace
 
-void PrintPage(QPrinter* printer, CDesignDocument* design, bool preview)
+CSize PageSizeForPaper(const QPrinter& printer)
+{
+    const QSizeF inches = printer.pageLayout().paintRect(QPageLayout::Inch).size();
+    return CSize(static_cast<LONG>(inches.width() * 100 + 0.5), static_cast<LONG>(inches.height() * 100 + 0.5));
+}
+
+bool PrintPage(QPrinter* printer, CDesignDocument* design, bool preview)
 {
     CDrawDoc* doc = design->Doc();
     QPainter painter;
-    if (!painter.begin(printer)) return;
+    if (!painter.begin(printer)) return false;
     const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
     doc->m_bPreview = preview;
     for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = preview;
@@ -60,9 +82,10 @@ void PrintPage(QPrinter* printer, CDesignDocument* design, bool preview)
         CQtDC dc(painter, printer->resolution(), printer->resolution(), true);
         PaintPageForPrint(&dc, *doc, area.width(), area.height());
     }
-    painter.end();
+    const bool ended = painter.end();
     doc->m_bPreview = 0;
     for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = 0;
+    return ended && printer->printerState() != QPrinter::Error;
 }
 
 void PrintDocument(QWidget* parent, CDesignDocument* design)
@@ -72,11 +95,36 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, 1);
     dialog.setWindowTitle(QStringLiteral("Print"));
+    // The page keeps its size unless asked: a printout on other paper
+    // should not quietly reshape the design.
+    auto* options = new QWidget;
+    options->setWindowTitle(QStringLiteral("Calendar Page"));
+    auto* fit = new QCheckBox(QStringLiteral("&Fit the page to the paper"), options);
+    fit->setObjectName(QStringLiteral("fitPageToPaper"));
+    fit->setToolTip(QStringLiteral("Give the calendar page the size of the paper's printable area (Undo takes it back)"));
+    auto* layout = new QVBoxLayout(options);
+    layout->addWidget(fit);
+    layout->addStretch(1);
+    dialog.setOptionTabs({options});
     if (dialog.exec() != QDialog::Accepted) return;
-    PrintPage(&printer, design, false);
+
+    CDrawDoc* doc = design->Doc();
+    if (fit->isChecked()) {
+        const CSize before = doc->PageSize();
+        const CSize after = PageSizeForPaper(printer);
+        if (after.cx > 0 && after.cy > 0 && !(after == before))
+            design->UndoStack()->push(new CPageSizeCommand(design, before, after));
+    }
+    if (!PrintPage(&printer, design, false)) {
+        const QString target = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
+                                   ? QStringLiteral("the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()))
+                                   : QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+        ShowMessage(parent, QStringLiteral("The calendar could not be printed: %1 did not take the page.").arg(target),
+                    QMessageBox::Critical);
+        return;
+    }
     // The print stamp is a change of the document.
     design->SetModified();
-    FollowPrinter(design, &printer);
 }
 
 void PreviewDocument(QWidget* parent, CDesignDocument* design)
@@ -90,7 +138,14 @@ void PreviewDocument(QWidget* parent, CDesignDocument* design)
     dialog.exec();
 }
 
-bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error, const CProgressReport& progress)
+const QList<int>& ExportResolutions()
+{
+    static const QList<int> dpi{100, 150, 300, 600};
+    return dpi;
+}
+
+bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error, const CProgressReport& progress,
+                     int dpi)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext != QLatin1String("bmp") && ext != QLatin1String("jpg")) {
@@ -99,7 +154,7 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
     }
     if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3);
     std::string why;
-    const bool ok = ExportPagePicture(*design->Doc(), QFile::encodeName(path).toStdString(), 100, &why,
+    const bool ok = ExportPagePicture(*design->Doc(), QFile::encodeName(path).toStdString(), dpi, &why,
                                       [&progress](int step) {
                                           if (progress.m_set) progress.m_set(step);
                                           QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -111,14 +166,40 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
 
 void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressReport& progress)
 {
+    // The resolution chosen last is offered again.
+    static int s_nDpi = 100;
     const QString cwd = QDir::currentPath();
-    const QString path = GetSaveFileNameWithPreview(
-        parent, QStringLiteral("Save Calendar Image As.."),
-        QStringLiteral("JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"));
+    QString path;
+    int dpi = s_nDpi;
+    {
+        CPreviewFileDialog dialog(
+            false, true, QStringLiteral("Save Calendar Image As.."),
+            QStringLiteral("JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"),
+            QString(), parent);
+        // The resolution sits under the file type, as one more row of the
+        // dialog's own grid.
+        auto* resolution = new QComboBox(&dialog);
+        resolution->setObjectName(QStringLiteral("resolution"));
+        for (int d : ExportResolutions()) resolution->addItem(QStringLiteral("%1 dpi").arg(d), d);
+        resolution->setCurrentIndex(std::max<int>(0, ExportResolutions().indexOf(s_nDpi)));
+        resolution->setToolTip(QStringLiteral("100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
+        auto* label = new QLabel(QStringLiteral("&Resolution:"), &dialog);
+        label->setBuddy(resolution);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            const int row = grid->rowCount();
+            grid->addWidget(label, row, 0);
+            grid->addWidget(resolution, row, 1);
+        }
+        if (dialog.exec() == QDialog::Accepted) {
+            path = dialog.ChosenPath();
+            dpi = resolution->currentData().toInt();
+        }
+    }
     QDir::setCurrent(cwd);
     if (path.isEmpty()) return;
+    s_nDpi = dpi;
     QString error;
-    if (!ExportPictureTo(design, path, &error, progress)) {
+    if (!ExportPictureTo(design, path, &error, progress, dpi)) {
         ShowMessage(parent, error.isEmpty() ? QStringLiteral("The picture could not be written.") : error,
                     QMessageBox::Critical);
     }

@@ -3,6 +3,9 @@
 // Printing, print preview and the two exports of a page (a picture, a PDF),
 // all through the one page painting routine on another surface.
 
+#include "objects/Types.h"
+
+#include <QtCore/QList>
 #include <QtCore/QString>
 
 #include <functional>
@@ -20,16 +23,24 @@ struct CProgressReport {
 
 // Paints the document's page on a printer (or a preview's printer): the
 // page stretched over the printable area, no grid, no handles. When really
-// printing, the summary records the print.
-void PrintPage(QPrinter* printer, CDesignDocument* design, bool preview);
-// The print dialog, then printing; afterwards the page size follows the printer.
+// printing, the summary records the print. False when the printer refused
+// the page.
+bool PrintPage(QPrinter* printer, CDesignDocument* design, bool preview);
+// The print dialog, then printing; a failure is shown. The page keeps its
+// size unless the user ticks "Fit the page to the paper" in the dialog's
+// options, which makes the change of size one undoable step.
 void PrintDocument(QWidget* parent, CDesignDocument* design);
 void PreviewDocument(QWidget* parent, CDesignDocument* design);
-// "Save Calendar Image As..": asks for a file and writes the page as a JPEG
-// or BMP picture, with progress; errors are shown, never hidden.
+// The page size that fills a printer's printable area.
+CSize PageSizeForPaper(const QPrinter& printer);
+// The resolutions "Save Calendar Image As.." offers, in dots per inch.
+const QList<int>& ExportResolutions();
+// "Save Calendar Image As..": asks for a file and a resolution and writes
+// the page as a JPEG or BMP picture, with progress; errors are shown, never
+// hidden.
 void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressReport& progress);
 // Writes the page to a picture file without asking; the message on failure.
 bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error,
-                     const CProgressReport& progress = {});
+                     const CProgressReport& progress = {}, int dpi = 100);
 // "Export as PDF...": asks for a file and writes a one-page PDF.
 void ExportPdf(QWidget* parent, CDesignDocument* design);

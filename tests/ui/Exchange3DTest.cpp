@@ -14,7 +14,7 @@ class Exchange3DTest : public QObject {
 private:
     QList<CMessageRequest> m_messages;
 
-    static QString Engine() { return QStringLiteral(MONDREL_BINARY_DIR "/engine3d/relievo"); }
+    static QString Engine() { return QStringLiteral(MONDREL_BINARY_DIR "/relievo"); }
 
     static std::unique_ptr<CDrawRect> TextObject(const CRect& position)
     {
@@ -92,6 +92,55 @@ private slots:
             }
         QCOMPARE(white, 0);
         QVERIFY(lettering > 2000);
+    }
+
+    void aTwoWordTextComesBackWholeInItsColour()
+    {
+        // A wide box drawn left to right and top to bottom, as the text
+        // tool makes it, with every light red on white material.
+        auto text = TextObject(CRect(-300, 60, 300, -60));
+        text->m_strText = "Happy Birthday";
+        text->m_sceneParams.material = {{1, 1, 1, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}};
+        for (auto& light : text->m_sceneParams.light) {
+            const float red[4] = {1, 0, 0, 1};
+            std::copy(red, red + 4, light.ambient);
+            std::copy(red, red + 4, light.diffuse);
+            std::copy(red, red + 4, light.specular);
+        }
+        QVERIFY(Run3DTextExchange(*text, CSize(600, 120), nullptr));
+        QCOMPARE(text->m_strText, std::string("Happy Birthday"));
+        QCOMPARE(text->m_3DBitmap.Width(), 600);
+        QCOMPARE(text->m_3DBitmap.Height(), 120);
+
+        // The page under the object is green; the lettering is drawn over it
+        // the way the view draws it, y growing upwards.
+        QImage page(600, 120, QImage::Format_RGB32);
+        page.fill(QColor(0, 255, 0));
+        {
+            CQtDC dc(page);
+            dc.SetMapMode(MM_ANISOTROPIC);
+            dc.SetWindowExt(1, -1);
+            dc.SetViewportExt(1, 1);
+            dc.SetWindowOrg(-300, 60);
+            text->DrawText(&dc);
+        }
+        QRect ink;
+        long red = 0, other = 0;
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 600; ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (c == QColor(0, 255, 0)) continue;
+                ink |= QRect(x, y, 1, 1);
+                (c.red() > c.green() + 60 && c.red() > c.blue() + 60 ? red : other)++;
+            }
+        const QString box = QStringLiteral("%1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height());
+        // Both words, across most of the box and in its middle, not cut
+        // at an edge and not pressed to the bottom.
+        QVERIFY2(ink.width() > 450 && ink.left() > 0 && ink.right() < 599, qPrintable(box));
+        QVERIFY2(std::abs(ink.center().y() - 60) < 15 && ink.top() > 0 && ink.bottom() < 119, qPrintable(box));
+        // Red light on white lettering gives red, whatever the byte order
+        // of the files between the programs.
+        QVERIFY2(red > 5 * other, qPrintable(QStringLiteral("%1 red, %2 other").arg(red).arg(other)));
     }
 
     void aTinyTextGetsTheEmptyPicture()
