@@ -434,11 +434,9 @@ CSplitFrame* CMainFrame::NewWindow(CDesignDocument* design)
             if (auto* f = qobject_cast<CSplitFrame*>(w); f && f->Design() == design) return;
         DocumentClosed(design);
     });
-    for (ui::CDrawView* view : frame->Panes()) {
-        connect(view, &ui::CDrawView::SelectionChanged, this, [this] { UpdateActions(); });
-        connect(view, &ui::CDrawView::ZoomChanged, this, [this](int z) { m_pZoomLabel->setText(QStringLiteral("%1 %").arg(z)); });
-        connect(view, &ui::CDrawView::StatusText, m_pPositionLabel, &QLabel::setText);
-    }
+    connect(frame, &CSplitFrame::SelectionChanged, this, [this] { UpdateActions(); });
+    connect(frame, &CSplitFrame::ZoomChanged, this, [this](int z) { m_pZoomLabel->setText(QStringLiteral("%1 %").arg(z)); });
+    connect(frame, &CSplitFrame::StatusText, m_pPositionLabel, &QLabel::setText);
     // The first window fills the area; more windows come cascaded.
     if (m_pMdi->subWindowList().size() == 1) {
         frame->showMaximized();

@@ -54,6 +54,9 @@ ui::CDrawView* CSplitFrame::MakePane()
         m_pActive = v;
         emit PaneActivated(v);
     });
+    connect(view, &ui::CDrawView::SelectionChanged, this, &CSplitFrame::SelectionChanged);
+    connect(view, &ui::CDrawView::ZoomChanged, this, &CSplitFrame::ZoomChanged);
+    connect(view, &ui::CDrawView::StatusText, this, &CSplitFrame::StatusText);
     if (!m_pActive) m_pActive = view;
     return view;
 }

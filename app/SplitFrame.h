@@ -37,6 +37,10 @@ public:
 
 signals:
     void PaneActivated(ui::CDrawView* view);
+    // The notices of every pane, the ones a split makes later included.
+    void SelectionChanged();
+    void ZoomChanged(int percent);
+    void StatusText(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

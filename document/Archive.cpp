@@ -219,7 +219,13 @@ CObject* CArchive::ReadObject()
     return ReadObjectChecked(nullptr);
 }
 
-CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept)
+void CArchive::ReadObjectInto(CObject* object)
+{
+    if (ReadObjectChecked(nullptr, object) != object)
+        throw CArchiveException(CArchiveException::badIndex, "The record is not one object");
+}
+
+CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept, CObject* into)
 {
     m_bLastReadNew = false;
     if (IsStoring()) throw CArchiveException(CArchiveException::genericError, "The archive is not loading");
@@ -260,7 +266,18 @@ CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept
         className = m_loaded[index].strClass;
     }
 
-    std::unique_ptr<CObject> object(CClassRegistry::Instance().Create(className));
+    if (into && className != into->GetClassName())
+        throw CArchiveException(CArchiveException::badClass, "A record of class " + className + " for another class");
+    // An object read into stays its caller's, whatever happens.
+    std::unique_ptr<CObject> object(into ? into : CClassRegistry::Instance().Create(className));
+    struct CKeep {
+        std::unique_ptr<CObject>& object;
+        bool keep;
+        ~CKeep()
+        {
+            if (keep) (void)object.release();
+        }
+    } keep{object, into != nullptr};
     if (!object) throw CArchiveException(CArchiveException::badClass, "Unknown class \"" + className + "\"");
     if (accept && !accept(object.get()))
         throw CArchiveException(CArchiveException::badIndex, "Object of class " + className + " not expected here");

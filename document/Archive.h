@@ -119,6 +119,10 @@ public:
     // is read, so that a record of the wrong class is never parsed.
     void WriteObject(const CObject* object);
     CObject* ReadObject();
+    // Reads a record of the object's own class back into the object itself
+    // (the same identity); throws like ReadObject, the object staying the
+    // caller's.
+    void ReadObjectInto(CObject* object);
     template <class T>
     T* ReadObjectOf()
     {
@@ -161,7 +165,7 @@ public:
     static constexpr int kMaxDepth = 32;
 
 private:
-    CObject* ReadObjectChecked(const std::function<bool(CObject*)>& accept);
+    CObject* ReadObjectChecked(const std::function<bool(CObject*)>& accept, CObject* into = nullptr);
     DWORD ReadReferenceTag(bool* isClass);
     void WriteIndex(DWORD index, bool isClass);
 

@@ -482,6 +482,7 @@ bool CDrawRect::Intersects(const CRect& rect)
     // A horizontal or vertical line has an empty box; its band around the
     // stroke is what can be hit.
     if (m_nKind == kindLine) fixed.InflateRect(hx, hy);
+    if (m_nKind == kindFrame) return FrameBandMeets(probe, hx, hy);
     CRect meet;
     if (!meet.IntersectRect(probe, fixed)) return false;
 
@@ -510,6 +511,29 @@ bool CDrawRect::Intersects(const CRect& rect)
         return true;
     }
     return rgn.RectInRegion(probe);
+}
+
+bool CDrawRect::FrameBandMeets(const CRect& probe, int hx, int hy) const
+{
+    // The band lies between the rectangle and its copy moved in by the frame
+    // thickness on every side (out, for a rectangle stored the other way
+    // round); the photo or whatever else stands inside stays reachable.
+    const CRect& p = m_position;
+    const int t = m_nGridThickness;
+    const CRect a = p.Normalized();
+    const CRect b = CRect(p.left - t, p.top + t, p.right + t, p.bottom - t).Normalized();
+    CRect outer;
+    outer.UnionRect(a, b);
+    outer.InflateRect(hx, hy);
+    CRect meet;
+    if (!meet.IntersectRect(probe, outer)) return false;
+    CRect inner;
+    if (!inner.IntersectRect(a, b)) return true;
+    inner.DeflateRect(hx, hy);
+    if (inner.IsRectEmpty()) return true;
+    const bool inside = probe.left >= inner.left && probe.right <= inner.right && probe.top >= inner.top &&
+                        probe.bottom <= inner.bottom;
+    return !inside;
 }
 
 // --- Editing ------------------------------------------------------------------------

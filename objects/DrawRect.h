@@ -165,6 +165,8 @@ public:
 
 private:
     void InitDefaults(int kind);
+    // A frame is hit on its band only, never over the inside it frames.
+    bool FrameBandMeets(const CRect& probe, int hx, int hy) const;
     // Fits the rectangle to the picture's aspect, keeping right and bottom.
     void FitToImage();
     void SetFont(CCalFont& font, const std::string& face, int size, BOOL bold, BOOL italic, BOOL underline,

@@ -170,11 +170,6 @@ void CDesignDocument::RemoveView(ui::CDrawView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-void CDesignDocument::ReplaceInSelections(CDrawObj* old, CDrawObj* replacement)
-{
-    for (ui::CDrawView* view : m_views) view->ReplaceSelected(old, replacement);
-}
-
 void CDesignDocument::ForgetInSelections(CDrawObj* object)
 {
     for (ui::CDrawView* view : m_views) view->ForgetSelected(object);

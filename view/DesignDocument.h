@@ -47,9 +47,6 @@ public:
     void AddView(ui::CDrawView* view);
     void RemoveView(ui::CDrawView* view);
     const std::vector<ui::CDrawView*>& Views() const { return m_views; }
-    // Replaces an object in every view's selection (the history restored it
-    // from its record as a new object).
-    void ReplaceInSelections(CDrawObj* old, CDrawObj* replacement);
     // Takes an object out of every view's selection.
     void ForgetInSelections(CDrawObj* object);
 

@@ -12,6 +12,7 @@
 #include "view/UndoCommands.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QTimer>
 #include <QtGui/QDrag>
 #include <QtGui/QPainter>
 #include <QtGui/QUndoStack>
@@ -44,6 +45,22 @@ int Round(double v)
 // The zoom steps of Zoom In and Zoom Out.
 constexpr int kZoomSteps[] = {25, 33, 50, 67, 75, 100, 125, 150, 200, 300, 400, 600, 800};
 
+// Autoscroll: a tick every so many milliseconds, scrolling by the pointer's
+// distance past the edge, within these bounds (pixels).
+constexpr int kAutoScrollInterval = 30;
+constexpr int kAutoScrollMinStep = 4;
+constexpr int kAutoScrollMaxStep = 40;
+
+int ScrollTowards(int position, int low, int high)
+{
+    int beyond = 0;
+    if (position < low) beyond = position - low;
+    else if (position >= high) beyond = position - high + 1;
+    if (beyond == 0) return 0;
+    const int step = std::clamp(std::abs(beyond), kAutoScrollMinStep, kAutoScrollMaxStep);
+    return beyond < 0 ? -step : step;
+}
+
 }  // namespace
 
 CDrawView* ActiveView()
@@ -66,6 +83,9 @@ CDrawView::CDrawView(CDesignDocument* design, QWidget* parent)
     viewport()->setMouseTracking(true);
     horizontalScrollBar()->setSingleStep(20);
     verticalScrollBar()->setSingleStep(20);
+    m_pAutoScroll = new QTimer(this);
+    m_pAutoScroll->setInterval(kAutoScrollInterval);
+    connect(m_pAutoScroll, &QTimer::timeout, this, &CDrawView::AutoScrollStep);
     GetDocument()->AddObserver(this);
     m_pDesign->AddView(this);
     UpdateScrollRange();
@@ -350,11 +370,6 @@ void CDrawView::ForgetSelected(CDrawObj* obj)
     if (m_selected.size() != before) emit SelectionChanged();
 }
 
-void CDrawView::ReplaceSelected(CDrawObj* old, CDrawObj* replacement)
-{
-    std::replace(m_selected.begin(), m_selected.end(), old, replacement);
-}
-
 void CDrawView::DuplicateSelection()
 {
     for (CDrawObj* obj : m_selected) obj->Clone(GetDocument());
@@ -464,8 +479,61 @@ void CDrawView::mousePressEvent(QMouseEvent* event)
     }
     if (CEditTool::IsDragging()) CEditTool::EndDrag();
     const QPoint p = event->position().toPoint();
+    if ((event->modifiers() & Qt::AltModifier) && StartDragOut(p)) return;
     if (CEditTool* tool = CEditTool::FindTool(CEditTool::CurrentTool()))
         tool->OnPress(this, Flags(event->modifiers(), event->buttons()), CPoint(p.x(), p.y()));
+}
+
+bool CDrawView::StartDragOut(const QPoint& point)
+{
+    if (CEditTool::CurrentTool() != toolSelect) return false;
+    CPoint local(point.x(), point.y());
+    WindowToPage(local);
+    CDrawObj* obj = GetDocument()->FindObjectAt(local);
+    if (!obj) return false;
+    if (!IsSelected(obj)) SelectDrawObj(obj, false);
+    auto* drag = new QDrag(this);
+    drag->setMimeData(MakeObjectsMime(m_selected));
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+    return true;
+}
+
+void CDrawView::UpdateAutoScroll(const QPoint& point)
+{
+    const bool outside = !viewport()->rect().contains(point);
+    if (outside && CEditTool::DragView() == this && CEditTool::s_dragMode != dragNone) {
+        m_autoScrollPoint = point;
+        if (!m_pAutoScroll->isActive()) m_pAutoScroll->start();
+    } else {
+        m_pAutoScroll->stop();
+    }
+}
+
+void CDrawView::AutoScrollStep()
+{
+    if (CEditTool::DragView() != this || CEditTool::s_dragMode == dragNone ||
+        viewport()->rect().contains(m_autoScrollPoint)) {
+        m_pAutoScroll->stop();
+        return;
+    }
+    const QRect area = viewport()->rect();
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    const int oldX = h->value();
+    const int oldY = v->value();
+    h->setValue(oldX + ScrollTowards(m_autoScrollPoint.x(), area.left(), area.right() + 1));
+    v->setValue(oldY + ScrollTowards(m_autoScrollPoint.y(), area.top(), area.bottom() + 1));
+    const int dx = h->value() - oldX;
+    const int dy = v->value() - oldY;
+    if (dx == 0 && dy == 0) return;
+    // The press point stays on the same place of the page; the pointer,
+    // held still, now stands over another place, and the tool follows.
+    CEditTool::s_downPoint.x -= dx;
+    CEditTool::s_downPoint.y -= dy;
+    CEditTool::s_lastPoint.x -= dx;
+    CEditTool::s_lastPoint.y -= dy;
+    if (CEditTool* tool = CEditTool::FindTool(CEditTool::CurrentTool()))
+        tool->OnMove(this, m_nAutoScrollFlags, CPoint(m_autoScrollPoint.x(), m_autoScrollPoint.y()));
 }
 
 void CDrawView::mouseMoveEvent(QMouseEvent* event)
@@ -473,18 +541,10 @@ void CDrawView::mouseMoveEvent(QMouseEvent* event)
     if (!m_bViewActive) return;
     const QPoint p = event->position().toPoint();
     if (CEditTool::IsDragging() && CEditTool::DragView() != this) return;
-    if (CEditTool::DragView() == this && CEditTool::s_dragMode == dragMove && !m_selected.empty() &&
-        !viewport()->rect().contains(p)) {
-        // Moving objects out of the window takes them along as a copy, to
-        // another window or another program; here they stay where they were.
-        CEditTool::AbortDrag();
-        auto* drag = new QDrag(this);
-        drag->setMimeData(MakeObjectsMime(m_selected));
-        drag->exec(Qt::CopyAction, Qt::CopyAction);
-        return;
-    }
+    m_nAutoScrollFlags = Flags(event->modifiers(), event->buttons());
     if (CEditTool* tool = CEditTool::FindTool(CEditTool::CurrentTool()))
-        tool->OnMove(this, Flags(event->modifiers(), event->buttons()), CPoint(p.x(), p.y()));
+        tool->OnMove(this, m_nAutoScrollFlags, CPoint(p.x(), p.y()));
+    UpdateAutoScroll(p);
     CPoint page(p.x(), p.y());
     WindowToPage(page);
     emit StatusText(QStringLiteral("%1, %2").arg(page.x).arg(page.y));
@@ -494,6 +554,7 @@ void CDrawView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) return QAbstractScrollArea::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || !m_bViewActive) return;
+    m_pAutoScroll->stop();
     if (CEditTool::DragView() != this) return;
     const QPoint p = event->position().toPoint();
     if (CEditTool* tool = CEditTool::FindTool(CEditTool::CurrentTool()))

@@ -23,6 +23,7 @@ class CDesignDocument;
 class CDC;
 class CScaledPictureCache;
 class QMimeData;
+class QTimer;
 class QUndoCommand;
 
 namespace ui {
@@ -62,7 +63,6 @@ public:
     void DeselectDrawObj(CDrawObj* obj);
     void SelectInRect(const CRect& windowRect, bool add);
     void ForgetSelected(CDrawObj* obj);
-    void ReplaceSelected(CDrawObj* old, CDrawObj* replacement);
     void DuplicateSelection();
     void InvalidateObject(CDrawObj* obj);
     void InvalidateSelection();
@@ -161,6 +161,13 @@ private:
     void PaintRect(const QRect& rect);
     UINT Flags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) const;
     void UpdateHoverCursor(const QPoint& point);
+    // While a drag holds the pointer outside the viewport, the view scrolls
+    // towards it and the tool follows.
+    void UpdateAutoScroll(const QPoint& point);
+    void AutoScrollStep();
+    // Takes the selection to another window or program (Alt and a press on
+    // an object); the objects stay where they are here.
+    bool StartDragOut(const QPoint& point);
 
     CDesignDocument* m_pDesign;
     std::list<CDrawObj*> m_selected;
@@ -173,6 +180,9 @@ private:
     int m_nLogPixelsY = 96;
     QRect m_feedback;
     QRect m_dropFeedback;
+    QTimer* m_pAutoScroll = nullptr;
+    QPoint m_autoScrollPoint;
+    UINT m_nAutoScrollFlags = 0;
     std::unique_ptr<CScaledPictureCache> m_pPictureCache;
     double m_dLastPaintMs = 0;
 };

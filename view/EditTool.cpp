@@ -12,6 +12,7 @@
 #include <QtGui/QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 UINT CEditTool::s_downFlags = 0;
 CPoint CEditTool::s_downPoint;
@@ -23,6 +24,7 @@ int CEditTool::c_nCurrentTool = toolSelect;
 ui::CDrawView* CEditTool::s_pDragView = nullptr;
 std::unique_ptr<CModifyCommand> CEditTool::s_pPendingStep;
 std::vector<CDrawObj*> CEditTool::s_created;
+bool CEditTool::s_bCopying = false;
 
 namespace {
 
@@ -123,6 +125,7 @@ void CEditTool::FinishStep()
     std::unique_ptr<CModifyCommand> step = std::move(s_pPendingStep);
     std::vector<CDrawObj*> created;
     created.swap(s_created);
+    const bool copying = std::exchange(s_bCopying, false);
     if (!view) return;
     CDrawDoc* doc = view->GetDocument();
     created.erase(std::remove_if(created.begin(), created.end(),
@@ -139,6 +142,9 @@ void CEditTool::FinishStep()
         stack->endMacro();
     } else if (moved) {
         view->PushStep(step.release());
+    } else if (copying) {
+        // Copies dragged back exactly onto their originals.
+        view->PushStep(new CInsertCommand(view->Design(), QStringLiteral("Copy"), created, false));
     } else {
         QString name = QStringLiteral("Draw");
         if (CEditTool* tool = FindTool(c_nCurrentTool); tool && tool->Tool() != toolSelect) {
@@ -161,26 +167,4 @@ void CEditTool::EndDrag()
     s_pDragView = nullptr;
     s_dragMode = dragNone;
     if (CEditTool* tool = FindTool(c_nCurrentTool)) tool->OnCancel();
-}
-
-void CEditTool::AbortDrag()
-{
-    ui::CDrawView* view = s_pDragView;
-    if (!view) return;
-    if (s_dragMode == dragRubberBand) view->SetFeedbackRect(QRect());
-    view->SetCapture(false);
-    std::unique_ptr<CModifyCommand> step = std::move(s_pPendingStep);
-    std::vector<CDrawObj*> created;
-    created.swap(s_created);
-    if (step) step->undo();
-    CDrawDoc* doc = view->GetDocument();
-    for (CDrawObj* obj : created) {
-        if (IndexOfObject(*doc, obj) < 0) continue;
-        view->Design()->ForgetInSelections(obj);
-        doc->RemoveObject(obj);
-        obj->Remove();
-    }
-    s_pDragView = nullptr;
-    s_dragMode = dragNone;
-    doc->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
 }

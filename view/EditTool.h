@@ -64,9 +64,6 @@ public:
     // Ends a drag in progress: what it did so far stays and becomes one
     // step of the history, and the capture is let go.
     static void EndDrag();
-    // Ends a drag and puts back what it did (the objects return to where
-    // the drag found them, copies it made go); no step is recorded.
-    static void AbortDrag();
     static bool IsDragging() { return s_pDragView != nullptr; }
     static ui::CDrawView* DragView() { return s_pDragView; }
 
@@ -89,6 +86,8 @@ protected:
     static ui::CDrawView* s_pDragView;
     static std::unique_ptr<CModifyCommand> s_pPendingStep;
     static std::vector<CDrawObj*> s_created;
+    // A Ctrl-press on an object: the first movement copies the selection.
+    static bool s_bCopying;
 
     int m_nTool;
 };

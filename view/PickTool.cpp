@@ -6,6 +6,8 @@
 
 #include <QtGui/QCursor>
 
+#include <iterator>
+
 namespace {
 
 Qt::CursorShape QtCursor(CursorShape shape)
@@ -33,6 +35,7 @@ void CPickTool::OnPress(ui::CDrawView* view, UINT flags, CPoint point)
     CPoint local = point;
     view->WindowToPage(local);
     s_dragMode = dragNone;
+    s_bCopying = false;
     const auto& selection = view->Selection();
     if (selection.size() == 1) {
         const int handle = selection.front()->HitTest(local, view, true);
@@ -41,20 +44,12 @@ void CPickTool::OnPress(ui::CDrawView* view, UINT flags, CPoint point)
             s_dragHandle = handle;
         }
     }
-    std::vector<CDrawObj*> created;
     if (s_dragMode == dragNone) {
         if (CDrawObj* obj = view->GetDocument()->FindObjectAt(local)) {
             s_dragMode = dragMove;
             if (!view->IsSelected(obj)) view->SelectDrawObj(obj, (flags & MK_SHIFT) != 0);
-            if (flags & MK_CONTROL) {
-                // The copies stay where they are; the originals are dragged away.
-                const std::size_t before = view->GetDocument()->GetObjects()->size();
-                view->DuplicateSelection();
-                auto* list = view->GetDocument()->GetObjects();
-                auto it = list->begin();
-                std::advance(it, before);
-                for (; it != list->end(); ++it) created.push_back(*it);
-            }
+            // The copies are made once the pointer moves: a click leaves none.
+            s_bCopying = (flags & MK_CONTROL) != 0;
         }
     }
     if (s_dragMode == dragNone) {
@@ -64,7 +59,7 @@ void CPickTool::OnPress(ui::CDrawView* view, UINT flags, CPoint point)
     }
     s_lastPagePoint = local;
     CEditTool::OnPress(view, flags, point);
-    if (s_dragMode == dragMove || s_dragMode == dragSize || !created.empty()) BeginStep(view, created);
+    if (s_dragMode == dragMove || s_dragMode == dragSize) BeginStep(view, {});
 }
 
 void CPickTool::OnDoubleClick(ui::CDrawView* view, UINT flags, CPoint point)
@@ -115,6 +110,14 @@ void CPickTool::OnMove(ui::CDrawView* view, UINT flags, CPoint point)
     CPoint local = point;
     view->WindowToPage(local);
     const CPoint delta(local.x - s_lastPagePoint.x, local.y - s_lastPagePoint.y);
+    if (s_dragMode == dragMove && s_bCopying && s_created.empty() && (delta.x != 0 || delta.y != 0)) {
+        // The copies stay where they are; the originals are dragged away.
+        const std::size_t before = view->GetDocument()->GetObjects()->size();
+        view->DuplicateSelection();
+        auto* list = view->GetDocument()->GetObjects();
+        for (auto it = std::next(list->begin(), static_cast<long>(before)); it != list->end(); ++it)
+            s_created.push_back(*it);
+    }
     // A copy of the list: moving an object may not change the selection,
     // but a handle move of a stroke may add points.
     const std::list<CDrawObj*> selection = view->Selection();

@@ -87,43 +87,41 @@ struct CKeepPicturesUndecoded {
     ~CKeepPicturesUndecoded() { CDrawRect::s_bKeepPicturesUndecoded = false; }
 };
 
-// Builds the object at index again from its record, in place, and gives it
-// the decoded pictures of the object it replaces.
+// Reads a record back into the object at index: the object keeps its
+// identity (other steps, views and selections point at it) and its decoded
+// pictures when the record names the same ones.
 void RestoreObject(CDesignDocument* design, int index, const CObjectRecord& record)
 {
     CDrawDoc* doc = design->Doc();
-    auto* list = doc->GetObjects();
-    if (index < 0 || index >= static_cast<int>(list->size()) || !record) return;
-    auto it = std::next(list->begin(), index);
-    CDrawObj* old = *it;
-    CDrawObj* fresh = nullptr;
+    CDrawObj* obj = ObjectAt(*doc, index);
+    if (!obj || !record) return;
     CHolidayList holidays;
     const std::size_t archived = ArchivedSize(*record, &holidays);
-    {
+    auto* rect = dynamic_cast<CDrawRect*>(obj);
+    const std::string imagePath = rect ? rect->m_strImagePath : std::string();
+    const std::string imageType = rect ? rect->m_strImageType : std::string();
+    // An embedded object's item is read anew; the picture of the item it
+    // replaces goes over to it.
+    auto* ole = dynamic_cast<CDrawOleObj*>(obj);
+    std::unique_ptr<CDrawItem> oldItem(ole ? ole->m_pItem : nullptr);
+    if (ole) ole->m_pItem = nullptr;
+    try {
         CKeepPicturesUndecoded keep;
         CArchive in(record->data(), archived);
         in.m_pDocument = doc;
-        fresh = dynamic_cast<CDrawObj*>(in.ReadObject());
+        in.ReadObjectInto(obj);
+    } catch (const CArchiveException&) {
+        // The history's own records always read back; should one not, the
+        // object keeps what was read and its picture.
+        if (ole && !ole->m_pItem) ole->m_pItem = oldItem.release();
+        return;
     }
-    if (!fresh) return;
-    fresh->m_pDocument = doc;
-    if (auto* rect = dynamic_cast<CDrawRect*>(fresh)) {
+    obj->m_pDocument = doc;
+    if (rect) {
         rect->m_holidays = std::move(holidays);
-        auto* oldRect = dynamic_cast<CDrawRect*>(old);
-        if (oldRect && oldRect->m_strImagePath == rect->m_strImagePath &&
-            oldRect->m_strImageType == rect->m_strImageType)
-            rect->m_pImage = std::move(oldRect->m_pImage);
-        else
-            rect->RebuildImage();
+        if (rect->m_strImagePath != imagePath || rect->m_strImageType != imageType) rect->RebuildImage();
     }
-    if (auto* ole = dynamic_cast<CDrawOleObj*>(fresh)) {
-        auto* oldOle = dynamic_cast<CDrawOleObj*>(old);
-        if (ole->m_pItem && oldOle && oldOle->m_pItem) ole->m_pItem->TakePictureFrom(*oldOle->m_pItem);
-    }
-    *it = fresh;
-    design->ReplaceInSelections(old, fresh);
-    old->m_pDocument = nullptr;
-    delete old;
+    if (ole && ole->m_pItem && oldItem) ole->m_pItem->TakePictureFrom(*oldItem);
 }
 
 void ApplyBackground(CDrawDoc* doc, const CBackgroundState& state)

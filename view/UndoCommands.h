@@ -5,9 +5,10 @@
 // background), objects added or taken away (drawing, pasting, dropping,
 // deleting), an object moved in the drawing order, or the whole list
 // replaced (the New Calendar Wizard). A rewritten object keeps its archived
-// record before and after; restoring builds the object again from the
-// record in its place and hands it the picture the current one holds, so a
-// photo is never decoded again. Objects taken out of the page stay alive in
+// record before and after; restoring reads the record back into the same
+// object (its identity never changes, so any step, view or selection may
+// keep pointing at it) and keeps the picture it holds, so a photo is never
+// decoded again. Objects taken out of the page stay alive in
 // the step that took them, so putting them back costs nothing.
 
 #include "app/DocChange.h"

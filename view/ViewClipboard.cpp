@@ -19,6 +19,7 @@
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
 #include "view/EditTool.h"
+#include "view/PastePlacement.h"
 #include "view/UndoCommands.h"
 
 #include <QtCore/QBuffer>
@@ -152,19 +153,9 @@ bool CDrawView::InsertFromMime(const QMimeData* data, const QPoint* point)
             CPoint at(point->x(), point->y());
             WindowToPage(at);
             const CRect& first = objects.front()->m_position;
-            const int dx = at.x - std::min(first.left, first.right);
-            const int dy = at.y - std::max(first.top, first.bottom);
-            for (CDrawObj* obj : objects) {
-                CRect r = obj->m_position;
-                r.OffsetRect(dx, dy);
-                obj->m_position = r;
-                if (auto* poly = dynamic_cast<CDrawPoly*>(obj)) {
-                    for (int i = 0; i < poly->m_nPointCount; ++i) {
-                        poly->m_pPoints[i].x += dx;
-                        poly->m_pPoints[i].y += dy;
-                    }
-                }
-            }
+            OffsetObjects(objects, at.x - std::min(first.left, first.right), at.y - std::max(first.top, first.bottom));
+        } else {
+            PlaceClearOfCopies(*doc, objects);
         }
     } else if (const QStringList files = PictureFiles(data); !files.isEmpty()) {
         CPoint at = point ? CPoint(point->x(), point->y()) : CPoint(10, 10);
