@@ -113,7 +113,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
 {
     const QString cwd = QDir::currentPath();
     const QString path = GetSaveFileNameWithPreview(
-        parent, QStringLiteral("Save Calendar Image As.."),
+        parent, FileKind::PagePicture, QStringLiteral("Save Calendar Image As.."),
         QStringLiteral("JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"));
     QDir::setCurrent(cwd);
     if (path.isEmpty()) return;
@@ -129,7 +129,7 @@ void ExportPdf(QWidget* parent, CDesignDocument* design)
     QString initial;
     if (!design->FilePath().isEmpty())
         initial = QFileInfo(design->FilePath()).absolutePath() + "/" + QFileInfo(design->FilePath()).completeBaseName() + ".pdf";
-    QString path = GetSaveFileNameWithPreview(parent, QStringLiteral("Export as PDF"),
+    QString path = GetSaveFileNameWithPreview(parent, FileKind::PagePicture, QStringLiteral("Export as PDF"),
                                               QStringLiteral("PDF Files (*.pdf)|*.pdf||"), initial, false);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
