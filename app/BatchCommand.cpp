@@ -4,6 +4,7 @@
 #include "calendar/PublicHolidays.h"
 #include "calendar/WeekNumbers.h"
 #include "document/DrawDoc.h"
+#include "document/ValueRanges.h"
 #include "imageio/PictureImage.h"
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
@@ -52,6 +53,17 @@ bool ParseInt(const std::string& text, int low, int high, int* value)
     if (v < low || v > high) return false;
     *value = static_cast<int>(v);
     return true;
+}
+
+bool ParseInt(const std::string& text, const CValueRange& range, int* value)
+{
+    return ParseInt(text, range.m_nMin, range.m_nMax, value);
+}
+
+// "1-9999", or "1 to 9999" with another separator.
+std::string RangeText(const CValueRange& range, const char* separator = "-")
+{
+    return std::to_string(range.m_nMin) + separator + std::to_string(range.m_nMax);
 }
 
 // RRGGBB, red first as people write colours; "#" in front is allowed.
@@ -103,7 +115,7 @@ std::string CBatchCommand::Usage()
            "  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)\n"
            "  --months N                number of months, 0-240 (default 1)\n"
            "  --first-month 1-12        the first month (default: this month)\n"
-           "  --year Y                  the year of the first month, 1-9999 (default: this year)\n"
+           "  --year Y                  the year of the first month, " + RangeText(kYearRange) + " (default: this year)\n"
            "  --layout 0-7              0 image above months, 1 months over the image,\n"
            "                            2 months left and bottom, 3 right and bottom,\n"
            "                            4 top and bottom, 5 all sides, 6 top and right,\n"
@@ -115,7 +127,7 @@ std::string CBatchCommand::Usage()
            "  --background-image FILE   draw a picture on the page background\n"
            "  --placement center|tiled  how the background picture is placed (default tiled)\n"
            "  --stretch                 stretch the background picture to the page\n"
-           "  --frame THICKNESS         add a frame of this band thickness (0-200, 0.01 inch)\n"
+           "  --frame THICKNESS         add a frame of this band thickness (" + RangeText(kFrameBandRange) + ", 0.01 inch)\n"
            "  --holidays FILE.ics       mark the events of an iCalendar file (holidays, birthdays) as special\n"
            "                            days of every calendar; give it again for more files\n"
            "  --holiday-names           also write each event's name under its day number\n"
@@ -188,23 +200,23 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
         } else if (a == "--first-month") {
             if (!value(&v)) return std::nullopt;
             int month = 0;
-            if (!ParseInt(v, 1, 12, &month)) {
-                *error = "The first month must be from 1 to 12, not \"" + v + "\".";
+            if (!ParseInt(v, kMonthRange, &month)) {
+                *error = "The first month must be from " + RangeText(kMonthRange, " to ") + ", not \"" + v + "\".";
                 return std::nullopt;
             }
             ch.m_nFirstMonth = month - 1;
             wizardOption = true;
         } else if (a == "--year") {
             if (!value(&v)) return std::nullopt;
-            if (!ParseInt(v, 1, 9999, &ch.m_nYear)) {
-                *error = "The year must be from 1 to 9999, not \"" + v + "\".";
+            if (!ParseInt(v, kYearRange, &ch.m_nYear)) {
+                *error = "The year must be from " + RangeText(kYearRange, " to ") + ", not \"" + v + "\".";
                 return std::nullopt;
             }
             wizardOption = true;
         } else if (a == "--layout") {
             if (!value(&v)) return std::nullopt;
-            if (!ParseInt(v, 0, 7, &ch.m_nLayout)) {
-                *error = "The layout must be from 0 to 7, not \"" + v + "\".";
+            if (!ParseInt(v, kGeneratorLayoutRange, &ch.m_nLayout)) {
+                *error = "The layout must be from " + RangeText(kGeneratorLayoutRange, " to ") + ", not \"" + v + "\".";
                 return std::nullopt;
             }
             wizardOption = true;
@@ -253,8 +265,8 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
             wizardOption = true;
         } else if (a == "--frame") {
             if (!value(&v)) return std::nullopt;
-            if (!ParseInt(v, 0, 200, &ch.m_nFrameThickness)) {
-                *error = "The frame thickness must be from 0 to 200, not \"" + v + "\".";
+            if (!ParseInt(v, kFrameBandRange, &ch.m_nFrameThickness)) {
+                *error = "The frame thickness must be from " + RangeText(kFrameBandRange, " to ") + ", not \"" + v + "\".";
                 return std::nullopt;
             }
             ch.m_bFrame = 1;

@@ -29,6 +29,7 @@
 
 #include <QtCore/QFileInfo>
 #include <QtCore/QMimeData>
+#include <QtCore/QPointer>
 #include <QtGui/QClipboard>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QGuiApplication>
@@ -73,6 +74,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_pMdi);
     m_pUndoGroup = new QUndoGroup(this);
+    // File dialogs start in the folder of the document in front.
+    SetDocumentPathSource([self = QPointer<CMainFrame>(this)] {
+        const CDesignDocument* design = self ? self->ActiveDocument() : nullptr;
+        return design ? design->FilePath() : QString();
+    });
 
     CreateActions();
     CreateMenus();
@@ -164,7 +170,8 @@ void CMainFrame::CreateActions()
     // File
     Connect("file_new", [this] { NewDocument(); });
     Connect("file_open", [this] {
-        const QString path = GetOpenFileNameWithPreview(this, QStringLiteral("Select Saved Mondrel File to open"),
+        const QString path = GetOpenFileNameWithPreview(this, FileKind::Document,
+                                                        QStringLiteral("Select Saved Mondrel File to open"),
                                                         QStringLiteral("Mondrel Files (.mdr)|*.mdr||"));
         if (!path.isEmpty()) OpenDocument(path);
     });
@@ -197,7 +204,7 @@ void CMainFrame::CreateActions()
         ui::CDrawView* view = ActiveView();
         if (!view) return;
         const QString path = GetOpenFileNameWithPreview(
-            this, QStringLiteral("Insert Picture"),
+            this, FileKind::Picture, QStringLiteral("Insert Picture"),
             QStringLiteral("Pictures|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.ico;*.tif;*.tiff;*.tga;*.pcx|All Files (*.*)|*.*||"));
         if (path.isEmpty()) return;
         QFile file(path);
@@ -262,7 +269,19 @@ void CMainFrame::CreateActions()
         if (CDesignDocument* d = ActiveDocument()) EditBackgroundImage(this, d->Doc());
     });
     Connect("options", [this] {
-        EditOptions(this);
+        const CAppSettings before = AppSettings();
+        if (!EditOptions(this)) return;
+        // The grid's settings reach the open views at once. Grid on or off
+        // goes to them only when the option itself changed, so a view whose
+        // grid was switched from the View menu keeps it otherwise.
+        const CAppSettings& now = AppSettings();
+        for (CDesignDocument* d : m_documents) {
+            for (ui::CDrawView* v : d->Views()) {
+                if ((now.m_bDrawGrid != 0) != (before.m_bDrawGrid != 0)) v->SetDesignGrid(now.m_bDrawGrid != 0);
+                v->SetGridColor(now.m_crGridColor);
+            }
+        }
+        UpdateActions();
     });
 
     // Draw
@@ -521,7 +540,7 @@ bool CMainFrame::SaveDocument(CDesignDocument* design, bool askForName)
     QString path = design->FilePath();
     if (askForName || path.isEmpty()) {
         const QString initial = path.isEmpty() ? design->DisplayName() + QStringLiteral(".mdr") : path;
-        path = GetSaveFileNameWithPreview(this, QStringLiteral("Save As"),
+        path = GetSaveFileNameWithPreview(this, FileKind::Document, QStringLiteral("Save As"),
                                           QStringLiteral("Calendar Files (*.mdr)|*.mdr||"), initial, false);
         if (path.isEmpty()) return false;
         if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".mdr");

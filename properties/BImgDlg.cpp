@@ -1,6 +1,7 @@
 #include "properties/BImgDlg.h"
 
 #include "properties/PreviewFileDialog.h"
+#include "properties/StoredChoice.h"
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
@@ -58,12 +59,12 @@ CBImgDlg::CBImgDlg(QWidget* parent, Captions captions) : QWidget(parent)
 void CBImgDlg::SetValues(bool draw, int placement, bool stretch, const QString& path, const QString& ext)
 {
     m_bDraw = draw;
-    m_nPlacement = placement == 1 ? 1 : 0;
+    m_nPlacement = placement;
     m_bStretch = stretch;
     m_strPath = path;
     m_strExt = ext;
     m_pDraw->setChecked(draw);
-    m_pPlacement->button(m_nPlacement)->setChecked(true);
+    ShowStoredChoice(m_pPlacement, placement);
     m_pStretch->setChecked(stretch);
     m_pPath->setText(path);
     m_pPath->setCursorPosition(0);
@@ -87,7 +88,7 @@ void CBImgDlg::SetImageFile(const QString& path)
 void CBImgDlg::ReadControls()
 {
     m_bDraw = m_pDraw->isChecked();
-    m_nPlacement = m_pPlacement->checkedId();
+    m_nPlacement = ReadChoice(m_pPlacement, m_nPlacement);
     // A greyed box keeps its tick, and so does the value behind it.
     m_bStretch = m_pStretch->isChecked();
     UpdateEnabling();
@@ -102,7 +103,7 @@ void CBImgDlg::UpdateEnabling()
 
 void CBImgDlg::Browse()
 {
-    const QString path = GetOpenFileNameWithPreview(this, tr("Select Background Image File"), ImageFileFilter(),
+    const QString path = GetOpenFileNameWithPreview(this, FileKind::Picture, tr("Select Background Image File"), ImageFileFilter(),
                                                     m_strPath.isEmpty() ? QStringLiteral("*.jpg") : m_strPath);
     if (!path.isEmpty()) SetImageFile(path);
 }

@@ -3,6 +3,7 @@
 #include "document/PagePainter.h"
 #include "platform/QtDC.h"
 #include "properties/ColorButton.h"
+#include "properties/StoredChoice.h"
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QGridLayout>
@@ -80,13 +81,12 @@ CBckClrDlg::CBckClrDlg(QWidget* parent, Captions captions) : QWidget(parent)
 
 void CBckClrDlg::SetValues(int fillType, int direction, COLORREF from, COLORREF to)
 {
-    // Stored values outside the lists show as the first choice.
-    m_nFillType = fillType >= 0 && fillType <= 2 ? fillType : 0;
-    m_nDirection = direction != 0 ? 1 : 0;
+    m_nFillType = fillType;
+    m_nDirection = direction;
     m_crFrom = from;
     m_crTo = to;
-    m_pFillGroup->button(m_nFillType)->setChecked(true);
-    m_pDirectionGroup->button(m_nDirection)->setChecked(true);
+    ShowStoredChoice(m_pFillGroup, fillType);
+    ShowStoredChoice(m_pDirectionGroup, direction);
     m_pFrom->SetColor(from);
     m_pTo->SetColor(to);
     UpdateEnabling();
@@ -105,8 +105,8 @@ QRadioButton* CBckClrDlg::DirectionRadio(int direction) const
 
 void CBckClrDlg::ReadControls()
 {
-    m_nFillType = m_pFillGroup->checkedId();
-    m_nDirection = m_pDirectionGroup->checkedId();
+    m_nFillType = ReadChoice(m_pFillGroup, m_nFillType);
+    m_nDirection = ReadChoice(m_pDirectionGroup, m_nDirection);
     UpdateEnabling();
     Repaint();
 }

@@ -1,6 +1,8 @@
 #include "properties/CalDWText.h"
 
+#include "document/ValueRanges.h"
 #include "properties/IntField.h"
+#include "properties/StoredChoice.h"
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QGridLayout>
@@ -22,7 +24,7 @@ CCalDWText::CCalDWText(QWidget* parent) : CCalTextPage(QStringLiteral("Days of W
     }
     auto* heightLabel = new QLabel(
         QStringLiteral("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
-    m_pHeight = new CIntField(this, 1, 100);
+    m_pHeight = new CIntField(this, kRowPercentRange);
     heightLabel->setBuddy(m_pHeight);
     Extras()->addWidget(formatBox, 0, 0, 1, 3);
     Extras()->addWidget(heightLabel, 1, 0, 1, 2);
@@ -45,9 +47,8 @@ std::string CCalDWText::FormatSample(int format)
 void CCalDWText::ToControls()
 {
     SetLoading(true);
-    if (QAbstractButton* radio = m_pFormat->button(m_nFormat >= 0 && m_nFormat <= 3 ? m_nFormat : 0))
-        radio->setChecked(true);
-    m_pHeight->setValue(m_nHeightPct);
+    ShowStoredChoice(m_pFormat, m_nFormat);
+    m_pHeight->Load(m_nHeightPct);
     SetLoading(false);
     CCalTextPage::ToControls();
 }
@@ -55,7 +56,7 @@ void CCalDWText::ToControls()
 void CCalDWText::FromControls()
 {
     CCalTextPage::FromControls();
-    if (m_pFormat->checkedId() >= 0) m_nFormat = m_pFormat->checkedId();
+    m_nFormat = ReadChoice(m_pFormat, m_nFormat);
     int pct = 0;
     if (m_pHeight->IsValid(&pct)) m_nHeightPct = pct;
     m_strText = FormatSample(m_nFormat);

@@ -1,9 +1,11 @@
 #include "properties/CalGenProp.h"
 
+#include "document/ValueRanges.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
 #include "properties/PreviewBox.h"
+#include "properties/StoredChoice.h"
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
@@ -23,7 +25,7 @@ CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(QStringLiteral("Genera
     auto* dateForm = new QFormLayout(dateBox);
     m_pMonth = new QComboBox(dateBox);
     for (int m = 1; m <= 12; ++m) m_pMonth->addItem(QString::fromStdString(m_monthControl.MonthName(m)));
-    m_pYear = new CIntField(dateBox, 100, 9999);
+    m_pYear = new CIntField(dateBox, kYearRange);
     m_pFirstDay = new QComboBox(dateBox);
     for (int d = 1; d <= 7; ++d) m_pFirstDay->addItem(QString::fromStdString(m_monthControl.WeekdayName(d)));
     dateForm->addRow(QStringLiteral("Calendar Month"), m_pMonth);
@@ -47,7 +49,7 @@ CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(QStringLiteral("Genera
     m_pGridType = new CLineTypeCombo(gridBox);
     m_pGridTypeLabel = new QLabel(QStringLiteral("Grid Line Type"), gridBox);
     m_pGridTypeLabel->setBuddy(m_pGridType);
-    m_pGridThickness = new CIntField(gridBox, 1, 100);
+    m_pGridThickness = new CIntField(gridBox, kCalendarGridRange);
     m_pThicknessLabel = new QLabel(QStringLiteral("Grid Line Thickness"), gridBox);
     m_pThicknessLabel->setBuddy(m_pGridThickness);
     gridForm->addWidget(m_pGrid, 0, 0);
@@ -91,19 +93,17 @@ CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(QStringLiteral("Genera
 void CCalGenProp::ToControls()
 {
     SetLoading(true);
-    m_pMonth->setCurrentIndex(m_nMonthIndex >= 0 && m_nMonthIndex <= 11 ? m_nMonthIndex : 0);
-    m_pYear->setValue(m_nYear);
-    if (m_nFirstDay <= 0 || m_nFirstDay > 7) m_nFirstDay = 1;
+    ShowStoredChoice(m_pMonth, m_nMonthIndex);
+    m_pYear->Load(m_nYear);
     m_nFirstDayIndex = m_nFirstDay - 1;
-    m_pFirstDay->setCurrentIndex(m_nFirstDayIndex);
+    ShowStoredChoice(m_pFirstDay, m_nFirstDayIndex);
     m_p3DBorder->setChecked(m_b3DBorder != 0);
     m_pBorder->setChecked(m_bBorder != 0);
     m_pGrid->setChecked(m_bGrid != 0);
     m_pGridColor->SetColor(m_crGridLine);
     m_pGridType->SetLineType(m_nGridType);
-    m_pGridThickness->setValue(m_nGridThickness);
-    if (QAbstractButton* radio = m_pLayout->button(m_nLayout >= 0 && m_nLayout <= 4 ? m_nLayout : 0))
-        radio->setChecked(true);
+    m_pGridThickness->Load(m_nGridThickness);
+    ShowStoredChoice(m_pLayout, m_nLayout);
     m_pApplyToAll->setChecked(m_bApplyToAll != 0);
     SetLoading(false);
     FromControls();
@@ -112,19 +112,18 @@ void CCalGenProp::ToControls()
 
 void CCalGenProp::FromControls()
 {
-    m_nMonthIndex = m_pMonth->currentIndex();
+    m_nMonthIndex = ReadChoice(m_pMonth, m_nMonthIndex);
     int value = 0;
     if (m_pYear->IsValid(&value)) m_nYear = value;
-    m_nFirstDayIndex = m_pFirstDay->currentIndex();
+    m_nFirstDayIndex = ReadChoice(m_pFirstDay, m_nFirstDayIndex);
     m_nFirstDay = m_nFirstDayIndex + 1;
-    if (m_nFirstDay <= 0 || m_nFirstDay > 7) m_nFirstDay = 1;
     m_b3DBorder = m_p3DBorder->isChecked();
     m_bBorder = m_pBorder->isChecked();
     m_bGrid = m_pGrid->isChecked();
     m_crGridLine = m_pGridColor->Color();
     m_nGridType = m_pGridType->LineType();
     if (m_pGridThickness->IsValid(&value)) m_nGridThickness = value;
-    if (m_pLayout->checkedId() >= 0) m_nLayout = m_pLayout->checkedId();
+    m_nLayout = ReadChoice(m_pLayout, m_nLayout);
     m_bApplyToAll = m_pApplyToAll->isChecked();
 
     // The hidden control follows the page, as the names of the preview do.

@@ -1,5 +1,6 @@
 #include "properties/CalHText.h"
 
+#include "document/ValueRanges.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
@@ -32,7 +33,7 @@ CCalHText::CCalHText(QWidget* parent) : CCalTextPage(QStringLiteral("Header"), H
     m_pTextLabel->setBuddy(m_pText);
     m_pHeightLabel = new QLabel(
         QStringLiteral("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
-    m_pHeight = new CIntField(this, 1, 100);
+    m_pHeight = new CIntField(this, kRowPercentRange);
     m_pHeightLabel->setBuddy(m_pHeight);
     Extras()->addWidget(m_pTextLabel, 0, 0);
     Extras()->addWidget(m_pText, 0, 1, 1, 2);
@@ -47,7 +48,7 @@ void CCalHText::ToControls()
 {
     SetLoading(true);
     m_pText->setText(QString::fromStdString(m_strText));
-    m_pHeight->setValue(m_nHeightPct);
+    m_pHeight->Load(m_nHeightPct);
     SetLoading(false);
     CCalTextPage::ToControls();
 }

@@ -76,7 +76,7 @@ void CCalPText::ToControls()
 {
     SetLoading(true);
     m_pText->setText(QString::fromStdString(m_strText));
-    m_pRotation->setValue(m_nRotation);
+    m_pRotation->Load(m_nRotation);
     m_pShow3D->setChecked(m_bShow3D != 0);
     (m_bWireframe ? m_pWireframe : m_pSolid)->setChecked(true);
     SetLoading(false);

@@ -1,10 +1,12 @@
 #include "properties/CalTextPage.h"
 
+#include "document/ValueRanges.h"
 #include "objects/CalFont.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
 #include "properties/PreviewBox.h"
+#include "properties/StoredChoice.h"
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
@@ -57,7 +59,7 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
     m_pLineColor = new CColorButton(captions.m_strLineColor, lineBox);
     m_pLineType = new CLineTypeCombo(lineBox);
     m_pThicknessLabel = new QLabel(captions.m_strThickness, lineBox);
-    m_pThickness = new CIntField(lineBox, 0, 100);
+    m_pThickness = new CIntField(lineBox, kLineThicknessRange);
     m_pLineTypeLabel = new QLabel(QStringLiteral("Line Type"), lineBox);
     m_pLineTypeLabel->setBuddy(m_pLineType);
     m_pThicknessLabel->setBuddy(m_pThickness);
@@ -171,11 +173,8 @@ void CCalTextPage::ToControls()
     m_pTransparent->setChecked(m_bTransparent != 0);
     m_pLineCheck->setChecked(m_bLine != 0);
     m_pLineType->SetLineType(m_nLineType);
-    m_pThickness->setValue(static_cast<int>(m_nThickness));
-    if (QAbstractButton* radio = m_pAlign->button(m_nAlign))
-        radio->setChecked(true);
-    else if (QAbstractButton* first = m_pAlign->button(0))
-        first->setChecked(true);
+    m_pThickness->Load(static_cast<int>(m_nThickness));
+    ShowStoredChoice(m_pAlign, m_nAlign);
     if (m_pFlag) m_pFlag->setChecked(m_bFlag != 0);
     SetLoading(false);
     FromControls();
@@ -192,7 +191,7 @@ void CCalTextPage::FromControls()
     m_nLineType = m_pLineType->LineType();
     int thickness = 0;
     if (m_pThickness->IsValid(&thickness)) m_nThickness = static_cast<unsigned int>(thickness);
-    if (m_pAlign->checkedId() >= 0) m_nAlign = m_pAlign->checkedId();
+    m_nAlign = ReadChoice(m_pAlign, m_nAlign);
     if (m_pFlag) m_bFlag = m_pFlag->isChecked();
 }
 

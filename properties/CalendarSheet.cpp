@@ -61,6 +61,7 @@ void CCalendarSheet::Load(CDrawRect& o)
     MakePreviewObject(o);
     m_nLoadedMonth = o.m_nMonth;
     m_nLoadedYear = o.m_nYear;
+    m_strLoadedHeader = o.m_strHeader;
 
     CCalGenProp& g = *m_pGeneral;
     g.m_b3DBorder = o.m_b3DBorder;
@@ -97,7 +98,7 @@ void CCalendarSheet::Load(CDrawRect& o)
     m_pSpecial->m_nYear = o.m_nYear;
 }
 
-void CCalendarSheet::ApplyValues(CDrawRect& o, int loadedMonth, int loadedYear) const
+void CCalendarSheet::ApplyValues(CDrawRect& o) const
 {
     const CCalGenProp& g = *m_pGeneral;
     o.m_b3DBorder = g.m_b3DBorder;
@@ -109,19 +110,22 @@ void CCalendarSheet::ApplyValues(CDrawRect& o, int loadedMonth, int loadedYear) 
     o.m_nLayout = g.m_nLayout;
     o.m_bShow3D = g.m_bBorder;
 
-    // A header typed by hand lasts only while the month stays the same.
-    const bool changed = g.m_nYear != loadedYear || g.m_nMonthIndex + 1 != loadedMonth;
+    // A new month or year names itself in the header, unless the user typed
+    // a header of their own in the same sitting: what was typed stays.
+    const CCalHText& h = *m_pHeader;
+    const bool changed = g.m_nYear != m_nLoadedYear || g.m_nMonthIndex + 1 != m_nLoadedMonth;
     o.m_nYear = g.m_nYear;
     o.m_nMonth = g.m_nMonthIndex + 1;
     o.SetFirstDayOfWeek(o.m_nFirstDayOfWeek);
-    if (changed) o.m_strHeader = o.GetMonthName(o.m_nMonth) + " " + CDrawRect::FormatNumber(o.m_nYear);
+    if (changed && h.m_strText == m_strLoadedHeader)
+        o.m_strHeader = o.GetMonthName(o.m_nMonth) + " " + CDrawRect::FormatNumber(o.m_nYear);
+    else
+        o.m_strHeader = h.m_strText;
 
-    const CCalHText& h = *m_pHeader;
     o.SetHeaderFont(h.m_strFace, h.m_nPointSize, h.m_bBold, h.m_bItalic, h.m_bUnderline, h.m_crText);
     StoreTextPage(h, HeaderFields(o));
     o.m_bNoHeader = h.m_bFlag;
     o.m_nHeaderPercent = h.m_nHeightPct;
-    if (!changed) o.m_strHeader = h.m_strText;
     // The base border flag holds each section's thickness in turn.
     o.m_bDrawBorder = static_cast<BOOL>(h.m_nThickness);
 
@@ -159,7 +163,7 @@ bool CCalendarSheet::PrepareApply(CDrawRect&)
 
 void CCalendarSheet::ApplyTo(CDrawRect& o)
 {
-    ApplyValues(o, m_nLoadedMonth, m_nLoadedYear);
+    ApplyValues(o);
     if (m_pGeneral->m_bApplyToAll && o.m_pDocument) o.m_pDocument->ApplyCalendarSettingsToAll(&o);
 }
 
@@ -177,5 +181,5 @@ CDocChange CCalendarSheet::Change(CDrawRect& o) const
 
 void CCalendarSheet::UpdatePreviewObject(CDrawRect& preview)
 {
-    ApplyValues(preview, m_nLoadedMonth, m_nLoadedYear);
+    ApplyValues(preview);
 }

@@ -4,6 +4,8 @@
 
 #include "properties/ObjectSheet.h"
 
+#include <string>
+
 class CCalDWText;
 class CCalDaysText;
 class CCalGenProp;
@@ -29,10 +31,11 @@ protected:
     void UpdatePreviewObject(CDrawRect& preview) override;
 
 private:
-    // Everything but the copy to the other calendars, against the month and
-    // year the sheet was loaded with.
-    void ApplyValues(CDrawRect& target, int loadedMonth, int loadedYear) const;
+    // Everything but the copy to the other calendars, against the month,
+    // year and header the sheet was loaded with.
+    void ApplyValues(CDrawRect& target) const;
 
     int m_nLoadedMonth = 0;
     int m_nLoadedYear = 0;
+    std::string m_strLoadedHeader;
 };

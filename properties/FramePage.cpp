@@ -1,10 +1,12 @@
 #include "properties/FramePage.h"
 
+#include "document/ValueRanges.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
 #include "properties/PreviewBox.h"
 #include "properties/PreviewFileDialog.h"
+#include "properties/StoredChoice.h"
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
@@ -24,7 +26,7 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     m_pOutline = new QCheckBox(QStringLiteral("Draw Outline"), outlineBox);
     m_pOutlineColor = new CColorButton(QStringLiteral("Outline Color"), outlineBox);
     m_pThicknessLabel = new QLabel(QStringLiteral("Thickness"), outlineBox);
-    m_pOutlineThickness = new CIntField(outlineBox, 0, 100);
+    m_pOutlineThickness = new CIntField(outlineBox, kLineThicknessRange);
     m_pThicknessLabel->setBuddy(m_pOutlineThickness);
     m_pTypeLabel = new QLabel(QStringLiteral("Outline Line Type"), outlineBox);
     m_pLineType = new CLineTypeCombo(outlineBox);
@@ -41,13 +43,13 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     auto* type = new QGridLayout(typeBox);
     m_pPatternType = new QRadioButton(QStringLiteral("Fill using Image as pattern"), typeBox);
     m_pSolidType = new QRadioButton(QStringLiteral("Solid"), typeBox);
-    auto* types = new QButtonGroup(this);
-    types->addButton(m_pPatternType, 0);
-    types->addButton(m_pSolidType, 1);
+    m_pTypes = new QButtonGroup(this);
+    m_pTypes->addButton(m_pPatternType, 0);
+    m_pTypes->addButton(m_pSolidType, 1);
     m_pFillColor = new CColorButton(QStringLiteral("Color"), typeBox);
     m_pPattern = new QPushButton(QStringLiteral("Pattern"), typeBox);
     auto* frameLabel = new QLabel(QStringLiteral("Frame Thickness"), typeBox);
-    m_pFrameThickness = new CIntField(typeBox, 0, 150);
+    m_pFrameThickness = new CIntField(typeBox, kFrameBandRange);
     frameLabel->setBuddy(m_pFrameThickness);
     type->addWidget(m_pSolidType, 0, 0);
     type->addWidget(m_pFillColor, 0, 1);
@@ -72,14 +74,14 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
 
     auto changed = [this] { OnControlChanged(); };
     connect(m_pOutline, &QCheckBox::toggled, this, changed);
-    connect(types, &QButtonGroup::idToggled, this, [this](int, bool on) { if (on) OnControlChanged(); });
+    connect(m_pTypes, &QButtonGroup::idToggled, this, [this](int, bool on) { if (on) OnControlChanged(); });
     connect(m_pOutlineThickness, &QSpinBox::textChanged, this, changed);
     connect(m_pFrameThickness, &QSpinBox::textChanged, this, changed);
     connect(m_pLineType, &QComboBox::currentIndexChanged, this, changed);
     connect(m_pOutlineColor, &CColorButton::ColorChosen, this, changed);
     connect(m_pFillColor, &CColorButton::ColorChosen, this, changed);
     connect(m_pPattern, &QPushButton::clicked, this, [this] {
-        const QString chosen = GetOpenFileNameWithPreview(this, QStringLiteral("Select Pattern Filling Image File"),
+        const QString chosen = GetOpenFileNameWithPreview(this, FileKind::Picture, QStringLiteral("Select Pattern Filling Image File"),
                                                           ImageFileFilter(), QString::fromStdString(m_strPath));
         if (!chosen.isEmpty()) TakeChosenFile(chosen);
     });
@@ -98,12 +100,12 @@ void CFramePropPage::ToControls()
 {
     SetLoading(true);
     m_pOutline->setChecked(m_bOutline != 0);
-    m_pOutlineThickness->setValue(static_cast<int>(m_nOutlineThickness));
+    m_pOutlineThickness->Load(static_cast<int>(m_nOutlineThickness));
     m_pLineType->SetLineType(m_nLineType);
     m_pOutlineColor->SetColor(m_crOutline);
     m_pFillColor->SetColor(m_crFill);
-    (m_nFrameType == 0 ? m_pPatternType : m_pSolidType)->setChecked(true);
-    m_pFrameThickness->setValue(m_nFrameThickness);
+    ShowStoredChoice(m_pTypes, m_nFrameType);
+    m_pFrameThickness->Load(m_nFrameThickness);
     m_pPath->setText(QString::fromStdString(m_strPath));
     SetLoading(false);
     FromControls();
@@ -118,7 +120,7 @@ void CFramePropPage::FromControls()
     m_nLineType = m_pLineType->LineType();
     m_crOutline = m_pOutlineColor->Color();
     m_crFill = m_pFillColor->Color();
-    m_nFrameType = m_pPatternType->isChecked() ? 0 : 1;
+    m_nFrameType = ReadChoice(m_pTypes, m_nFrameType);
     if (m_pFrameThickness->IsValid(&value)) m_nFrameThickness = value;
 }
 

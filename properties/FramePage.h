@@ -12,6 +12,7 @@ class CColorButton;
 class CIntField;
 class CLineTypeCombo;
 class CPreviewBox;
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -57,5 +58,6 @@ protected:
 private:
     QLabel* m_pThicknessLabel;
     QLabel* m_pTypeLabel;
+    QButtonGroup* m_pTypes;
     CPreviewBox* m_pPreview;
 };

@@ -1,5 +1,6 @@
 #include "properties/GenericPage.h"
 
+#include "document/ValueRanges.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
@@ -19,7 +20,7 @@ CGenericPropPage::CGenericPropPage(QWidget* parent) : CPropertyPage(QStringLiter
     m_pDrawBorder = new QCheckBox(QStringLiteral("Draw Border"), borderBox);
     m_pBorderColor = new CColorButton(QStringLiteral("Border Color"), borderBox);
     m_pThicknessLabel = new QLabel(QStringLiteral("Thickness"), borderBox);
-    m_pThickness = new CIntField(borderBox, 0, 100);
+    m_pThickness = new CIntField(borderBox, kLineThicknessRange);
     m_pThicknessLabel->setBuddy(m_pThickness);
     m_pTypeLabel = new QLabel(QStringLiteral("Border Line Type"), borderBox);
     m_pLineType = new CLineTypeCombo(borderBox);
@@ -59,7 +60,7 @@ void CGenericPropPage::ToControls()
 {
     SetLoading(true);
     m_pDrawBorder->setChecked(m_values.m_bDrawBorder != 0);
-    m_pThickness->setValue(m_values.m_nThickness);
+    m_pThickness->Load(m_values.m_nThickness);
     m_pBorderColor->SetColor(m_values.m_crBorder);
     m_pLineType->SetLineType(m_values.m_nLineType);
     m_pFillColor->SetColor(m_values.m_crFill);

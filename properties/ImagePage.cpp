@@ -1,5 +1,6 @@
 #include "properties/ImagePage.h"
 
+#include "app/MessageBox.h"
 #include "imageio/PictureImage.h"
 #include "properties/ColorButton.h"
 #include "properties/PictureFiles.h"
@@ -39,8 +40,8 @@ CImagePropPage::CImagePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     grid->setRowStretch(5, 1);
     grid->setColumnStretch(1, 1);
 
-    // The stored choice is shown but not offered: the object keeps it.
-    m_pOpaque->setEnabled(false);
+    m_pPreviewBox->setToolTip(QStringLiteral("Click the picture to choose its transparent colour"));
+    connect(m_pPreviewBox, &CPreviewBox::Clicked, this, &CImagePropPage::PickTransparentColor);
     connect(m_pBrowse, &QPushButton::clicked, this, &CImagePropPage::Browse);
     connect(m_pPath, &QLineEdit::editingFinished, this, &CImagePropPage::PathTyped);
     connect(m_pTransparentColor, &CColorButton::ColorChosen, this, [this] { OnControlChanged(); });
@@ -101,44 +102,63 @@ void CImagePropPage::PathTyped()
 {
     const QString typed = m_pPath->text().trimmed();
     if (typed.toStdString() == m_strPath) return;
-    // The format follows the typed name, whatever was stored before.
+    // The format follows the typed name, whatever was stored before. A
+    // picture that cannot be read is refused and the old one stays.
+    const std::string ext = LowerExtension(typed).toStdString();
+    std::unique_ptr<CPictureImage> picture;
+    if (!typed.isEmpty()) {
+        if (const QString problem = PictureProblem(typed, ext, &picture); !problem.isEmpty()) {
+            SetLoading(true);
+            m_pPath->setText(QString::fromStdString(m_strPath));
+            SetLoading(false);
+            ShowMessage(window(), problem, QMessageBox::Warning);
+            return;
+        }
+    }
     m_strPath = typed.toStdString();
-    m_strExt = LowerExtension(typed).toStdString();
-    if (IsPictureExtension(m_strExt)) LoadPreview();
+    m_strExt = ext;
+    m_pPreview = std::move(picture);
+    m_pPreviewBox->update();
     emit Changed();
 }
 
 void CImagePropPage::Browse()
 {
-    const QString chosen = GetOpenFileNameWithPreview(this, QStringLiteral("Select Image File"), ImageFileFilter(),
+    const QString chosen = GetOpenFileNameWithPreview(this, FileKind::Picture, QStringLiteral("Select Image File"), ImageFileFilter(),
                                                       QString::fromStdString(m_strPath));
     if (!chosen.isEmpty()) TakeChosenFile(chosen);
 }
 
 void CImagePropPage::TakeChosenFile(const QString& path)
 {
+    // The picture is decoded now, not at OK: one that cannot be read is
+    // refused with the reason, and the page keeps the picture it had.
+    const std::string ext = LowerExtension(path).toStdString();
+    std::unique_ptr<CPictureImage> picture;
+    if (const QString problem = PictureProblem(path, ext, &picture); !problem.isEmpty()) {
+        ShowMessage(window(), problem, QMessageBox::Warning);
+        return;
+    }
     m_strPath = path.toStdString();
-    m_strExt = LowerExtension(path).toStdString();
+    m_strExt = ext;
     SetLoading(true);
     m_pPath->setText(path);
     SetLoading(false);
-    if (IsPictureExtension(m_strExt)) {
-        LoadPreview();
-        // A new picture starts with blue as its transparent colour.
-        m_crTransparent = 0x00FF0000;
-        m_pTransparentColor->SetColor(m_crTransparent);
-    }
+    m_pPreview = std::move(picture);
+    // A new picture starts with blue as its transparent colour.
+    m_crTransparent = 0x00FF0000;
+    m_pTransparentColor->SetColor(m_crTransparent);
+    m_pPreviewBox->update();
     emit Changed();
 }
 
-void CImagePropPage::PaintPreview(CDC* dc, const CRect& box)
+CRect CImagePropPage::PictureRect(const CRect& box) const
 {
-    if (!m_pPreview) return;
+    if (!m_pPreview) return CRect(0, 0, 0, 0);
     const long long iw = m_pPreview->GetWidth();
     const long long ih = std::llabs(static_cast<long long>(m_pPreview->GetHeight()));
-    if (iw <= 0 || ih <= 0) return;
     const long long bw = box.Width() - 8, bh = box.Height() - 8;
-    if (bw <= 0 || bh <= 0) return;
+    if (iw <= 0 || ih <= 0 || bw <= 0 || bh <= 0) return CRect(0, 0, 0, 0);
     // Fitted by the smaller ratio and centred, keeping the proportions.
     long long w = bw, h = bw * ih / iw;
     if (h > bh) {
@@ -147,8 +167,33 @@ void CImagePropPage::PaintPreview(CDC* dc, const CRect& box)
     }
     const long x = static_cast<long>(box.left + (box.Width() - w) / 2);
     const long y = static_cast<long>(box.top + (box.Height() - h) / 2);
+    return CRect(x, y, static_cast<int>(x + w), static_cast<int>(y + h));
+}
+
+void CImagePropPage::PickTransparentColor(const QPoint& at)
+{
+    if (!m_pPreview || m_bOpaque) return;
+    const QSize size = m_pPreviewBox->contentsRect().size();
+    const CRect r = PictureRect(CRect(0, 0, size.width(), size.height()));
+    if (r.Width() <= 0 || r.Height() <= 0 || at.x() < r.left || at.x() >= r.right || at.y() < r.top ||
+        at.y() >= r.bottom)
+        return;
+    const long long iw = m_pPreview->GetWidth();
+    const long long ih = std::llabs(static_cast<long long>(m_pPreview->GetHeight()));
+    const long px = static_cast<long>((at.x() - r.left) * iw / r.Width());
+    const long rowFromTop = static_cast<long>((at.y() - r.top) * ih / r.Height());
+    const RGBQUAD c = m_pPreview->GetPixelColor(px, static_cast<long>(ih - 1 - rowFromTop));
+    m_crTransparent = RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
+    m_pTransparentColor->SetColor(m_crTransparent);
+    emit Changed();
+}
+
+void CImagePropPage::PaintPreview(CDC* dc, const CRect& box)
+{
+    const CRect r = PictureRect(box);
+    if (r.Width() <= 0 || r.Height() <= 0) return;
     if (m_bOpaque)
-        m_pPreview->Stretch(dc, x, y, static_cast<long>(w), static_cast<long>(h));
+        m_pPreview->Stretch(dc, r.left, r.top, r.Width(), r.Height());
     else
-        m_pPreview->DrawTransparent(dc, x, y, static_cast<long>(w), static_cast<long>(h), m_crTransparent);
+        m_pPreview->DrawTransparent(dc, r.left, r.top, r.Width(), r.Height(), m_crTransparent);
 }

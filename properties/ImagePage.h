@@ -54,6 +54,10 @@ private:
     void LoadPreview();
     void PathTyped();
     void PaintPreview(class CDC* dc, const CRect& box);
+    // Where the picture stands in the preview box: fitted and centred.
+    CRect PictureRect(const CRect& box) const;
+    // A click on the picture takes the colour under it as the transparent one.
+    void PickTransparentColor(const QPoint& at);
 
     std::unique_ptr<CPictureImage> m_pPreview;
     CPreviewBox* m_pPreviewBox;

@@ -1,6 +1,7 @@
 #include "properties/IntField.h"
 
 #include "app/MessageBox.h"
+#include "document/ValueRanges.h"
 
 #include <QtWidgets/QLineEdit>
 
@@ -15,6 +16,20 @@ CIntField::CIntField(QWidget* parent, int min, int max) : QSpinBox(parent), m_nM
     setKeyboardTracking(false);
 }
 
+CIntField::CIntField(QWidget* parent, const CValueRange& range) : CIntField(parent, range.m_nMin, range.m_nMax) {}
+
+void CIntField::Load(int value)
+{
+    setValue(value);
+    m_nLoaded = value;
+    m_bLoaded = true;
+}
+
+bool CIntField::Untouched() const
+{
+    return m_bLoaded && cleanText().trimmed() == QString::number(m_nLoaded);
+}
+
 void CIntField::SetValidRange(int min, int max)
 {
     m_nMin = min;
@@ -23,6 +38,10 @@ void CIntField::SetValidRange(int min, int max)
 
 bool CIntField::IsValid(int* value) const
 {
+    if (Untouched()) {
+        if (value) *value = m_nLoaded;
+        return true;
+    }
     bool ok = false;
     const int v = cleanText().trimmed().toInt(&ok);
     if (value) *value = v;

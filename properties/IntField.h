@@ -5,15 +5,26 @@
 // range can be refused with the program's message ("Please enter an integer
 // between 1 and 72.") when the page is left or confirmed; the arrows stay
 // within the range. Without arrows it serves as a plain numeric edit.
+//
+// A value shown with Load is the document's own: as long as the text is the
+// one loaded, the field gives it back as it is, in range or not, so a design
+// made elsewhere is never refused on a field the user did not touch.
 
 #include <QtWidgets/QSpinBox>
+
+struct CValueRange;
 
 class CIntField : public QSpinBox {
     Q_OBJECT
 public:
     explicit CIntField(QWidget* parent = nullptr, int min = 0, int max = 100);
+    CIntField(QWidget* parent, const CValueRange& range);
 
     void SetValidRange(int min, int max);
+    // Shows a stored value and remembers it as the one loaded.
+    void Load(int value);
+    // Whether the text is still the loaded value's.
+    bool Untouched() const;
     int ValidMin() const { return m_nMin; }
     int ValidMax() const { return m_nMax; }
     // The typed value, and whether the text is an integer inside the range.
@@ -29,6 +40,8 @@ protected:
 private:
     int m_nMin;
     int m_nMax;
+    bool m_bLoaded = false;
+    int m_nLoaded = 0;
 };
 
 // Checks every enabled field under the widget, in tab order, and stops at

@@ -1,6 +1,7 @@
 #include "properties/Interior1.h"
 
 #include "document/CalendarGenerator.h"
+#include "document/ValueRanges.h"
 #include "properties/IntField.h"
 
 #include <QtWidgets/QComboBox>
@@ -25,7 +26,7 @@ CInterior1::CInterior1(QWidget* parent) : CWizardStep(parent)
     m_pMonths = new CIntField(this, kMinMonths, kMaxMonths);
     m_pFirstMonth = new QComboBox(this);
     for (int i = 0; i < 12; ++i) m_pFirstMonth->addItem(EnglishMonthName(i));
-    m_pYear = new CIntField(this, kMinYear, kMaxYear);
+    m_pYear = new CIntField(this, kYearRange);
     m_pMonths->setMinimumWidth(90);
     m_pYear->setMinimumWidth(90);
     m_pFirstMonth->setMinimumWidth(140);
@@ -50,10 +51,10 @@ QWidget* CInterior1::FirstControl() const
 
 void CInterior1::LoadFrom(const CNewCalendarChoices& choices)
 {
-    m_pMonths->setValue(choices.m_nMonths);
+    m_pMonths->Load(choices.m_nMonths);
     m_pFirstMonth->setCurrentIndex(choices.m_nFirstMonth >= 0 && choices.m_nFirstMonth < 12 ? choices.m_nFirstMonth
                                                                                             : 0);
-    m_pYear->setValue(choices.m_nYear);
+    m_pYear->Load(choices.m_nYear);
 }
 
 void CInterior1::StoreTo(CNewCalendarChoices& choices) const

@@ -17,11 +17,9 @@ public:
     void StoreTo(CNewCalendarChoices& choices) const override;
     QWidget* FirstControl() const override;
 
-    // The ranges of the two fields.
+    // The range of the number of months.
     static constexpr int kMinMonths = 1;
     static constexpr int kMaxMonths = 24;
-    static constexpr int kMinYear = 100;
-    static constexpr int kMaxYear = 9999;
 
     CIntField* MonthsField() const { return m_pMonths; }
     QComboBox* FirstMonthList() const { return m_pFirstMonth; }

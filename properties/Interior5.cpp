@@ -1,6 +1,7 @@
 #include "properties/Interior5.h"
 
 #include "document/CalendarGenerator.h"
+#include "document/ValueRanges.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
@@ -25,7 +26,7 @@ CInterior5::CInterior5(QWidget* parent) : CWizardStep(parent)
 
     m_pOutlineBox = new QGroupBox(tr("Outline"), this);
     m_pOutline = new QCheckBox(tr("Draw Outline"), m_pOutlineBox);
-    m_pOutlineThickness = new CIntField(m_pOutlineBox, 0, kMaxOutline);
+    m_pOutlineThickness = new CIntField(m_pOutlineBox, kLineThicknessRange);
     m_pOutlineColor = new CColorButton(tr("Outline Color"), m_pOutlineBox);
     m_pOutlineColor->setAutoDefault(false);
     m_pLineType = new CLineTypeCombo(m_pOutlineBox);
@@ -53,7 +54,7 @@ CInterior5::CInterior5(QWidget* parent) : CWizardStep(parent)
     m_pBrowse->setAutoDefault(false);
     m_pBrowse->setToolTip(tr("Select Pattern Filling Image File"));
     m_pBrowse->setFixedWidth(m_pBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 28);
-    m_pFrameThickness = new CIntField(m_pTypeBox, 0, kMaxFrameThickness);
+    m_pFrameThickness = new CIntField(m_pTypeBox, kFrameBandRange);
     auto* type = new QGridLayout(m_pTypeBox);
     auto* solidRow = new QHBoxLayout;
     solidRow->addWidget(solid);
@@ -100,7 +101,7 @@ void CInterior5::LoadFrom(const CNewCalendarChoices& choices)
     m_nSpare = choices.m_nSpare;
     m_pFrame->setChecked(choices.m_bFrame != 0);
     m_pOutline->setChecked(choices.m_bDrawOutline != 0);
-    m_pOutlineThickness->setValue(choices.m_nOutlineThickness);
+    m_pOutlineThickness->Load(choices.m_nOutlineThickness);
     m_pOutlineColor->SetColor(choices.m_crOutline);
     m_pLineType->SetLineType(choices.m_nOutlineLineType);
     m_pFillType->button(choices.m_nFillType == 0 ? 0 : 1)->setChecked(true);
@@ -108,7 +109,7 @@ void CInterior5::LoadFrom(const CNewCalendarChoices& choices)
     m_pPattern->setText(QString::fromStdString(choices.m_strPatternPath));
     m_pPattern->setCursorPosition(0);
     m_strPatternExt = QString::fromStdString(choices.m_strPatternType);
-    m_pFrameThickness->setValue(choices.m_nFrameThickness);
+    m_pFrameThickness->Load(choices.m_nFrameThickness);
     UpdateEnabling();
 }
 
@@ -147,7 +148,7 @@ void CInterior5::UpdateEnabling()
 void CInterior5::Browse()
 {
     const QString current = m_pPattern->text();
-    const QString path = GetOpenFileNameWithPreview(this, tr("Select Pattern Filling Image File"), ImageFileFilter(),
+    const QString path = GetOpenFileNameWithPreview(this, FileKind::Picture, tr("Select Pattern Filling Image File"), ImageFileFilter(),
                                                     current.isEmpty() ? QStringLiteral("*.jpg") : current);
     if (path.isEmpty()) return;
     m_pPattern->setText(path);

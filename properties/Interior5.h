@@ -24,8 +24,6 @@ public:
     void StoreTo(CNewCalendarChoices& choices) const override;
     QWidget* FirstControl() const override;
 
-    static constexpr int kMaxOutline = 100;
-    static constexpr int kMaxFrameThickness = 200;
 
     QCheckBox* FrameCheck() const { return m_pFrame; }
     QCheckBox* OutlineCheck() const { return m_pOutline; }

@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "document/CalendarGenerator.h"
+#include "properties/PictureFiles.h"
 #include "properties/PreviewFileDialog.h"
 
 #include <QtCore/QFileInfo>
@@ -76,6 +77,17 @@ bool CIntroPage::validatePage()
         m_pPath->selectAll();
         return false;
     }
+    // A typed name is decoded before the wizard moves on, as a chosen one is.
+    if (!path.isEmpty() && path != m_strCheckedPath) {
+        const QString problem = PictureProblem(path, LowerExtension(path).toStdString());
+        if (!problem.isEmpty()) {
+            ShowMessage(window(), problem, QMessageBox::Warning);
+            m_pPath->setFocus(Qt::OtherFocusReason);
+            m_pPath->selectAll();
+            return false;
+        }
+        m_strCheckedPath = path;
+    }
     return CWizardStep::validatePage();
 }
 
@@ -87,9 +99,16 @@ bool CIntroPage::DoNotShow() const
 void CIntroPage::Browse()
 {
     const QString current = m_pPath->text().trimmed();
-    const QString path = GetOpenFileNameWithPreview(this, tr("Select Image File"), ImageFileFilter(),
+    const QString path = GetOpenFileNameWithPreview(this, FileKind::Picture, tr("Select Image File"), ImageFileFilter(),
                                                     current.isEmpty() ? QStringLiteral("*.jpg") : current);
     if (path.isEmpty()) return;
+    // The photo is decoded when it is chosen; one that cannot be read is
+    // refused and the page keeps the photo it had.
+    if (const QString problem = PictureProblem(path, LowerExtension(path).toStdString()); !problem.isEmpty()) {
+        ShowMessage(window(), problem, QMessageBox::Warning);
+        return;
+    }
+    m_strCheckedPath = path;
     m_pPath->setText(path);
     const QString ext = LowerExtension(path);
     if (!ext.isEmpty()) m_strChosenExt = ext;

@@ -36,4 +36,6 @@ private:
     // The extension of the last file chosen with "...", kept when the
     // path has none of its own.
     QString m_strChosenExt;
+    // The last path decoded successfully, so it is not decoded again.
+    QString m_strCheckedPath;
 };

@@ -1,5 +1,7 @@
 #include "properties/LineTypeCombo.h"
 
+#include "properties/StoredChoice.h"
+
 #include <QtGui/QPainter>
 #include <QtGui/QPixmap>
 
@@ -37,7 +39,13 @@ CLineTypeCombo::CLineTypeCombo(QWidget* parent) : QComboBox(parent)
     setAccessibleName(QStringLiteral("Line Type"));
 }
 
+int CLineTypeCombo::LineType() const
+{
+    return ReadChoice(this, m_nStored);
+}
+
 void CLineTypeCombo::SetLineType(int type)
 {
-    setCurrentIndex(type >= 0 && type <= 4 ? type : 0);
+    m_nStored = type;
+    ShowStoredChoice(this, type);
 }

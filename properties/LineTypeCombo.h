@@ -9,7 +9,11 @@ class CLineTypeCombo : public QComboBox {
     Q_OBJECT
 public:
     explicit CLineTypeCombo(QWidget* parent = nullptr);
-    int LineType() const { return currentIndex(); }
-    // Values outside 0-4 show solid.
+    // The chosen type, or the one set when none of the five is chosen.
+    int LineType() const;
+    // Values outside 0-4 show no selection and are given back unchanged.
     void SetLineType(int type);
+
+private:
+    int m_nStored = 0;
 };

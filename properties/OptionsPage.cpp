@@ -1,5 +1,6 @@
 #include "properties/OptionsPage.h"
 
+#include "document/ValueRanges.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
@@ -20,7 +21,7 @@ COptionsPage::COptionsPage(QWidget* parent) : QWidget(parent)
 
     auto* gridBox = new QGroupBox(tr("Grid Lines"), this);
     m_pDrawGrid = new QCheckBox(tr("Draw Grid"), gridBox);
-    m_pThickness = new CIntField(gridBox, 0, 100);
+    m_pThickness = new CIntField(gridBox, kLineThicknessRange);
     m_pThickness->setAccessibleName(tr("Thickness"));
     m_pLineType = new CLineTypeCombo(gridBox);
     m_pGridColor = new CColorButton(tr("Grid Color"), gridBox);
@@ -71,7 +72,7 @@ void COptionsPage::UpdateControls()
 {
     m_pAutoIncrement->setChecked(m_bAutoIncrement != 0);
     m_pDrawGrid->setChecked(m_bDrawGrid != 0);
-    m_pThickness->setValue(m_nGridThickness);
+    m_pThickness->Load(m_nGridThickness);
     m_pLineType->SetLineType(m_nGridType);
     m_pGridColor->SetColor(m_crGridColor);
     m_pBackColor->SetColor(m_crBackColor);

@@ -1,7 +1,9 @@
 #include "properties/PictureFiles.h"
 
+#include "imageio/PictureImage.h"
 #include "properties/PreviewFileDialog.h"
 
+#include <QtCore/QFileInfo>
 #include <QtCore/QString>
 
 #include <algorithm>
@@ -18,4 +20,27 @@ std::string PictureType(const std::string& ext, const std::string& path)
 {
     const QString lower = QString::fromStdString(ext).toLower();
     return (lower.isEmpty() ? LowerExtension(QString::fromStdString(path)) : lower).toStdString();
+}
+
+QString PictureProblem(const QString& path, const std::string& ext, std::unique_ptr<CPictureImage>* decoded)
+{
+    const QFileInfo file(path);
+    const std::string type = PictureType(ext, path.toStdString());
+    QString reason;
+    if (!file.exists()) {
+        reason = QStringLiteral("The file is not there.");
+    } else if (!file.isFile() || !file.isReadable()) {
+        reason = QStringLiteral("The file cannot be opened.");
+    } else {
+        auto picture = std::make_unique<CPictureImage>();
+        if (picture->Load(path.toStdString(), ImageFormatFromExtension(type)) && picture->IsValid()) {
+            if (decoded) *decoded = std::move(picture);
+            return QString();
+        }
+        reason = IsPictureExtension(type)
+                     ? QStringLiteral("It is damaged, or it is not the kind of picture its name says.")
+                     : QStringLiteral("It is not a picture the program can read (BMP, GIF, JPEG, PNG, ICO, TIFF, "
+                                      "TGA or PCX).");
+    }
+    return QStringLiteral("The picture \"%1\" cannot be read.\n\n%2").arg(file.fileName(), reason);
 }

@@ -1,5 +1,7 @@
 #include "properties/PlacesBar.h"
 
+#include "objects/Environment.h"
+
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
@@ -21,10 +23,11 @@ QString Clean(const QString& folder)
     return QDir::cleanPath(canonical.isEmpty() ? folder : canonical);
 }
 
-QStringList& Recent()
+// The recent places live in the settings ("RecentPlace1" is the newest),
+// so they outlast the run of the program.
+std::string RecentKey(int i)
 {
-    static QStringList recent;
-    return recent;
+    return "RecentPlace" + std::to_string(i + 1);
 }
 
 }  // namespace
@@ -104,16 +107,25 @@ QStringList CPlacesBar::PlaceFolders() const
 
 QStringList CPlacesBar::RecentFolders()
 {
-    return Recent();
+    const CSettingsStore& store = *Environment().m_settings;
+    QStringList recent;
+    for (int i = 0; i < kMaxRecent; ++i) {
+        const QString folder = QString::fromStdString(store.GetProfileString("Settings", RecentKey(i), std::string()));
+        if (!folder.isEmpty() && !recent.contains(folder)) recent << folder;
+    }
+    return recent;
 }
 
 void CPlacesBar::NoteRecentFolder(const QString& folder)
 {
     const QString clean = Clean(folder);
     if (clean.isEmpty()) return;
-    Recent().removeAll(clean);
-    Recent().prepend(clean);
-    while (Recent().size() > kMaxRecent) Recent().removeLast();
+    QStringList recent = RecentFolders();
+    recent.removeAll(clean);
+    recent.prepend(clean);
+    CSettingsStore& store = *Environment().m_settings;
+    for (int i = 0; i < kMaxRecent; ++i)
+        store.WriteProfileString("Settings", RecentKey(i), i < recent.size() ? recent[i].toStdString() : std::string());
 }
 
 void CPlacesBar::ShowRecent()

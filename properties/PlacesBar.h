@@ -20,8 +20,8 @@ public:
     // The folders of the four fixed places, in the order of their buttons.
     QStringList PlaceFolders() const;
 
-    // Folders files were recently chosen in, newest first, for this run of
-    // the program.
+    // Folders files were recently chosen in, newest first, kept in the
+    // settings.
     static QStringList RecentFolders();
     static void NoteRecentFolder(const QString& folder);
 

@@ -3,6 +3,7 @@
 #include "objects/DrawRect.h"
 #include "platform/QtDC.h"
 
+#include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 
 #include <algorithm>
@@ -38,6 +39,16 @@ void CPreviewBox::paintEvent(QPaintEvent* event)
     const QImage image = Render();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image);
+}
+
+void CPreviewBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && contentsRect().contains(event->position().toPoint())) {
+        emit Clicked(event->position().toPoint() - contentsRect().topLeft());
+        event->accept();
+        return;
+    }
+    QFrame::mousePressEvent(event);
 }
 
 void DrawObjectInBox(CDrawRect& object, CDC* dc, const CRect& box)

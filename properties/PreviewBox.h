@@ -25,8 +25,13 @@ public:
     // The pane as the last paint drew it (tests look at its pixels).
     QImage Render();
 
+signals:
+    // A left click, in the pixels of the box the painter draws into.
+    void Clicked(const QPoint& at);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     Painter m_painter;

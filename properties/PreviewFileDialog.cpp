@@ -78,16 +78,17 @@ CPreviewFileDialog::CPreviewFileDialog(bool open, bool preview, const QString& t
     connect(m_pShowPreview, &QCheckBox::toggled, this, &CPreviewFileDialog::SetPreviewOn);
 
     // A pattern filters the folder shown; a name is selected in its folder;
-    // a folder (ending in '/') is only opened.
-    const QFileInfo initial(initialPath);
-    const bool pattern = initialPath.contains('*') || initialPath.contains('?');
-    if (!initialPath.isEmpty() && !pattern) {
-        const QString folder = initial.absolutePath();
-        if (QFileInfo(folder).isDir()) setDirectory(folder);
-        if (!initialPath.endsWith(QLatin1Char('/'))) SelectAndPreview(initial.absoluteFilePath());
-    } else {
-        setDirectory(QDir::currentPath());
-    }
+    // a folder (ending in '/') is only opened. A name without a folder, and
+    // no name at all, stand in the user's folder, never in the current
+    // folder, which is the program's.
+    const QString initialFull = initialPath.isEmpty() || QFileInfo(initialPath).isRelative()
+                                    ? StartPath(FileKind::Document, initialPath)
+                                    : initialPath;
+    const QFileInfo initial(initialFull);
+    const bool pattern = initialFull.contains('*') || initialFull.contains('?');
+    const QString folder = initial.absolutePath();
+    if (QFileInfo(folder).isDir()) setDirectory(folder);
+    if (!pattern && !initialFull.endsWith(QLatin1Char('/'))) SelectAndPreview(initial.absoluteFilePath());
     m_pPlaces->SetCurrentFolder(directory().absolutePath());
 
     // The names take the room the list has; size, type and date as much as
@@ -158,6 +159,22 @@ QString Run(QWidget* parent, bool open, const QString& title, const QString& fil
 }
 
 }  // namespace
+
+QString GetOpenFileNameWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                                   const QString& current, bool preview)
+{
+    const QString path = Run(parent, true, title, filter, StartPath(kind, current), preview);
+    NoteChosenFile(kind, path);
+    return path;
+}
+
+QString GetSaveFileNameWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                                   const QString& current, bool preview)
+{
+    const QString path = Run(parent, false, title, filter, StartPath(kind, current), preview);
+    NoteChosenFile(kind, path);
+    return path;
+}
 
 QString GetOpenFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& initialPath, bool preview)

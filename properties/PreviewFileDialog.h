@@ -6,6 +6,8 @@
 // the two functions below. Filters are written with bars as the classic
 // filter strings are ("JPEG Files (*.jpg)|*.jpg;*.jpeg|All Files (*.*)|*.*||").
 
+#include "properties/StartFolder.h"
+
 #include <QtCore/QString>
 #include <QtWidgets/QFileDialog>
 
@@ -17,7 +19,8 @@ class CPreviewFileDialog : public QFileDialog {
     Q_OBJECT
 public:
     // initialPath names a file to select, or a pattern ("*.jpg") that
-    // filters the folder's files.
+    // filters the folder's files; without a folder of its own it stands in
+    // the folder where documents start (StartFolder.h).
     CPreviewFileDialog(bool open, bool preview, const QString& title, const QString& filter,
                        const QString& initialPath, QWidget* parent = nullptr);
 
@@ -49,7 +52,12 @@ private:
 };
 
 // The chosen path, or an empty string on Cancel. The current directory is
-// kept as it was.
+// kept as it was. Given a kind, the dialog starts where files of that kind
+// start (StartPath) and remembers the folder of the file chosen.
+QString GetOpenFileNameWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                                   const QString& current = QString(), bool preview = true);
+QString GetSaveFileNameWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                                   const QString& current = QString(), bool preview = true);
 QString GetOpenFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& initialPath = QString(), bool preview = true);
 QString GetSaveFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,

@@ -398,6 +398,12 @@ void CDrawView::SetDesignGrid(bool on)
     viewport()->update();
 }
 
+void CDrawView::SetGridColor(COLORREF colour)
+{
+    m_crGrid = colour;
+    viewport()->update();
+}
+
 // --- Zoom ---------------------------------------------------------------------------
 
 void CDrawView::SetZoom(int percent, const QPoint* anchor)

@@ -75,6 +75,8 @@ public:
     // Design grid of this view.
     bool IsDesignGrid() const { return m_bDesignGrid; }
     void SetDesignGrid(bool on);
+    COLORREF GridColor() const { return m_crGrid; }
+    void SetGridColor(COLORREF colour);
 
     // Zoom in percent of the natural size (one page unit per 0.01 inch).
     int Zoom() const { return m_nZoom; }

@@ -175,7 +175,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
         CPreviewFileDialog dialog(
             false, true, QStringLiteral("Save Calendar Image As.."),
             QStringLiteral("JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"),
-            QString(), parent);
+            StartPath(FileKind::PagePicture), parent);
         // The resolution sits under the file type, as one more row of the
         // dialog's own grid.
         auto* resolution = new QComboBox(&dialog);
@@ -192,6 +192,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
         }
         if (dialog.exec() == QDialog::Accepted) {
             path = dialog.ChosenPath();
+            NoteChosenFile(FileKind::PagePicture, path);
             dpi = resolution->currentData().toInt();
         }
     }
@@ -210,7 +211,7 @@ void ExportPdf(QWidget* parent, CDesignDocument* design)
     QString initial;
     if (!design->FilePath().isEmpty())
         initial = QFileInfo(design->FilePath()).absolutePath() + "/" + QFileInfo(design->FilePath()).completeBaseName() + ".pdf";
-    QString path = GetSaveFileNameWithPreview(parent, QStringLiteral("Export as PDF"),
+    QString path = GetSaveFileNameWithPreview(parent, FileKind::PagePicture, QStringLiteral("Export as PDF"),
                                               QStringLiteral("PDF Files (*.pdf)|*.pdf||"), initial, false);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");

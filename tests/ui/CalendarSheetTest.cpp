@@ -95,8 +95,10 @@ private slots:
     {
         QTest::addColumn<int>("year");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("99 refused") << 99 << false;
-        QTest::newRow("100") << 100 << true;
+        // One range with the wizard and the command line.
+        QTest::newRow("0 refused") << 0 << false;
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("99") << 99 << true;
         QTest::newRow("9999") << 9999 << true;
         QTest::newRow("10000 refused") << 10000 << false;
     }
@@ -117,7 +119,7 @@ private slots:
         QCOMPARE(open, !accepted);
         QCOMPARE(cal->m_nYear, accepted ? year : 2024);
         QCOMPARE(bench.m_messages,
-                 accepted ? QStringList() : QStringList{"Please enter an integer between 100 and 9999."});
+                 accepted ? QStringList() : QStringList{"Please enter an integer between 1 and 9999."});
     }
 
     void thicknessCheckedOnTabSwitch()

@@ -202,18 +202,21 @@ private slots:
         QCOMPARE(image->m_position, CRect(356, -156, 100, 100));
         QCOMPARE(image->m_bShow3D, 1);
 
-        // A picture that does not load leaves the object's size alone.
+        // A typed picture that is not there is refused: the object keeps its
+        // picture, and the resizing goes by that picture.
         bench.Edit<CImageSheet>(image, [&](CImageSheet& sheet) {
             sheet.m_pImage->m_pPath->setText(dir.filePath("missing.png"));
             sheet.m_pImage->m_pTexture->setChecked(false);
             sheet.m_pImage->m_pKeepAspect->setChecked(true);
-            sheet.m_pImage->m_pSameSize->setChecked(true);
             sheet.OkButton()->click();
         });
-        QCOMPARE(image->m_position, CRect(356, -156, 100, 100));
-        QCOMPARE(image->m_strImageType, std::string("png"));
+        QCOMPARE(bench.m_messages, QStringList{"The picture \"missing.png\" cannot be read.\n\nThe file is not there."});
+        QCOMPARE(image->m_strImagePath, path.toStdString());
+        QCOMPARE(image->m_strImageType, std::string("jpg"));
     }
 
+    // A file that is no picture is refused when it is chosen: the page keeps
+    // the picture, its preview and its transparent colour.
     void unknownExtensionKeepsThePreview()
     {
         QTemporaryDir dir;
@@ -227,11 +230,17 @@ private slots:
             const CPictureImage* shown = page.PreviewImage();
             QVERIFY(shown);
             page.m_crTransparent = 0x123456;
-            page.TakeChosenFile(dir.filePath("notes.txt"));
+            QFile notes(dir.filePath("notes.txt"));
+            QVERIFY(notes.open(QIODevice::WriteOnly));
+            notes.write("not a picture\n");
+            notes.close();
+            page.TakeChosenFile(notes.fileName());
             QCOMPARE(page.PreviewImage(), shown);
-            QCOMPARE(page.m_strExt, std::string("txt"));
+            QCOMPARE(page.m_strPath, path.toStdString());
+            QCOMPARE(page.m_strExt, std::string("jpg"));
             QCOMPARE(page.m_crTransparent, COLORREF(0x123456));
-            QVERIFY(!page.m_pOpaque->isEnabled());
+            QCOMPARE(bench.m_messages.size(), 1);
+            QVERIFY(bench.m_messages[0].startsWith("The picture \"notes.txt\" cannot be read."));
             sheet.CancelButton()->click();
         });
         QCOMPARE(image->m_strImagePath, CDrawRect::DefaultImagePath());
@@ -256,7 +265,7 @@ private slots:
             sheet.OkButton()->click();
             QVERIFY(sheet.isVisible());
             page.m_pOutlineThickness->setValue(0);
-            page.m_pFrameThickness->setValue(151);
+            page.m_pFrameThickness->setValue(201);
             sheet.OkButton()->click();
             QVERIFY(sheet.isVisible());
             page.m_pFrameThickness->setValue(40);
@@ -267,7 +276,7 @@ private slots:
             sheet.OkButton()->click();
         });
         QCOMPARE(bench.m_messages, QStringList({"Please enter an integer between 0 and 100.",
-                                                "Please enter an integer between 0 and 150."}));
+                                                "Please enter an integer between 0 and 200."}));
         QCOMPARE(frame->m_nGridLineType, 1);
         QCOMPARE(frame->m_nBorderThickness, 0);
         QCOMPARE(frame->m_nGridThickness, 40);
