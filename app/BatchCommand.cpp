@@ -6,6 +6,9 @@
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
 #include "platform/PageExport.h"
+#include "MondrelVersion.h"
+
+#include <QtCore/QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -91,12 +94,17 @@ std::string AbsolutePath(const std::string& path)
 
 std::string CBatchCommand::Usage()
 {
-    return "Usage:\n"
-           "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]\n"
-           "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr\n"
-           "  mondrel --make-sample-photo FILE.jpg\n"
-           "  mondrel --help\n"
-           "\n"
+    // Three messages for the translators; the option names stay as they are.
+    const char* const forms =
+        QT_TRANSLATE_NOOP("CBatchCommand",
+                          "Usage:\n"
+                          "  mondrel [FILE.mdr ...]    open the documents in the designer's window (a new page\n"
+                          "                            when none is given)\n"
+                          "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]\n"
+                          "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr\n"
+                          "  mondrel --make-sample-photo FILE.jpg\n"
+                          "  mondrel --help | --version\n");
+    const char* const making = QT_TRANSLATE_NOOP("CBatchCommand",
            "Making a calendar (--new), as the New Calendar Wizard does:\n"
            "  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)\n"
            "  --months N                number of months, 0-240 (default 1)\n"
@@ -116,19 +124,21 @@ std::string CBatchCommand::Usage()
            "  --frame THICKNESS         add a frame of this band thickness (0-200, 0.01 inch)\n"
            "  --holidays FILE.ics       mark the events of an iCalendar file (holidays, birthdays) as special\n"
            "                            days of every calendar; give it again for more files\n"
-           "  --holiday-names           also write each event's name under its day number\n"
-           "\n"
+           "  --holiday-names           also write each event's name under its day number\n");
+    const char* const output = QT_TRANSLATE_NOOP("CBatchCommand",
            "Output:\n"
            "  --save FILE.mdr           save the calendar document\n"
            "  --export FILE             save the page as a picture (jpg or bmp) or as a one-page PDF (pdf)\n"
            "  --resolution DPI          picture resolution, 10-600 (default 100: one pixel per 0.01 inch)\n"
-           "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n";
+           "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n");
+    auto tr = [](const char* text) { return QCoreApplication::translate("CBatchCommand", text).toStdString(); };
+    return tr(forms) + "\n" + tr(making) + "\n" + tr(output);
 }
 
 bool CBatchCommand::IsBatch(const std::vector<std::string>& args)
 {
     for (const std::string& a : args)
-        if (a == "--new" || a == "--export" || a == "--help" || a == "-h" || a == "--make-sample-photo" ||
+        if (a == "--new" || a == "--export" || a == "--help" || a == "-h" || a == "--version" || a == "--make-sample-photo" ||
             a == "--save" || a == "--resolution")
             return true;
     return false;
@@ -153,6 +163,8 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
         std::string v;
         if (a == "--help" || a == "-h") {
             o.m_bHelp = true;
+        } else if (a == "--version") {
+            o.m_bVersion = true;
         } else if (a == "--new") {
             o.m_bNew = true;
         } else if (a == "--make-sample-photo") {
@@ -266,7 +278,7 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
             positional.push_back(a);
         }
     }
-    if (o.m_bHelp) return o;
+    if (o.m_bHelp || o.m_bVersion) return o;
     if (!o.m_strSamplePhoto.empty()) {
         if (o.m_bNew || !o.m_strExport.empty() || !o.m_strSave.empty() || !positional.empty()) {
             *error = "--make-sample-photo is used on its own.";
@@ -311,6 +323,10 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
 {
     if (o.m_bHelp) {
         out << Usage();
+        return 0;
+    }
+    if (o.m_bVersion) {
+        out << "mondrel " MONDREL_VERSION "\n";
         return 0;
     }
     if (!o.m_strSamplePhoto.empty()) {
