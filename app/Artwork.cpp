@@ -1,4 +1,5 @@
 #include "app/Artwork.h"
+#include "MondrelVersion.h"
 
 #include <QtCore/QBuffer>
 #include <QtCore/QtMath>
@@ -892,7 +893,7 @@ QPixmap SplashPicture()
     small.setPixelSize(12);
     p.setFont(small);
     p.setPen(QColor(255, 255, 255, 190));
-    p.drawText(QPointF(32, 276), QStringLiteral("Version 3.0"));
+    p.drawText(QPointF(32, 276), QStringLiteral("Version " MONDREL_VERSION));
     p.end();
     return QPixmap::fromImage(image);
 }

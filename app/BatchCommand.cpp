@@ -9,6 +9,9 @@
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
 #include "platform/PageExport.h"
+#include "MondrelVersion.h"
+
+#include <QtCore/QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -105,17 +108,22 @@ std::string AbsolutePath(const std::string& path)
 
 std::string CBatchCommand::Usage()
 {
-    return "Usage:\n"
-           "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]\n"
-           "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr\n"
-           "  mondrel --make-sample-photo FILE.jpg\n"
-           "  mondrel --help\n"
-           "\n"
+    // Three messages for the translators; the option names stay as they are.
+    const char* const forms =
+        QT_TRANSLATE_NOOP("CBatchCommand",
+                          "Usage:\n"
+                          "  mondrel [FILE.mdr ...]    open the documents in the designer's window (a new page\n"
+                          "                            when none is given)\n"
+                          "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]\n"
+                          "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr\n"
+                          "  mondrel --make-sample-photo FILE.jpg\n"
+                          "  mondrel --help | --version\n");
+    const char* const making = QT_TRANSLATE_NOOP("CBatchCommand",
            "Making a calendar (--new), as the New Calendar Wizard does:\n"
            "  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)\n"
            "  --months N                number of months, 0-240 (default 1)\n"
            "  --first-month 1-12        the first month (default: this month)\n"
-           "  --year Y                  the year of the first month, " + RangeText(kYearRange) + " (default: this year)\n"
+           "  --year Y                  the year of the first month, %1 (default: this year)\n"
            "  --layout 0-7              0 image above months, 1 months over the image,\n"
            "                            2 months left and bottom, 3 right and bottom,\n"
            "                            4 top and bottom, 5 all sides, 6 top and right,\n"
@@ -127,7 +135,7 @@ std::string CBatchCommand::Usage()
            "  --background-image FILE   draw a picture on the page background\n"
            "  --placement center|tiled  how the background picture is placed (default tiled)\n"
            "  --stretch                 stretch the background picture to the page\n"
-           "  --frame THICKNESS         add a frame of this band thickness (" + RangeText(kFrameBandRange) + ", 0.01 inch)\n"
+           "  --frame THICKNESS         add a frame of this band thickness (%2, 0.01 inch)\n"
            "  --holidays FILE.ics       mark the events of an iCalendar file (holidays, birthdays) as special\n"
            "                            days of every calendar; give it again for more files\n"
            "  --holiday-names           also write each event's name under its day number\n"
@@ -135,20 +143,25 @@ std::string CBatchCommand::Usage()
            "                            give it again for more regions\n"
            "  --list-holiday-regions    print the region codes and names\n"
            "  --week-numbers iso|us     draw week numbers beside the weeks (ISO 8601, or weeks from Sunday\n"
-           "                            with week 1 holding 1 January)\n"
-           "\n"
+           "                            with week 1 holding 1 January)\n");
+    const char* const output = QT_TRANSLATE_NOOP("CBatchCommand",
            "Output:\n"
            "  --save FILE.mdr           save the calendar document\n"
            "  --export FILE             save the page as a picture (jpg or bmp) or as a one-page PDF (pdf)\n"
            "  --resolution DPI          picture resolution, 10-600 (default 100: one pixel per 0.01 inch)\n"
-           "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n";
+           "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n");
+    auto tr = [](const char* text) { return QCoreApplication::translate("CBatchCommand", text); };
+    // The ranges are the ones the sheets and the wizard take.
+    const QString madeWith = tr(making).arg(QString::fromStdString(RangeText(kYearRange)),
+                                            QString::fromStdString(RangeText(kFrameBandRange)));
+    return (tr(forms) + "\n" + madeWith + "\n" + tr(output)).toStdString();
 }
 
 bool CBatchCommand::IsBatch(const std::vector<std::string>& args)
 {
     for (const std::string& a : args)
-        if (a == "--new" || a == "--export" || a == "--help" || a == "-h" || a == "--make-sample-photo" ||
-            a == "--save" || a == "--resolution" || a == "--list-holiday-regions")
+        if (a == "--new" || a == "--export" || a == "--help" || a == "-h" || a == "--version" ||
+            a == "--make-sample-photo" || a == "--save" || a == "--resolution" || a == "--list-holiday-regions")
             return true;
     return false;
 }
@@ -172,6 +185,8 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
         std::string v;
         if (a == "--help" || a == "-h") {
             o.m_bHelp = true;
+        } else if (a == "--version") {
+            o.m_bVersion = true;
         } else if (a == "--new") {
             o.m_bNew = true;
         } else if (a == "--make-sample-photo") {
@@ -305,7 +320,7 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
             positional.push_back(a);
         }
     }
-    if (o.m_bHelp || o.m_bListRegions) return o;
+    if (o.m_bHelp || o.m_bVersion || o.m_bListRegions) return o;
     if (!o.m_strSamplePhoto.empty()) {
         if (o.m_bNew || !o.m_strExport.empty() || !o.m_strSave.empty() || !positional.empty()) {
             *error = "--make-sample-photo is used on its own.";
@@ -350,6 +365,10 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
 {
     if (o.m_bHelp) {
         out << Usage();
+        return 0;
+    }
+    if (o.m_bVersion) {
+        out << "mondrel " MONDREL_VERSION "\n";
         return 0;
     }
     if (o.m_bListRegions) {

@@ -13,6 +13,7 @@
 
 struct CBatchOptions {
     bool m_bHelp = false;
+    bool m_bVersion = false;
     bool m_bNew = false;
     bool m_bListRegions = false;  // --list-holiday-regions
     std::string m_strSamplePhoto;  // --make-sample-photo

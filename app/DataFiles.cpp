@@ -24,12 +24,25 @@ bool HoldsDataFiles(const std::string& folder)
            QFileInfo(dir + QStringLiteral("help/index.html")).isFile();
 }
 
+std::string& SourceTreeData()
+{
+    static std::string folder;
+    return folder;
+}
+
 }  // namespace
+
+void UseSourceTreeData(const std::string& sourceDir)
+{
+    SourceTreeData() = sourceDir;
+}
 
 std::string FindInstallDir(const std::string& destinationPath, const std::string& programDir,
                            const std::string& sourceDir)
 {
-    if (!destinationPath.empty()) return WithSlash(destinationPath);
+    // A folder the user deleted by hand stays named in the settings; it must
+    // not hide the data installed beside the program.
+    if (!destinationPath.empty() && HoldsDataFiles(WithSlash(destinationPath))) return WithSlash(destinationPath);
     const std::string program = WithSlash(programDir.empty() ? std::string(".") : programDir);
     const std::string share =
         WithSlash(QDir::cleanPath(QString::fromStdString(program + "../share/mondrel")).toStdString());
@@ -43,14 +56,9 @@ std::string FindInstallDir(const std::string& destinationPath, const std::string
 
 std::string FindInstallDir(const std::string& destinationPath)
 {
-#ifdef MONDREL_SOURCE_DIR
-    const std::string sourceDir = MONDREL_SOURCE_DIR;
-#else
-    const std::string sourceDir;
-#endif
     const std::string programDir =
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString() : std::string();
-    return FindInstallDir(destinationPath, programDir, sourceDir);
+    return FindInstallDir(destinationPath, programDir, SourceTreeData());
 }
 
 QString DataFolder()

@@ -116,8 +116,13 @@ void SetRelievoCommandForTests(const QString& program, const QStringList& argume
 
 QString FindRelievoProgram(const QString& excludedFolder)
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("relievo"));
-    if (IsExecutableFile(beside)) return beside;
+    // Beside the designer (a build or a Tallowin folder), then where the
+    // package keeps its helper programs, then on the PATH.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& name : {QStringLiteral("relievo"), QStringLiteral("../libexec/mondrel/relievo")}) {
+        const QString candidate = QDir::cleanPath(programFolder.filePath(name));
+        if (IsExecutableFile(candidate)) return candidate;
+    }
     const QString excluded = excludedFolder.isEmpty() ? QString() : QDir(excludedFolder).canonicalPath();
     const QStringList entries = qEnvironmentVariable("PATH").split(QLatin1Char(':'));
     for (const QString& entry : entries) {

@@ -21,7 +21,8 @@ class QWidget;
 bool Run3DTextExchange(CDrawRect& text, CSize size, QWidget* parent);
 
 // The engine that the exchange would start: "relievo" beside the designer's
-// program, else the first one on the PATH. Relative PATH entries (the
+// program, else in ../libexec/mondrel/ of its folder (the package's place),
+// else the first one on the PATH. Relative PATH entries (the
 // current folder among them) and excludedFolder are never searched.
 QString FindRelievoProgram(const QString& excludedFolder = QString());
 

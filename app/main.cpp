@@ -1,14 +1,17 @@
 #include "app/BatchCommand.h"
 #include "app/DataFiles.h"
 #include "app/MondrelApp.h"
+#include "MondrelVersion.h"
 #include "objects/Environment.h"
 #include "platform/QtSettingsStore.h"
+#include "translations/Translation.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QDir>
 #include <QtGui/QGuiApplication>
 #include <QtWidgets/QApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
@@ -34,11 +37,30 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     EnsureRuntimeFolder();
-    if (CBatchCommand::IsBatch(args)) {
+#ifdef MONDREL_SOURCE_DATA_DIR
+    UseSourceTreeData(MONDREL_SOURCE_DATA_DIR);
+#endif
+    // The window takes documents only: an option it does not know is a
+    // mistake to report, not a reason to open the window.
+    const bool batch = CBatchCommand::IsBatch(args);
+    const auto unknown = std::find_if(args.begin(), args.end(), [](const std::string& a) {
+        return a.size() > 1 && a[0] == '-';
+    });
+    if (batch || unknown != args.end()) {
         // Batch runs need no display: Qt draws off screen unless told otherwise.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
+        InstallTranslations();
+        if (!batch) {
+            std::cerr << "mondrel: "
+                      << QCoreApplication::translate("main", "Unknown option \"%1\".")
+                             .arg(QString::fromLocal8Bit(unknown->c_str()))
+                             .toStdString()
+                      << "\n"
+                      << CBatchCommand::Usage();
+            return 2;
+        }
         // The data files (the default picture of new objects) come from the
         // installation folder, as in the window.
         const CQtSettingsStore settings;
@@ -50,8 +72,10 @@ int main(int argc, char** argv)
     // before start-up makes the program's folder current.
     const QString startFolder = QDir::currentPath();
     QApplication app(argc, argv);
+    InstallTranslations();
     QCoreApplication::setOrganizationName(QStringLiteral("Mondrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Mondrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MONDREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("mondrel"));
     QStringList rest = QCoreApplication::arguments();
     rest.removeFirst();

@@ -1,7 +1,8 @@
 #include "engine3d/BatchAnswer.h"
 #include "engine3d/MainFrame.h"
+#include "translations/Translation.h"
+#include "MondrelVersion.h"
 
-#include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
 #include <QtGui/QSurfaceFormat>
 #include <QtWidgets/QApplication>
@@ -12,20 +13,18 @@
 
 namespace {
 
-bool WantsBatch(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--batch") == 0) return true;
-    return false;
-}
+const char* const kUsage = QT_TRANSLATE_NOOP("relievo",
+    "Usage:\n"
+    "  relievo            edit the 3D text of \"request.3d\" in the working directory in a\n"
+    "                     window; File, Return writes \"reply.3d\" (Mondrel starts it so)\n"
+    "  relievo --batch    answer \"request.3d\" in the working directory without a window\n"
+    "  relievo --help | --version\n"
+    "\n"
+    "Relievo renders the 3D lettering of Mondrel, the calendar designer.\n");
 
-void DescribeProgram(QCommandLineParser& parser)
+QString Tr(const char* text)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Renders a 3D text for Mondrel. Started in a folder holding \"request.3d\" it writes \"reply.3d\"."));
-    parser.addHelpOption();
-    parser.addOption({QStringLiteral("batch"),
-                      QStringLiteral("Answer \"request.3d\" in the working directory without a window.")});
+    return QCoreApplication::translate("relievo", text);
 }
 
 }  // namespace
@@ -34,13 +33,35 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Quillon"));
     QCoreApplication::setApplicationName(QStringLiteral("Relievo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MONDREL_VERSION));
 
-    if (WantsBatch(argc, argv)) {
+    // The command line is read before a window system is touched, so help,
+    // the version and mistakes are answered without a display.
+    bool batch = false, help = false, version = false;
+    const char* unknown = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--batch") == 0) batch = true;
+        else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) help = true;
+        else if (std::strcmp(argv[i], "--version") == 0) version = true;
+        else if (!unknown) unknown = argv[i];
+    }
+    if (batch || help || version || unknown) {
         // No window and no Qt platform: EGL gives the context directly.
         QCoreApplication app(argc, argv);
-        QCommandLineParser parser;
-        DescribeProgram(parser);
-        parser.process(app);
+        InstallTranslations();
+        if (unknown) {
+            const QString message = Tr("Unknown argument \"%1\".").arg(QString::fromLocal8Bit(unknown));
+            std::fprintf(stderr, "relievo: %s\n%s", qPrintable(message), qPrintable(Tr(kUsage)));
+            return 2;
+        }
+        if (help) {
+            std::fputs(qPrintable(Tr(kUsage)), stdout);
+            return 0;
+        }
+        if (version) {
+            std::puts("relievo " MONDREL_VERSION);
+            return 0;
+        }
         std::string error;
         const int status = AnswerRequestInBatch(error);
         if (status != 0) std::fprintf(stderr, "relievo: %s\n", error.c_str());
@@ -57,9 +78,7 @@ int main(int argc, char** argv)
     QSurfaceFormat::setDefaultFormat(format);
 
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    DescribeProgram(parser);
-    parser.process(app);
+    InstallTranslations();
 
     auto frame = std::make_unique<CMainFrame>();
     frame->setWindowTitle(QStringLiteral("Relievo Engine"));

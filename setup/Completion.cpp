@@ -9,9 +9,9 @@
 CCompletion::CCompletion(CWizardSheet* sheet) : CWizardPage(sheet)
 {
     auto* layout = new QVBoxLayout(this);
-    AddCaption(layout, QStringLiteral("Mondrel 3.0 Setup"));
-    for (const QString& text : {QStringLiteral("Click Finish to start installation, Click on Cancel to Abort and Exit setup."),
-                                QStringLiteral("Refer to Readme.TXT for further details.")}) {
+    AddCaption(layout, SetupCaption());
+    for (const QString& text : {tr("Click Finish to start installation, Click on Cancel to Abort and Exit setup."),
+                                tr("Refer to Readme.TXT for further details.")}) {
         auto* label = new QLabel(text, this);
         label->setWordWrap(true);
         layout->addWidget(label);
@@ -32,5 +32,5 @@ bool CCompletion::OnWizardFinish()
 
 void CCompletion::OnHelp()
 {
-    ShowSetupMessage(this, QStringLiteral("Sorry ! No Help Available for Setup in this version."), QMessageBox::Critical);
+    ShowSetupMessage(this, tr("Sorry ! No Help Available for Setup in this version."), QMessageBox::Critical);
 }

@@ -1,5 +1,6 @@
 #include "setup/DesktopIntegration.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -8,6 +9,11 @@
 #include <QtCore/QStandardPaths>
 
 namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CDesktopIntegration", text);
+}
 
 const char* const kDesktopPath = "applications/mondrel.desktop";
 const char* const kMimePath = "mime/packages/mondrel.xml";
@@ -19,7 +25,7 @@ bool ReadAll(const QString& path, QByteArray* data, QString* error)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The setup folder does not hold %1.").arg(QFileInfo(path).fileName());
+        *error = Tr(QT_TRANSLATE_NOOP("CDesktopIntegration", "The setup folder does not hold %1.")).arg(QFileInfo(path).fileName());
         return false;
     }
     *data = f.readAll();
@@ -29,12 +35,12 @@ bool ReadAll(const QString& path, QByteArray* data, QString* error)
 bool WriteAll(const QString& path, const QByteArray& data, QString* error)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        *error = QStringLiteral("Could not create folder:\n%1").arg(QFileInfo(path).absolutePath());
+        *error = Tr(QT_TRANSLATE_NOOP("CDesktopIntegration", "Could not create folder:")) + "\n" + QFileInfo(path).absolutePath();
         return false;
     }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path, f.errorString());
+        *error = Tr(QT_TRANSLATE_NOOP("CDesktopIntegration", "Cannot write %1: %2")).arg(path, f.errorString());
         return false;
     }
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -51,7 +57,8 @@ void RunTool(const QString& tool, const QStringList& args, QStringList* warnings
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         const QString output = QString::fromLocal8Bit(p.readAll()).trimmed();
-        warnings->append(QStringLiteral("%1 could not refresh its database%2").arg(tool, output.isEmpty() ? QString() : ": " + output));
+        const QString message = Tr(QT_TRANSLATE_NOOP("CDesktopIntegration", "%1 could not refresh its database")).arg(tool);
+        warnings->append(output.isEmpty() ? message : message + ": " + output);
         if (p.state() != QProcess::NotRunning) p.kill();
     }
 }
@@ -101,7 +108,7 @@ QString CDesktopIntegration::MakeDesktopEntry(const QString& templateText, const
     QString tryExec = exec;
     tryExec.replace('\\', QStringLiteral("\\\\"));
     for (QString& line : lines) {
-        if (line.startsWith(QLatin1String("Exec="))) line = "Exec=" + QuoteExec(exec) + " %f";
+        if (line.startsWith(QLatin1String("Exec="))) line = "Exec=" + QuoteExec(exec) + " %F";
         else if (line.startsWith(QLatin1String("TryExec="))) line = "TryExec=" + tryExec;
     }
     return lines.join('\n');
@@ -133,16 +140,17 @@ bool CDesktopIntegration::Install(const QString& sourceFolder, const QString& de
     return true;
 }
 
-void CDesktopIntegration::Remove(const QString& destination, const QString& dataFolder, QStringList* warnings)
+bool CDesktopIntegration::Remove(const QString& destination, const QString& dataFolder, QStringList* warnings)
 {
     QFile entry(dataFolder + "/" + kDesktopPath);
-    if (!entry.open(QIODevice::ReadOnly)) return;
-    const QString text = QString::fromUtf8(entry.readAll());
+    if (!entry.open(QIODevice::ReadOnly)) return false;
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
     entry.close();
-    const QString exec = "Exec=" + QuoteExec(destination + "mondrel") + " %f";
-    if (!text.split('\n').contains(exec)) {
-        warnings->append(QStringLiteral("The menu entry belongs to another installation of Mondrel; it is kept."));
-        return;
+    // Installations before 3.0 wrote %f; the entry opens several files now.
+    const QString exec = "Exec=" + QuoteExec(destination + "mondrel");
+    if (!lines.contains(exec + " %F") && !lines.contains(exec + " %f")) {
+        warnings->append(Tr(QT_TRANSLATE_NOOP("CDesktopIntegration", "The menu entry belongs to another installation of Mondrel; it is kept.")));
+        return false;
     }
     for (const QString& file : Files()) {
         QFile::remove(dataFolder + "/" + file);
@@ -152,6 +160,7 @@ void CDesktopIntegration::Remove(const QString& destination, const QString& data
             parent = QFileInfo(parent.absolutePath()).dir();
     }
     Refresh(dataFolder, warnings);
+    return true;
 }
 
 void CDesktopIntegration::Refresh(const QString& dataFolder, QStringList* warnings)

@@ -32,8 +32,9 @@ public:
     static bool Install(const QString& sourceFolder, const QString& destination, const QString& dataFolder,
                         QStringList* warnings, QString* error);
     // Removes them again when the menu entry still starts this
-    // installation's program (another installation may have replaced it).
-    static void Remove(const QString& destination, const QString& dataFolder, QStringList* warnings);
+    // installation's program (another installation may have replaced it);
+    // true when they were removed.
+    static bool Remove(const QString& destination, const QString& dataFolder, QStringList* warnings);
 
     // The files Install writes, relative to the data folder.
     static QStringList Files();

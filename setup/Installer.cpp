@@ -5,18 +5,28 @@
 #include "setup/InfFile.h"
 #include "setup/InstallManifest.h"
 #include "setup/InstallScript.h"
+#include "setup/SetupPaths.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
 #include <QtCore/QSettings>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 QString Q(const std::string& s)
 {
     return QString::fromStdString(s);
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CInstaller", text);
 }
 
 std::unique_ptr<QSettings> OpenSettings(bool system)
@@ -76,6 +86,35 @@ std::string UpdateIniText(const std::string& text, const std::string& section, c
     return out;
 }
 
+// The folder of an installation was deleted by hand: its files are gone,
+// but the menu entry, the file type and the setting that point at it are
+// still taken away, when they still name that folder.
+CInstallReport ForgetRemovedFolder(const std::string& dest, bool system)
+{
+    CInstallReport report;
+    report.m_bFolderGone = true;
+    const QString installed = Q(dest == "/" ? "/" : dest + "/");
+    std::unique_ptr<QSettings> settings = OpenSettings(system);
+    const QString key = SettingsKey("Settings", "DestinationPath");
+    QString named = settings->value(key).toString();
+    if (!named.isEmpty() && !named.endsWith('/')) named += '/';
+    if (named == installed) {
+        settings->remove(key);
+        settings->sync();
+        if (settings->status() == QSettings::NoError) report.m_forgotten << Tr(QT_TRANSLATE_NOOP("CInstaller", "the setting \"DestinationPath\""));
+        else report.m_warnings << Tr(QT_TRANSLATE_NOOP("CInstaller", "The settings file %1 cannot be written.")).arg(settings->fileName());
+    }
+    if (CDesktopIntegration::Remove(installed, CDesktopIntegration::DataFolder(system), &report.m_warnings))
+        report.m_forgotten << Tr(QT_TRANSLATE_NOOP("CInstaller", "the menu entry and the file type"));
+    if (report.m_forgotten.isEmpty()) {
+        report.m_errors << Tr(QT_TRANSLATE_NOOP("CInstaller", "The folder %1 does not exist, and no menu entry, file type or setting names it."))
+                               .arg(installed);
+        return report;
+    }
+    report.m_bOk = true;
+    return report;
+}
+
 bool IsRegularFile(const std::string& path)
 {
     struct stat st {};
@@ -103,7 +142,7 @@ CInstallReport CInstaller::Install(const CInstallRequest& request)
     std::string dest = request.m_strDestination.toStdString();
     if (dest.size() > 1 && dest.back() == '/') dest.pop_back();
     if (dest.empty() || dest[0] != '/') {
-        report.m_errors << QStringLiteral("The destination must be a full path.");
+        report.m_errors << Tr(QT_TRANSLATE_NOOP("CInstaller", "The destination must be a full path."));
         return report;
     }
 
@@ -120,17 +159,28 @@ CInstallReport CInstaller::Install(const CInstallRequest& request)
     }
     for (const CCopyOperation& op : script.Copies()) {
         if (op.m_strTarget == CInstallManifest::kFileName) {
-            report.m_errors << Q(inf.Where(op.m_nLine)) + QStringLiteral("the file name %1 is the installation's own").arg(Q(op.m_strTarget));
+            report.m_errors << Q(inf.Where(op.m_nLine)) +
+                                   Tr(QT_TRANSLATE_NOOP("CInstaller", "the file name %1 is the installation's own")).arg(Q(op.m_strTarget));
             return report;
         }
         if (!IsRegularFile(source + "/" + op.m_strSource)) {
             report.m_errors << Q(inf.Where(op.m_nLine)) +
-                                   QStringLiteral("the setup folder does not hold %1 (%2)")
+                                   Tr(QT_TRANSLATE_NOOP("CInstaller", "the setup folder does not hold %1 (%2)"))
                                        .arg(Q(op.m_strSource), Q(source + "/" + op.m_strSource));
         }
     }
     if (!report.m_errors.isEmpty()) return report;
 
+    // The folder is made only now that the script is known to be good.
+    if (!MakeDestination(dest, &error)) {
+        report.m_errors << Q(error);
+        return report;
+    }
+    if (request.m_bEnterDestination && ::chdir(dest.c_str()) != 0) {
+        report.m_errors << Tr(QT_TRANSLATE_NOOP("CInstaller", "Cannot change to the folder %1: %2"))
+                               .arg(Q(dest), QString::fromLocal8Bit(std::strerror(errno)));
+        return report;
+    }
     CFileInstaller files;
     if (!files.Open(dest, &error)) {
         report.m_errors << Q(error);
@@ -163,7 +213,7 @@ CInstallReport CInstaller::Install(const CInstallRequest& request)
             if (files.Describe(op.m_strTarget, &described)) manifest.AddFile(described);
         } else {
             ++report.m_nKept;
-            report.m_warnings << QStringLiteral("%1 in the destination is newer than the setup folder's; it is kept.")
+            report.m_warnings << Tr(QT_TRANSLATE_NOOP("CInstaller", "%1 in the destination is newer than the setup folder's; it is kept."))
                                      .arg(Q(op.m_strTarget));
         }
     }
@@ -198,7 +248,7 @@ CInstallReport CInstaller::Install(const CInstallRequest& request)
     }
     settings->sync();
     if (settings->status() != QSettings::NoError) {
-        report.m_errors << QStringLiteral("The settings file %1 cannot be written.").arg(settings->fileName());
+        report.m_errors << Tr(QT_TRANSLATE_NOOP("CInstaller", "The settings file %1 cannot be written.")).arg(settings->fileName());
         writeManifest();
         return report;
     }
@@ -220,11 +270,13 @@ CInstallReport CInstaller::Install(const CInstallRequest& request)
     return report;
 }
 
-CInstallReport CInstaller::Uninstall(const QString& destination)
+CInstallReport CInstaller::Uninstall(const QString& destination, bool system)
 {
     CInstallReport report;
     std::string dest = destination.toStdString();
     if (dest.size() > 1 && dest.back() == '/') dest.pop_back();
+    struct stat st {};
+    if (::lstat(dest.c_str(), &st) != 0 && errno == ENOENT) return ForgetRemovedFolder(dest, system);
     CFileInstaller files;
     std::string error;
     if (!files.Open(dest, &error)) {
@@ -234,7 +286,7 @@ CInstallReport CInstaller::Uninstall(const QString& destination)
     std::string text;
     CInstallManifest manifest;
     if (!files.ReadText(CInstallManifest::kFileName, &text, &error)) {
-        report.m_errors << QStringLiteral("%1 holds no installation of Mondrel (there is no %2).")
+        report.m_errors << Tr(QT_TRANSLATE_NOOP("CInstaller", "%1 holds no installation of Mondrel (there is no %2)."))
                                .arg(destination, CInstallManifest::kFileName);
         return report;
     }
@@ -261,7 +313,7 @@ CInstallReport CInstaller::Uninstall(const QString& destination)
     }
     settings->sync();
     if (settings->status() != QSettings::NoError)
-        report.m_warnings << QStringLiteral("The settings file %1 cannot be written.").arg(settings->fileName());
+        report.m_warnings << Tr(QT_TRANSLATE_NOOP("CInstaller", "The settings file %1 cannot be written.")).arg(settings->fileName());
 
     if (!manifest.m_strDataDir.empty())
         CDesktopIntegration::Remove(installed, Q(manifest.m_strDataDir), &report.m_warnings);
@@ -270,7 +322,7 @@ CInstallReport CInstaller::Uninstall(const QString& destination)
     if (files.Describe(CInstallManifest::kFileName, &self)) files.Remove(self, &error);
     for (auto it = manifest.m_folders.rbegin(); it != manifest.m_folders.rend(); ++it) files.RemoveFolderIfEmpty(*it);
     if (!report.m_keptFiles.isEmpty())
-        report.m_warnings << QStringLiteral("Changed since the installation, so kept: %1").arg(report.m_keptFiles.join(", "));
+        report.m_warnings << Tr(QT_TRANSLATE_NOOP("CInstaller", "Changed since the installation, so kept: %1")).arg(report.m_keptFiles.join(", "));
     report.m_bOk = true;
     return report;
 }

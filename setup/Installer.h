@@ -19,6 +19,7 @@ struct CInstallRequest {
     bool m_bSystem = false;     // for every user: system settings and data folders
     bool m_bProductSection = true;  // queue and apply "ProductInstall"
     bool m_bDesktop = true;     // add the menu entry and file type
+    bool m_bEnterDestination = false;  // make the destination the current folder once it exists
 };
 
 struct CInstallReport {
@@ -29,6 +30,8 @@ struct CInstallReport {
     int m_nKept = 0;     // existing files newer than the setup folder's
     int m_nRemoved = 0;  // uninstall: files taken away
     QStringList m_keptFiles;  // uninstall: files left because the user changed them
+    bool m_bFolderGone = false;  // uninstall: the folder no longer existed
+    QStringList m_forgotten;     // uninstall of a gone folder: what was removed outside it
 
     // All errors, then warnings, one per line.
     QString Text() const;
@@ -40,8 +43,12 @@ public:
     static constexpr const char* kSection = "ProductInstall";
 
     static CInstallReport Install(const CInstallRequest& request);
-    // destination with its trailing separator.
-    static CInstallReport Uninstall(const QString& destination);
+    // destination with its trailing separator. When the folder is gone
+    // (deleted by hand), the menu entry and file type that start its program
+    // and the setting that names it are still removed, from the settings and
+    // data folders of a user's installation or, with system, of one for
+    // every user.
+    static CInstallReport Uninstall(const QString& destination, bool system = false);
 
     // The settings file Mondrel reads: per user, or the one for every user.
     static QString SettingsFile(bool system);

@@ -25,13 +25,13 @@ QLabel* Text(const QString& text, QWidget* parent)
 CIntroPage::CIntroPage(CWizardSheet* sheet) : CWizardPage(sheet)
 {
     auto* layout = new QVBoxLayout(this);
-    AddCaption(layout, QStringLiteral("Mondrel 3.0 Setup"));
-    layout->addWidget(Text(QStringLiteral("Thank you for your interest in this Quillon product."), this));
+    AddCaption(layout, SetupCaption());
+    layout->addWidget(Text(tr("Thank you for your interest in this Quillon product."), this));
     layout->addSpacing(6);
-    layout->addWidget(Text(QStringLiteral("Please tell setup program where to install Mondrel ?"), this));
+    layout->addWidget(Text(tr("Please tell setup program where to install Mondrel ?"), this));
 
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("Directory:"), this);
+    auto* label = new QLabel(tr("Directory:"), this);
     m_pDirectory = new QLineEdit(this);
     m_pDirectory->setMaxLength(static_cast<int>(kMaxDestinationLength) * 4);
     label->setBuddy(m_pDirectory);
@@ -43,10 +43,10 @@ CIntroPage::CIntroPage(CWizardSheet* sheet) : CWizardPage(sheet)
     row->addWidget(m_pBrowse);
     layout->addLayout(row);
     layout->addWidget(
-        Text(QStringLiteral("You can use the Browse button to select the Directory  where you want to install. "), this));
+        Text(tr("You can use the Browse button to select the Directory  where you want to install. "), this));
     layout->addStretch(1);
-    layout->addWidget(Text(QStringLiteral("To Continue with Setup click Next, Click Cancel anytime to exit Setup "
-                                          "without installing Mondrel on your computer."),
+    layout->addWidget(Text(tr("To Continue with Setup click Next, Click Cancel anytime to exit Setup "
+                              "without installing Mondrel on your computer."),
                            this));
     connect(m_pBrowse, &QPushButton::clicked, this, &CIntroPage::OnBrowse);
 }
@@ -62,7 +62,7 @@ bool CIntroPage::OnWizardNext()
 {
     Sheet()->SetDestination(m_pDirectory->text());
     if (m_pDirectory->text().isEmpty()) {
-        ShowSetupMessage(this, QStringLiteral("Destination Directory can not be empty"), QMessageBox::Critical);
+        ShowSetupMessage(this, tr("Destination Directory can not be empty"), QMessageBox::Critical);
         return false;
     }
     return true;

@@ -17,14 +17,14 @@
 
 CSelectFolderDialog::CSelectFolderDialog(QWidget* parent, const QString& start) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Select Folder to Install into..."));
+    setWindowTitle(tr("Select Folder to Install into..."));
 
     auto* up = new QToolButton(this);
     up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
-    up->setToolTip(QStringLiteral("Up One Level"));
+    up->setToolTip(tr("Up One Level"));
     auto* home = new QToolButton(this);
     home->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    home->setToolTip(QStringLiteral("Home Folder"));
+    home->setToolTip(tr("Home Folder"));
     auto* tools = new QHBoxLayout;
     tools->addStretch(1);
     tools->addWidget(up);
@@ -38,14 +38,14 @@ CSelectFolderDialog::CSelectFolderDialog(QWidget* parent, const QString& start) 
     m_pList->setModel(m_pModel);
     m_pList->setMinimumSize(380, 220);
 
-    auto* label = new QLabel(QStringLiteral("Current Folder is:"), this);
+    auto* label = new QLabel(tr("Current Folder is:"), this);
     m_pEdit = new QLineEdit(this);
     m_pEdit->setObjectName(QStringLiteral("currentFolder"));
     label->setBuddy(m_pEdit);
 
-    m_pSelect = new QPushButton(QStringLiteral("Select"), this);
+    m_pSelect = new QPushButton(tr("Select"), this);
     m_pSelect->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -92,7 +92,7 @@ bool CSelectFolderDialog::Select()
     QString folder = m_pEdit->text();
     if (folder.isEmpty()) folder = m_strCurrent;
     if (folder.contains(QLatin1String("//")) || folder.contains(QLatin1String("\\\\"))) {
-        ShowSetupMessage(this, QStringLiteral("Invalid Folder"), QMessageBox::Critical);
+        ShowSetupMessage(this, tr("Invalid Folder"), QMessageBox::Critical);
         return false;
     }
     folder = QString::fromStdString(ExpandHome(folder.toStdString()));
@@ -101,12 +101,12 @@ bool CSelectFolderDialog::Select()
     if (folder.size() > 1 && folder.endsWith('/')) folder.chop(1);
     if (!QFileInfo(folder).isDir()) {
         const auto answer =
-            ShowSetupMessage(this, folder + "\n\nThis path does not exist. Do you want to create it?",
+            ShowSetupMessage(this, folder + "\n\n" + tr("This path does not exist. Do you want to create it?"),
                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) return false;
         QDir().mkpath(folder);
         if (!QFileInfo(folder).isDir()) {
-            ShowSetupMessage(this, "Could not create folder:\n" + folder, QMessageBox::Critical);
+            ShowSetupMessage(this, tr("Could not create folder:") + "\n" + folder, QMessageBox::Critical);
             return false;
         }
     }

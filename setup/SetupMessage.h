@@ -18,7 +18,13 @@ struct CSetupMessage {
 
 using SetupMessageHook = std::function<QMessageBox::StandardButton(const CSetupMessage&)>;
 
-// The title defaults to "Mondrel 3.0 Setup".
+// The setup program's caption, "Mondrel 3.0 Setup" with this build's version.
+QString SetupCaption();
+
+// "Setup of Mondrel 3.0 Completed Successfully.", with this build's version.
+QString SetupSucceededText();
+
+// The title defaults to SetupCaption().
 QMessageBox::StandardButton ShowSetupMessage(QWidget* parent, const QString& text,
                                              QMessageBox::Icon icon = QMessageBox::Critical,
                                              QMessageBox::StandardButtons buttons = QMessageBox::Ok,

@@ -1,11 +1,25 @@
 #include "setup/SetupPaths.h"
 
+#include <QtCore/QCoreApplication>
+
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+
+namespace {
+
+// The messages are shown by the wizard and the command line alike.
+std::string Tr(const char* text, const std::string& argument = std::string())
+{
+    QString message = QCoreApplication::translate("SetupPaths", text);
+    if (message.contains(QLatin1String("%1"))) message = message.arg(QString::fromStdString(argument));
+    return message.toStdString();
+}
+
+}  // namespace
 
 bool IsSystemInstall()
 {
@@ -59,45 +73,60 @@ std::string ShortPathName(const std::string& path)
     return result;
 }
 
-bool PrepareDestination(const std::string& typed, std::string* destination, std::string* error)
+bool CheckDestination(const std::string& typed, std::string* destination, std::string* error)
 {
     std::string path = ExpandHome(typed);
     if (path.empty()) {
-        *error = "Destination Directory can not be empty";
+        *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "Destination Directory can not be empty"));
         return false;
     }
     for (unsigned char c : path) {
         if (c < 0x20 || c == 0x7F) {
-            *error = "Invalid Folder";
+            *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "Invalid Folder"));
             return false;
         }
     }
     if (path[0] != '/') {
-        *error = "The destination must be a full path that starts with / or ~ (not \"" + typed + "\").";
+        *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "The destination must be a full path that starts with / or ~ (not \"%1\")."), typed);
         return false;
     }
     if (path.find("//") != std::string::npos || path.find("\\\\") != std::string::npos) {
-        *error = "Invalid Folder";
+        *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "Invalid Folder"));
         return false;
     }
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     const std::string withSeparator = path == "/" ? path : path + "/";
     if (withSeparator.size() > kMaxDestinationLength) {
-        *error = "The destination is longer than " + std::to_string(kMaxDestinationLength) +
-                 " characters; choose a shorter folder.";
+        *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "The destination is longer than %1 characters; choose a shorter folder."),
+                    std::to_string(kMaxDestinationLength));
         return false;
     }
+    *destination = withSeparator;
+    return true;
+}
+
+bool MakeDestination(const std::string& destination, std::string* error)
+{
+    std::string path = destination;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
     std::error_code ec;
     std::filesystem::create_directories(path, ec);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        *error = "Could not create folder:\n" + path;
+        *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "Could not create folder:")) + "\n" + path;
         return false;
     }
     if (::access(path.c_str(), W_OK | X_OK) != 0) {
-        *error = "The folder " + path + " cannot be written to.";
+        *error = Tr(QT_TRANSLATE_NOOP("SetupPaths", "The folder %1 cannot be written to."), path);
         return false;
     }
-    *destination = withSeparator;
+    return true;
+}
+
+bool PrepareDestination(const std::string& typed, std::string* destination, std::string* error)
+{
+    std::string checked;
+    if (!CheckDestination(typed, &checked, error) || !MakeDestination(checked, error)) return false;
+    *destination = checked;
     return true;
 }

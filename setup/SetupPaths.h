@@ -32,9 +32,16 @@ bool LongNamesSupported();
 // C:\Program Files\Mondrel\ becomes C:\Progra~1\Mondrel\.
 std::string ShortPathName(const std::string& path);
 
-// Checks a destination typed by the user and makes it: it must be absolute
-// after "~" is expanded, hold no doubled separator or control character and
-// be at most kMaxDestinationLength characters with its trailing separator.
-// The folder is made with every missing parent. On success destination is
-// the folder with exactly one trailing separator.
+// Checks a destination typed by the user: it must be absolute after "~" is
+// expanded, hold no doubled separator or control character and be at most
+// kMaxDestinationLength characters with its trailing separator. On success
+// destination is the folder with exactly one trailing separator; nothing is
+// made on disk.
+bool CheckDestination(const std::string& typed, std::string* destination, std::string* error);
+
+// Makes a checked destination with every missing parent and checks that it
+// can be written to.
+bool MakeDestination(const std::string& destination, std::string* error);
+
+// CheckDestination, then MakeDestination.
 bool PrepareDestination(const std::string& typed, std::string* destination, std::string* error);

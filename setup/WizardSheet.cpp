@@ -17,10 +17,6 @@
 #include <QtWidgets/QStackedWidget>
 #include <QtWidgets/QVBoxLayout>
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-
 namespace {
 
 // The wizard's picture: a wall calendar on a sky. Screens of more than 7
@@ -74,7 +70,7 @@ CWizardSheet::CWizardSheet(const QString& sourceFolder, bool system, QWidget* pa
     : QDialog(parent), m_strSourceFolder(sourceFolder), m_bSystem(system),
       m_strDestination(QString::fromStdString(DefaultDestination(system)))
 {
-    setWindowTitle(QStringLiteral("Setup Wizard"));
+    setWindowTitle(tr("Setup Wizard"));
     m_bLongNames = LongNamesSupported();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -94,11 +90,11 @@ CWizardSheet::CWizardSheet(const QString& sourceFolder, bool system, QWidget* pa
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    m_pBack = new QPushButton(QStringLiteral("< &Back"), this);
-    m_pNext = new QPushButton(QStringLiteral("&Next >"), this);
-    m_pFinish = new QPushButton(QStringLiteral("Finish"), this);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pHelp = new QPushButton(QStringLiteral("Help"), this);
+    m_pBack = new QPushButton(tr("< &Back"), this);
+    m_pNext = new QPushButton(tr("&Next >"), this);
+    m_pFinish = new QPushButton(tr("Finish"), this);
+    m_pCancel = new QPushButton(tr("Cancel"), this);
+    m_pHelp = new QPushButton(tr("Help"), this);
     for (QPushButton* b : {m_pBack, m_pNext, m_pFinish, m_pCancel, m_pHelp}) b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -181,32 +177,30 @@ void CWizardSheet::OnHelp()
 
 bool CWizardSheet::RunInstallation()
 {
+    // The typed folder is checked here and made by the installation once it
+    // has read its script: a setup folder without one leaves nothing behind.
     std::string destination, error;
-    if (!PrepareDestination(m_strDestination.toStdString(), &destination, &error)) {
+    if (!CheckDestination(m_strDestination.toStdString(), &destination, &error)) {
         ShowSetupMessage(this, QString::fromStdString(error), QMessageBox::Critical);
         return false;
     }
     if (!m_bLongNames) destination = ShortPathName(destination);
-    if (::chdir(destination.c_str()) != 0) {
-        ShowSetupMessage(this, QStringLiteral("Cannot change to the folder %1: %2")
-                                   .arg(QString::fromStdString(destination), QString::fromLocal8Bit(std::strerror(errno))));
-        return false;
-    }
     CInstallRequest request;
     request.m_strSourceFolder = m_strSourceFolder;
     request.m_strDestination = QString::fromStdString(destination);
     request.m_bSystem = m_bSystem;
+    request.m_bEnterDestination = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CInstallReport report = CInstaller::Install(request);
     QApplication::restoreOverrideCursor();
     if (!report.m_bOk) {
-        ShowSetupMessage(this, QStringLiteral("Installation script did not complete successfully!\n\n") + report.Text(),
-                         QMessageBox::Critical, QMessageBox::Ok, QStringLiteral("Product Sample Install Error"));
+        ShowSetupMessage(this, tr("Installation script did not complete successfully!") + "\n\n" + report.Text(),
+                         QMessageBox::Critical, QMessageBox::Ok, tr("Product Sample Install Error"));
         return false;
     }
     raise();
     activateWindow();
-    QString text = QStringLiteral("Setup of Mondrel 3.0 Completed Successfully.");
+    QString text = SetupSucceededText();
     if (!report.m_warnings.isEmpty()) text += "\n\n" + report.m_warnings.join('\n');
     ShowSetupMessage(this, text, QMessageBox::Information);
     return true;

@@ -38,7 +38,7 @@ private slots:
         QVERIFY(templateFile.open(QIODevice::ReadOnly));
         const QString entry = CDesktopIntegration::MakeDesktopEntry(QString::fromUtf8(templateFile.readAll()),
                                                                     "/home/a/My Programs/100%/mondrel");
-        QVERIFY(entry.contains("\nExec=\"/home/a/My Programs/100%%/mondrel\" %f\n"));
+        QVERIFY(entry.contains("\nExec=\"/home/a/My Programs/100%%/mondrel\" %F\n"));
         QVERIFY(entry.contains("\nTryExec=/home/a/My Programs/100%/mondrel\n"));
         QTemporaryDir dir;
         QFile out(dir.filePath("mondrel.desktop"));

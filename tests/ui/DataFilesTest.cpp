@@ -36,9 +36,16 @@ private slots:
         QCOMPARE(FindInstallDir("", program, ""), program + "/");
         Touch(QString::fromStdString(share) + "tips.txt");
         QCOMPARE(FindInstallDir("", program, source), share);
-        // The setting wins, with its separator added when missing.
-        QCOMPARE(FindInstallDir("/opt/Mondrel", program, source), std::string("/opt/Mondrel/"));
-        QCOMPARE(FindInstallDir("/opt/Mondrel/", program, source), std::string("/opt/Mondrel/"));
+        // The setting wins while its folder holds the data, with its separator
+        // added when missing; a folder deleted by hand falls through to the
+        // data installed beside the program.
+        const std::string installed = root.filePath("Programs/Mondrel").toStdString();
+        Touch(QString::fromStdString(installed) + "/BckImage.jpg");
+        QCOMPARE(FindInstallDir(installed, program, source), installed + "/");
+        QCOMPARE(FindInstallDir(installed + "/", program, source), installed + "/");
+        QVERIFY(QDir(QString::fromStdString(installed)).removeRecursively());
+        QCOMPARE(FindInstallDir(installed, program, source), share);
+        QCOMPARE(FindInstallDir("/nonexistent/Mondrel/", program, ""), share);
     }
 
     void sourceTreeHoldsTheShippedFiles()
