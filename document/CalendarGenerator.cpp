@@ -371,6 +371,38 @@ void KeepPhotoInside(CDrawRect& photo, const CRect& area)
     photo.m_position = CRect(box.x0 + static_cast<int>(w), box.y1 - static_cast<int>(h), box.x0, box.y1);
 }
 
+// The room of the calendars: inside the frame's band, or on the page.
+CRoom RoomFor(bool frame, int f, CSize page)
+{
+    CRoom room;
+    if (frame) {
+        const CBox outer = Visual(CCalendarGenerator::kFrameRect);
+        room.hard = {outer.x0 + f, outer.y0 + f, outer.x1 - f, outer.y1 - f};
+        room.soft = {room.hard.x0 + kFrameGap, room.hard.y0 + kFrameGap, room.hard.x1 - kFrameGap,
+                     room.hard.y1 - kFrameGap};
+    } else {
+        room.hard = {-page.cx / 2, -page.cy / 2, page.cx / 2, page.cy / 2};
+        room.soft = {room.hard.x0 + kPageMargin, room.hard.y0 + kPageMargin, room.hard.x1 - kPageMargin,
+                     room.hard.y1 - kPageMargin};
+    }
+    return room;
+}
+
+// The layout's own arithmetic where it fits; else its rows and columns
+// drawn together into the room, and the type shrinking with them; should
+// the arithmetic with a broad frame band be out of shape, the plain
+// arrangement drawn into the band instead.
+CPlan PlanFor(int layout, int n, bool frame, int f, int T, const CRoom& room)
+{
+    const bool photoArea = layout >= 2;
+    const CPlan exact{Arrange(layout, n, frame, f, T), photoArea ? CCalendarGenerator::ImageRect(layout, f) : CRect()};
+    if (Fits(exact, room, photoArea)) return exact;
+    CPlan plan = Squeezed(exact, room);
+    if (Fits(plan, room, photoArea)) return plan;
+    return Squeezed(CPlan{Arrange(layout, n, false, 0, T), photoArea ? CCalendarGenerator::ImageRect(layout, 0) : CRect()},
+                    room);
+}
+
 }  // namespace
 
 CNewCalendarChoices::CNewCalendarChoices()
@@ -399,6 +431,29 @@ CRect CCalendarGenerator::ImageRect(int layout, int f)
     case 7: return CRect(350 - f, f - 470, f - 162, 346 - f);
     default: return CRect();
     }
+}
+
+int CCalendarGenerator::MonthCount(int layout, int months)
+{
+    switch (layout) {
+    case 0:
+    case 1: return std::max(months, 0);
+    case 5: return 16;
+    case 2:
+    case 3:
+    case 4:
+    case 6:
+    case 7: return 8;
+    default: return 0;
+    }
+}
+
+CRect CCalendarGenerator::PhotoArea(const CNewCalendarChoices& ch, CSize page)
+{
+    const bool frame = ch.m_bFrame != 0;
+    const int f = frame ? ch.m_nFrameThickness : 0;
+    if (ch.m_nLayout < 2) return ImageRect(ch.m_nLayout, f);
+    return PlanFor(ch.m_nLayout, ch.m_nMonths, frame, f, 0, RoomFor(frame, f, page)).photo;
 }
 
 bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
@@ -453,34 +508,15 @@ bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
     // photo. Where the layout's arithmetic does not fit, its rows and
     // columns are drawn together into the room and the type shrinks with
     // them.
-    CRoom room;
-    if (frame) {
-        const CBox outer = Visual(kFrameRect);
-        room.hard = {outer.x0 + f, outer.y0 + f, outer.x1 - f, outer.y1 - f};
-        room.soft = {room.hard.x0 + kFrameGap, room.hard.y0 + kFrameGap, room.hard.x1 - kFrameGap,
-                     room.hard.y1 - kFrameGap};
-    } else {
-        const CSize page = doc.PageSize();
-        room.hard = {-page.cx / 2, -page.cy / 2, page.cx / 2, page.cy / 2};
-        room.soft = {room.hard.x0 + kPageMargin, room.hard.y0 + kPageMargin, room.hard.x1 - kPageMargin,
-                     room.hard.y1 - kPageMargin};
-    }
+    CRoom room = RoomFor(frame, f, doc.PageSize());
     if (layout == 0 && hasPhoto) {
         room.hard.y1 = std::min(room.hard.y1, T);
         room.soft.y1 = std::min(room.soft.y1, T - kPhotoGap);
     }
-    const bool photoArea = layout >= 2;
-    const CPlan exact{Arrange(layout, ch.m_nMonths, frame, f, T), photoArea ? ImageRect(layout, f) : CRect()};
-    CPlan plan = exact;
-    if (!Fits(plan, room, photoArea)) {
-        plan = Squeezed(exact, room);
-        if (!Fits(plan, room, photoArea))
-            plan = Squeezed(CPlan{Arrange(layout, ch.m_nMonths, false, 0, T), photoArea ? ImageRect(layout, 0) : CRect()},
-                            room);
-    }
+    const CPlan plan = PlanFor(layout, ch.m_nMonths, frame, f, T, room);
 
     // The photo of layouts 2-7 in the area the calendars leave it.
-    if (hasPhoto && photoArea) {
+    if (hasPhoto && layout >= 2) {
         auto* photo = new CDrawRect(plan.photo, CDrawRect::kindImage);
         photo->SetImageFile(ch.m_strPhotoPath, ch.m_strPhotoType);
         KeepPhotoInside(*photo, plan.photo);

@@ -70,6 +70,13 @@ public:
     // file cannot be read, no calendar changes and error says why.
     static bool ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
                                   std::string* error);
+    // How many calendars a layout makes for the number of months asked for:
+    // layouts 0 and 1 make that many, the others their own fixed set.
+    static int MonthCount(int layout, int months);
     // The photo's rectangle for a layout and frame offset.
     static CRect ImageRect(int layout, int f);
+    // Where Generate puts the photo, before it is fitted to the photo's
+    // shape: the layout's image rectangle, or for layouts 2-7 the area the
+    // calendars leave when they had to be drawn together.
+    static CRect PhotoArea(const CNewCalendarChoices& choices, CSize page);
 };
