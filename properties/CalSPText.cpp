@@ -18,7 +18,7 @@
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
 
-CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special Days (Holidays)"), {}, parent)
+CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special Days (Holidays)"), ClippedTextCaptions(), parent)
 {
     auto* markBox = new QGroupBox(QStringLiteral("Mark as Special"), this);
     auto* marks = new QGridLayout(markBox);
