@@ -30,14 +30,18 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QMimeData>
 #include <QtCore/QPointer>
+#include <QtCore/QTimer>
+#include <QtCore/QUrl>
 #include <QtGui/QClipboard>
 #include <QtGui/QCloseEvent>
+#include <QtGui/QDropEvent>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QUndoGroup>
 #include <QtGui/QUndoStack>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMdiArea>
+#include <QtWidgets/QMdiSubWindow>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QStatusBar>
@@ -59,6 +63,75 @@ QString SplitPrompt(const char* prompt, bool tooltip)
     const int nl = text.indexOf('\n');
     if (nl < 0) return tooltip ? QString() : text;
     return tooltip ? text.mid(nl + 1) : text.left(nl);
+}
+
+// Tile: the open windows one above the other, each as wide as the area;
+// minimised windows stay where they are.
+void TileHorizontally(QMdiArea* area)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : area->subWindowList())
+        if (!w->isHidden() && !w->isMinimized()) windows << w;
+    if (windows.isEmpty()) return;
+    const QRect room = area->viewport()->rect();
+    const int n = static_cast<int>(windows.size());
+    const int height = std::max(1, room.height() / n);
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        if (w->isMaximized()) w->showNormal();
+        const int top = room.top() + i * height;
+        w->setGeometry(room.left(), top, room.width(), i == n - 1 ? room.bottom() + 1 - top : height);
+    }
+}
+
+// Arrange Icons: the minimised windows in rows along the bottom of the area,
+// left to right; the open ones are left alone.
+void ArrangeIcons(QMdiArea* area)
+{
+    const QRect room = area->viewport()->rect();
+    int x = room.left();
+    int bottom = room.bottom() + 1;
+    int rowHeight = 0;
+    for (QMdiSubWindow* w : area->subWindowList()) {
+        if (w->isHidden() || !w->isMinimized()) continue;
+        const QSize size = w->size();
+        if (x > room.left() && x + size.width() > room.right() + 1) {
+            x = room.left();
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        w->move(x, bottom - size.height());
+        x += size.width();
+        rowHeight = std::max(rowHeight, size.height());
+    }
+}
+
+// The calendar documents among files dragged from a file manager.
+QStringList DocumentFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QFileInfo info(url.toLocalFile());
+        if (info.isFile() && info.suffix().compare(QLatin1String("mdr"), Qt::CaseInsensitive) == 0)
+            files << info.absoluteFilePath();
+    }
+    return files;
+}
+
+// Insert New Object could not make its object; the picture's own fault is
+// said in plain words after it.
+const char* const kCreateFailed =
+    "Failed to create object.  Make sure the object is entered in the system registry.";
+constexpr qint64 kMaxInsertedFile = qint64(256) << 20;
+
+void ReportInsertFailure(QWidget* parent, const QString& path, const QString& reason)
+{
+    ShowMessage(parent,
+                QStringLiteral("Failed to create object.  The picture \"%1\" cannot be read: %2.")
+                    .arg(QFileInfo(path).fileName(), reason),
+                QMessageBox::Critical);
 }
 
 }  // namespace
@@ -208,21 +281,24 @@ void CMainFrame::CreateActions()
             QStringLiteral("Pictures|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.ico;*.tif;*.tiff;*.tga;*.pcx|All Files (*.*)|*.*||"));
         if (path.isEmpty()) return;
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || file.size() > (256 << 20)) {
-            ShowMessage(this, QStringLiteral("Failed to create object.  Make sure the object is entered in the system registry."),
-                        QMessageBox::Critical);
+        if (!file.open(QIODevice::ReadOnly)) {
+            ReportInsertFailure(this, path, file.errorString());
+            return;
+        }
+        if (file.size() > kMaxInsertedFile) {
+            ReportInsertFailure(this, path, QStringLiteral("the file is larger than 256 MB"));
             return;
         }
         QImage picture;
         if (!picture.loadFromData(file.readAll())) {
-            ShowMessage(this, QStringLiteral("Failed to create object.  Make sure the object is entered in the system registry."),
-                        QMessageBox::Critical);
+            ReportInsertFailure(this, path, QStringLiteral("it is not a picture in a format the program reads, or it is damaged"));
             return;
         }
         QMimeData data;
         data.setImageData(picture);
         const QPoint corner(10, 10);
-        view->InsertFromMime(&data, &corner);
+        if (!view->InsertFromMime(&data, &corner))
+            ShowMessage(this, QString::fromLatin1(kCreateFailed), QMessageBox::Critical);
     });
     Connect("file_exit", [this] { close(); });
 
@@ -325,8 +401,8 @@ void CMainFrame::CreateActions()
         UpdateActions();
     });
     Connect("window_cascade", [this] { m_pMdi->cascadeSubWindows(); });
-    Connect("window_tile", [this] { m_pMdi->tileSubWindows(); });
-    Connect("window_arrange", [this] { m_pMdi->tileSubWindows(); });
+    Connect("window_tile", [this] { TileHorizontally(m_pMdi); });
+    Connect("window_arrange", [this] { ArrangeIcons(m_pMdi); });
 
     // Help
     Connect("help_tip", [this] {
@@ -710,6 +786,7 @@ void CMainFrame::RestoreState()
 {
     CSettingsStore& store = *Environment().m_settings;
     RestoreWindowState(*this, store);
+    Action("view_status_bar")->setChecked(!m_pStatus->isHidden());
     m_nPerformance = BumpPerformance(store);
 }
 
@@ -718,6 +795,26 @@ void CMainFrame::SaveState()
     CSettingsStore& store = *Environment().m_settings;
     SaveWindowState(*this, store);
     SavePerformance(store, m_nPerformance);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DocumentFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList files = DocumentFiles(event->mimeData());
+    if (files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message about a damaged file must not
+    // hold the file manager's drag.
+    QTimer::singleShot(0, this, [this, files] {
+        for (const QString& path : files) OpenDocument(path);
+    });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -75,6 +75,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Calendar documents dropped from a file manager open.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();

@@ -8,6 +8,7 @@
 #include <QtGui/QPainter>
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QDialog>
 
 namespace {
 
@@ -50,6 +51,14 @@ CSplashWindow* CSplashWindow::Current()
 bool CSplashWindow::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::Show: {
+        // A question or the wizard comes first: the picture must not stand
+        // over a window that waits for the user.
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && window != this && window->isWindow() && (window->isModal() || qobject_cast<QDialog*>(window)))
+            HideSplashWindow();
+        break;
+    }
     case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
     case QEvent::MouseButtonPress:

@@ -2,7 +2,8 @@
 
 // The start-up picture: a borderless window over the main frame, exactly the
 // picture's size and centred on the screen, that goes away after three
-// seconds or at the first key or mouse button press anywhere in the program.
+// seconds, at the first key or mouse button press anywhere in the program or
+// when a dialog (a question, the wizard) opens.
 // Only one exists at a time.
 
 #include <QtCore/QPointer>

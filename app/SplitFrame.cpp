@@ -4,7 +4,9 @@
 #include "view/DrawView.h"
 #include "view/EditTool.h"
 
+#include <QtGui/QAction>
 #include <QtGui/QCloseEvent>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QSplitter>
 
 #include <functional>
@@ -36,6 +38,15 @@ CSplitFrame::CSplitFrame(CDesignDocument* design, QWidget* parent) : QMdiSubWind
     row->setChildrenCollapsible(false);
     row->addWidget(MakePane());
     setWidget(m_pRows);
+    // The window menu's own Close answers Ctrl+F4; Ctrl+W is the File
+    // menu's Close, and a key claimed twice would do neither.
+    if (QMenu* menu = systemMenu()) {
+        const QKeySequence fileClose(Qt::CTRL | Qt::Key_W);
+        for (QAction* action : menu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(fileClose) > 0) action->setShortcuts(keys);
+        }
+    }
     connect(design, &CDesignDocument::TitleChanged, this, &CSplitFrame::UpdateTitle);
     connect(design, &CDesignDocument::ModifiedChanged, this, &CSplitFrame::UpdateTitle);
     UpdateTitle();

@@ -5,6 +5,7 @@
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 #include <QtWidgets/QMainWindow>
+#include <QtWidgets/QStatusBar>
 
 #include <cstdio>
 
@@ -13,6 +14,7 @@ namespace {
 const char* const kSettings = "Settings";
 const char* const kBarSection = "ControlBars\\State";
 const char* const kBarKey = "MainFrame";
+const char* const kStatusBarKey = "StatusBar";
 // How much of a window's top must show on a screen for it to be reachable.
 constexpr int kGripWidth = 48;
 constexpr int kGripHeight = 24;
@@ -86,12 +88,17 @@ void RestoreWindowState(QMainWindow& frame, const CSettingsStore& store)
     }
     const std::string bars = store.GetProfileString(kBarSection, kBarKey, "");
     if (!bars.empty()) frame.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(bars)));
+    // The bars' layout leaves out the status bar: it is kept beside it.
+    if (auto* status = frame.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        status->setVisible(store.GetProfileInt(kBarSection, kStatusBarKey, 1) != 0);
 }
 
 void SaveWindowState(const QMainWindow& frame, CSettingsStore& store)
 {
     store.WriteProfileString(kSettings, "WindowPos", FormatWindowPos(PlacementOf(frame)));
     store.WriteProfileString(kBarSection, kBarKey, frame.saveState().toBase64().toStdString());
+    if (auto* status = frame.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        store.WriteProfileInt(kBarSection, kStatusBarKey, status->isHidden() ? 0 : 1);
 }
 
 int BumpPerformance(const CSettingsStore& store)

@@ -8,6 +8,7 @@
 //                (1 normal, 2 minimised, 3 maximised), minimised x, y,
 //                maximised x, y, normal left, top, right, bottom. A value
 //                with fewer than ten integers is ignored.
+// "StatusBar"    in "ControlBars\State": 0 when the status bar was hidden.
 // "Performance"  the number of program runs: read when the frame is made,
 //                plus one, written back when it closes.
 //

@@ -3,11 +3,14 @@
 #include "calendar/IcalReader.h"
 #include "calendar/PublicHolidays.h"
 #include "document/DrawDoc.h"
+#include "imageio/PictureImage.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -18,6 +21,11 @@ constexpr COLORREF kHeaderColor = 0x646400;
 constexpr COLORREF kDaysColor = 0xFF0000;
 constexpr COLORREF kSpecialColor = 0x0000FF;
 const char* const kFace = "Tahoma";
+// How far calendars that had to be moved in stand from the frame's band,
+// from the edge of a page without a frame and below the photo of layout 0.
+constexpr int kFrameGap = 10;
+constexpr int kPageMargin = 45;
+constexpr int kPhotoGap = 10;
 
 struct CFonts {
     int header;
@@ -25,36 +33,61 @@ struct CFonts {
     BOOL specialBold;
 };
 
-// Adds calendars one after another, stepping the month and year.
-class CMonthRun {
-public:
-    CMonthRun(CDrawDoc& doc, int firstMonthIndex, int year) : m_doc(doc), m_month(firstMonthIndex + 1), m_year(year) {}
-
-    void Add(const CRect& rect, const CFonts* fonts = nullptr)
-    {
-        auto* cal = new CDrawRect(rect, CDrawRect::kindCalendar);
-        cal->SetCalendarMonth(m_month, m_year);
-        if (fonts) {
-            cal->SetHeaderFont(kFace, fonts->header, 1, 0, 0, kHeaderColor);
-            cal->SetDayNameFont(kFace, fonts->others, 0, 0, 0, kDaysColor);
-            cal->SetDaysFont(kFace, fonts->others, 0, 0, 0, kDaysColor);
-            cal->SetSpecialFont(kFace, fonts->others, fonts->specialBold, 0, 0, kSpecialColor);
-        }
-        m_doc.Add(cal);
-        if (++m_month > 12) {
-            m_month = 1;
-            ++m_year;
-        }
-    }
-
-private:
-    CDrawDoc& m_doc;
-    int m_month;
-    int m_year;
+// A calendar to be made: its rectangle and, for the single and double
+// calendars of layouts 0 and 1, the type the layout gives it.
+struct CCell {
+    CRect rect;
+    bool hasFonts = false;
+    CFonts fonts{};
 };
 
+// Collects the cells of a layout in the order their months follow.
+class CCellRun {
+public:
+    void Add(const CRect& rect, const CFonts* fonts = nullptr)
+    {
+        CCell cell{rect};
+        if (fonts) {
+            cell.hasFonts = true;
+            cell.fonts = *fonts;
+        }
+        m_cells.push_back(cell);
+    }
+    std::vector<CCell> m_cells;
+};
+
+// Makes the calendars of the cells, stepping the month and year; the type
+// is scaled with the cells when they had to be made smaller.
+void AddCalendars(CDrawDoc& doc, const std::vector<CCell>& cells, int firstMonthIndex, int year, double typeScale)
+{
+    int month = firstMonthIndex + 1;
+    auto scaled = [typeScale](int size) {
+        return typeScale >= 1.0 ? size : std::max(1, static_cast<int>(std::lround(size * typeScale)));
+    };
+    for (const CCell& cell : cells) {
+        auto* cal = new CDrawRect(cell.rect, CDrawRect::kindCalendar);
+        cal->SetCalendarMonth(month, year);
+        if (cell.hasFonts) {
+            cal->SetHeaderFont(kFace, scaled(cell.fonts.header), 1, 0, 0, kHeaderColor);
+            cal->SetDayNameFont(kFace, scaled(cell.fonts.others), 0, 0, 0, kDaysColor);
+            cal->SetDaysFont(kFace, scaled(cell.fonts.others), 0, 0, 0, kDaysColor);
+            cal->SetSpecialFont(kFace, scaled(cell.fonts.others), cell.fonts.specialBold, 0, 0, kSpecialColor);
+        } else if (typeScale < 1.0) {
+            for (CCalFont* font : {&cal->m_fontHeader, &cal->m_fontDayNames, &cal->m_fontDays, &cal->m_fontSpecial}) {
+                font->m_nPointSize = scaled(font->m_nPointSize);
+                font->m_pFont.reset();
+            }
+        }
+        doc.Add(cal);
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+}
+
 // The grid of layouts 0 and 1: filled row by row, three or four columns.
-void Grid(CMonthRun& run, int n, int lastColumn, const std::function<CRect(int k, int r)>& cell)
+void Grid(CCellRun& run, int n, int lastColumn, const std::function<CRect(int k, int r)>& cell)
 {
     int k = 0;
     int r = 0;
@@ -106,83 +139,12 @@ CRect TopRowCell(int c, int r, bool frame, int f)
                  : CRect(188 * c - 107, 356 - 144 * r, 188 * c - 282, 486 - 144 * r);
 }
 
-}  // namespace
-
-CNewCalendarChoices::CNewCalendarChoices()
+// The calendars of a layout by the layout's own arithmetic, for the frame
+// offset f (no frame and 0 for the plain arrangement) and the photo's lower
+// edge T.
+std::vector<CCell> Arrange(int layout, int n, bool frame, int f, int T)
 {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local)) {
-        m_nFirstMonth = local.tm_mon;
-        m_nYear = local.tm_year + 1900;
-    }
-    const std::string& dir = Environment().m_strInstallDir;
-    m_strBackImagePath = dir + "BckImage.jpg";
-    m_strPatternPath = dir + "BckImage.jpg";
-}
-
-CRect CCalendarGenerator::ImageRect(int layout, int f)
-{
-    switch (layout) {
-    case 0: return CRect(350 - f, f + 28, f - 350, 490 - f);
-    case 1: return CRect(350 - f, f - 470, f - 350, 490 - f);
-    case 2: return CRect(350 - f, f - 306, f - 162, 480 - f);
-    case 3: return CRect(162 - f, f - 306, f - 350, 480 - f);
-    case 4: return CRect(350 - f, f - 346, f - 350, 346 - f);
-    case 5: return CRect(162 - f, f - 346, f - 162, 346 - f);
-    case 6: return CRect(162 - f, f - 470, f - 350, 346 - f);
-    case 7: return CRect(350 - f, f - 470, f - 162, 346 - f);
-    default: return CRect();
-    }
-}
-
-bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
-{
-    const int layout = ch.m_nLayout;
-    if (layout < 0 || layout > 7) return false;
-
-    // The page background.
-    doc.m_nBackStyle = ch.m_nBackStyle;
-    doc.m_nGradientDirection = ch.m_nGradientDirection;
-    doc.m_crBackFrom = ch.m_crFrom;
-    doc.m_crBackTo = ch.m_crTo;
-    doc.m_strBackImagePath = ch.m_strBackImagePath;
-    doc.m_strBackImageType = ch.m_strBackImageType;
-    doc.m_bDrawBackImage = ch.m_bDrawBackImage;
-    doc.m_nBackImagePlacement = ch.m_nBackImagePlacement;
-    doc.m_bBackImageStretch = ch.m_bBackImageStretch;
-    doc.RebuildBackImage();
-
-    // The frame; its band thickness is the offset of everything inside.
-    const bool frame = ch.m_bFrame != 0;
-    int f = 0;
-    if (frame) {
-        f = ch.m_nFrameThickness;
-        auto* obj = new CDrawRect(kFrameRect, CDrawRect::kindFrame);
-        obj->SetFrameStyle(ch.m_bNoFill, ch.m_nOutlineThickness, ch.m_bDrawOutline, ch.m_nOutlineLineType, ch.m_nSpare,
-                           ch.m_crOutline, ch.m_crFill, ch.m_nFrameThickness, ch.m_nFillType, ch.m_strPatternPath,
-                           ch.m_strPatternType);
-        doc.Add(obj);
-    }
-
-    // The photo, fitted to its aspect ratio; layout 0 centres it again.
-    int T = 0;
-    if (!ch.m_strPhotoPath.empty()) {
-        auto* photo = new CDrawRect(ImageRect(layout, f), CDrawRect::kindImage);
-        photo->SetImageFile(ch.m_strPhotoPath, ch.m_strPhotoType);
-        doc.Add(photo);
-        CRect r = photo->m_position;
-        if (layout == 0) {
-            int w = r.right - r.left;
-            r.left = -w / 2;
-            r.right = w / 2;
-            photo->m_position = r;
-        }
-        T = r.top;
-    }
-
-    CMonthRun run(doc, ch.m_nFirstMonth, ch.m_nYear);
-    const int n = ch.m_nMonths;
+    CCellRun run;
     switch (layout) {
     case 0:
         if (n == 1) {
@@ -283,6 +245,286 @@ bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
         break;
     }
     }
+
+    return run.m_cells;
+}
+
+// A rectangle as it stands on the page, whatever the order of its stored
+// corners: x0 <= x1, y0 <= y1.
+struct CBox {
+    int x0, y0, x1, y1;
+};
+
+CBox Visual(const CRect& r)
+{
+    return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+            std::max(r.top, r.bottom)};
+}
+
+// Stored the way the generator stores its objects: left > right, top < bottom.
+CRect Stored(const CBox& b)
+{
+    return CRect(b.x1, b.y0, b.x0, b.y1);
+}
+
+bool Overlap(const CBox& a, const CBox& b)
+{
+    return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
+}
+
+bool Inside(const CBox& a, const CBox& bound)
+{
+    return a.x0 >= bound.x0 && a.y0 >= bound.y0 && a.x1 <= bound.x1 && a.y1 <= bound.y1;
+}
+
+// Where calendars may stand (hard) and, when they have to be moved in,
+// how far they go (soft, a little inside hard).
+struct CRoom {
+    CBox hard;
+    CBox soft;
+};
+
+// One axis of a linear map that brings [lo, hi] inside a room, moving only
+// the ends that stand out of it.
+class CAxisMap {
+public:
+    CAxisMap(int lo, int hi, int hardLo, int hardHi, int softLo, int softHi)
+        : m_lo(lo), m_hi(hi), m_toLo(lo < hardLo ? softLo : lo), m_toHi(hi > hardHi ? softHi : hi)
+    {
+        if (m_toHi < m_toLo) m_toHi = m_toLo;
+    }
+    int operator()(int v) const
+    {
+        if (m_hi == m_lo) return m_toLo + (v - m_lo);
+        return m_toLo + static_cast<int>(static_cast<long long>(v - m_lo) * (m_toHi - m_toLo) / (m_hi - m_lo));
+    }
+    double Scale() const { return m_hi == m_lo ? 1.0 : static_cast<double>(m_toHi - m_toLo) / (m_hi - m_lo); }
+
+private:
+    int m_lo, m_hi, m_toLo, m_toHi;
+};
+
+// The calendars of a design with the area kept for the photo in layouts 2
+// to 7, and how much their type shrinks.
+struct CPlan {
+    std::vector<CCell> cells;
+    CRect photo;
+    double typeScale = 1.0;
+};
+
+// Every calendar inside the room, apart from the others and, where the
+// layout keeps an area for the photo, off that area.
+bool Fits(const CPlan& plan, const CRoom& room, bool photoArea)
+{
+    const CBox photo = Visual(plan.photo);
+    if (photoArea && (photo.x1 <= photo.x0 || photo.y1 <= photo.y0)) return false;
+    for (std::size_t i = 0; i < plan.cells.size(); ++i) {
+        const CBox box = Visual(plan.cells[i].rect);
+        if (!Inside(box, room.hard)) return false;
+        if (photoArea && Overlap(box, photo)) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (Overlap(box, Visual(plan.cells[j].rect))) return false;
+    }
+    return true;
+}
+
+// The plan drawn together into the room: rows and columns keep their order
+// and only get smaller, so calendars apart stay apart; the photo's area
+// moves with them.
+CPlan Squeezed(CPlan plan, const CRoom& room)
+{
+    if (plan.cells.empty()) return plan;
+    CBox all = Visual(plan.cells.front().rect);
+    for (const CCell& cell : plan.cells) {
+        const CBox b = Visual(cell.rect);
+        all = {std::min(all.x0, b.x0), std::min(all.y0, b.y0), std::max(all.x1, b.x1), std::max(all.y1, b.y1)};
+    }
+    const CAxisMap mx(all.x0, all.x1, room.hard.x0, room.hard.x1, room.soft.x0, room.soft.x1);
+    const CAxisMap my(all.y0, all.y1, room.hard.y0, room.hard.y1, room.soft.y0, room.soft.y1);
+    auto map = [&](const CRect& r) { return CRect(mx(r.left), my(r.top), mx(r.right), my(r.bottom)); };
+    for (CCell& cell : plan.cells) cell.rect = map(cell.rect);
+    CBox photo = Visual(map(plan.photo));
+    photo = {std::max(photo.x0, room.hard.x0), std::max(photo.y0, room.hard.y0), std::min(photo.x1, room.hard.x1),
+             std::min(photo.y1, room.hard.y1)};
+    plan.photo = Stored(photo);
+    plan.typeScale = std::min(mx.Scale(), my.Scale());
+    return plan;
+}
+
+// A photo whose aspect ratio made it grow out of its area is fitted inside
+// the area instead, keeping the area's upper left corner.
+void KeepPhotoInside(CDrawRect& photo, const CRect& area)
+{
+    const CBox box = Visual(area);
+    if (Inside(Visual(photo.m_position), box)) return;
+    if (!photo.m_pImage || !photo.m_pImage->IsValid()) return;
+    const long long iw = photo.m_pImage->GetWidth();
+    const long long ih = std::llabs(static_cast<long long>(photo.m_pImage->GetHeight()));
+    const long long bw = box.x1 - box.x0;
+    const long long bh = box.y1 - box.y0;
+    if (iw <= 0 || ih <= 0 || bw <= 0 || bh <= 0) return;
+    long long w = bw;
+    long long h = bw * ih / iw;
+    if (h > bh) {
+        h = bh;
+        w = bh * iw / ih;
+    }
+    photo.m_position = CRect(box.x0 + static_cast<int>(w), box.y1 - static_cast<int>(h), box.x0, box.y1);
+}
+
+// The room of the calendars: inside the frame's band, or on the page.
+CRoom RoomFor(bool frame, int f, CSize page)
+{
+    CRoom room;
+    if (frame) {
+        const CBox outer = Visual(CCalendarGenerator::kFrameRect);
+        room.hard = {outer.x0 + f, outer.y0 + f, outer.x1 - f, outer.y1 - f};
+        room.soft = {room.hard.x0 + kFrameGap, room.hard.y0 + kFrameGap, room.hard.x1 - kFrameGap,
+                     room.hard.y1 - kFrameGap};
+    } else {
+        room.hard = {-page.cx / 2, -page.cy / 2, page.cx / 2, page.cy / 2};
+        room.soft = {room.hard.x0 + kPageMargin, room.hard.y0 + kPageMargin, room.hard.x1 - kPageMargin,
+                     room.hard.y1 - kPageMargin};
+    }
+    return room;
+}
+
+// The layout's own arithmetic where it fits; else its rows and columns
+// drawn together into the room, and the type shrinking with them; should
+// the arithmetic with a broad frame band be out of shape, the plain
+// arrangement drawn into the band instead.
+CPlan PlanFor(int layout, int n, bool frame, int f, int T, const CRoom& room)
+{
+    const bool photoArea = layout >= 2;
+    const CPlan exact{Arrange(layout, n, frame, f, T), photoArea ? CCalendarGenerator::ImageRect(layout, f) : CRect()};
+    if (Fits(exact, room, photoArea)) return exact;
+    CPlan plan = Squeezed(exact, room);
+    if (Fits(plan, room, photoArea)) return plan;
+    return Squeezed(CPlan{Arrange(layout, n, false, 0, T), photoArea ? CCalendarGenerator::ImageRect(layout, 0) : CRect()},
+                    room);
+}
+
+}  // namespace
+
+CNewCalendarChoices::CNewCalendarChoices()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local)) {
+        m_nFirstMonth = local.tm_mon;
+        m_nYear = local.tm_year + 1900;
+    }
+    const std::string& dir = Environment().m_strInstallDir;
+    m_strBackImagePath = dir + "BckImage.jpg";
+    m_strPatternPath = dir + "BckImage.jpg";
+}
+
+CRect CCalendarGenerator::ImageRect(int layout, int f)
+{
+    switch (layout) {
+    case 0: return CRect(350 - f, f + 28, f - 350, 490 - f);
+    case 1: return CRect(350 - f, f - 470, f - 350, 490 - f);
+    case 2: return CRect(350 - f, f - 306, f - 162, 480 - f);
+    case 3: return CRect(162 - f, f - 306, f - 350, 480 - f);
+    case 4: return CRect(350 - f, f - 346, f - 350, 346 - f);
+    case 5: return CRect(162 - f, f - 346, f - 162, 346 - f);
+    case 6: return CRect(162 - f, f - 470, f - 350, 346 - f);
+    case 7: return CRect(350 - f, f - 470, f - 162, 346 - f);
+    default: return CRect();
+    }
+}
+
+int CCalendarGenerator::MonthCount(int layout, int months)
+{
+    switch (layout) {
+    case 0:
+    case 1: return std::max(months, 0);
+    case 5: return 16;
+    case 2:
+    case 3:
+    case 4:
+    case 6:
+    case 7: return 8;
+    default: return 0;
+    }
+}
+
+CRect CCalendarGenerator::PhotoArea(const CNewCalendarChoices& ch, CSize page)
+{
+    const bool frame = ch.m_bFrame != 0;
+    const int f = frame ? ch.m_nFrameThickness : 0;
+    if (ch.m_nLayout < 2) return ImageRect(ch.m_nLayout, f);
+    return PlanFor(ch.m_nLayout, ch.m_nMonths, frame, f, 0, RoomFor(frame, f, page)).photo;
+}
+
+bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
+{
+    const int layout = ch.m_nLayout;
+    if (layout < 0 || layout > 7) return false;
+
+    // The page background.
+    doc.m_nBackStyle = ch.m_nBackStyle;
+    doc.m_nGradientDirection = ch.m_nGradientDirection;
+    doc.m_crBackFrom = ch.m_crFrom;
+    doc.m_crBackTo = ch.m_crTo;
+    doc.m_strBackImagePath = ch.m_strBackImagePath;
+    doc.m_strBackImageType = ch.m_strBackImageType;
+    doc.m_bDrawBackImage = ch.m_bDrawBackImage;
+    doc.m_nBackImagePlacement = ch.m_nBackImagePlacement;
+    doc.m_bBackImageStretch = ch.m_bBackImageStretch;
+    doc.RebuildBackImage();
+
+    // The frame; its band thickness is the offset of everything inside.
+    const bool frame = ch.m_bFrame != 0;
+    int f = 0;
+    if (frame) {
+        f = ch.m_nFrameThickness;
+        auto* obj = new CDrawRect(kFrameRect, CDrawRect::kindFrame);
+        obj->SetFrameStyle(ch.m_bNoFill, ch.m_nOutlineThickness, ch.m_bDrawOutline, ch.m_nOutlineLineType, ch.m_nSpare,
+                           ch.m_crOutline, ch.m_crFill, ch.m_nFrameThickness, ch.m_nFillType, ch.m_strPatternPath,
+                           ch.m_strPatternType);
+        doc.Add(obj);
+    }
+
+    // The photo of layouts 0 and 1, fitted to its aspect ratio; layout 0
+    // centres it again and sets the months below it.
+    const bool hasPhoto = !ch.m_strPhotoPath.empty();
+    int T = 0;
+    if (hasPhoto && layout <= 1) {
+        auto* photo = new CDrawRect(ImageRect(layout, f), CDrawRect::kindImage);
+        photo->SetImageFile(ch.m_strPhotoPath, ch.m_strPhotoType);
+        doc.Add(photo);
+        CRect r = photo->m_position;
+        if (layout == 0) {
+            int w = r.right - r.left;
+            r.left = -w / 2;
+            r.right = w / 2;
+            photo->m_position = r;
+        }
+        T = r.top;
+    }
+
+    // The calendars stand inside the frame's band, or on the page, and
+    // apart; layouts 2-7 keep them off the photo's area, layout 0 below the
+    // photo. Where the layout's arithmetic does not fit, its rows and
+    // columns are drawn together into the room and the type shrinks with
+    // them.
+    CRoom room = RoomFor(frame, f, doc.PageSize());
+    if (layout == 0 && hasPhoto) {
+        room.hard.y1 = std::min(room.hard.y1, T);
+        room.soft.y1 = std::min(room.soft.y1, T - kPhotoGap);
+    }
+    const CPlan plan = PlanFor(layout, ch.m_nMonths, frame, f, T, room);
+
+    // The photo of layouts 2-7 in the area the calendars leave it.
+    if (hasPhoto && layout >= 2) {
+        auto* photo = new CDrawRect(plan.photo, CDrawRect::kindImage);
+        photo->SetImageFile(ch.m_strPhotoPath, ch.m_strPhotoType);
+        KeepPhotoInside(*photo, plan.photo);
+        doc.Add(photo);
+    }
+
+    AddCalendars(doc, plan.cells, ch.m_nFirstMonth, ch.m_nYear, plan.typeScale);
 
     doc.SetModifiedFlag();
     doc.UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);

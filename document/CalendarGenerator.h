@@ -82,6 +82,13 @@ public:
                                  CHolidayList* list, std::string* error, CIcalProgress* progress = nullptr);
     // Gives every calendar of the document the list.
     static void ApplyHolidayList(CDrawDoc& doc, const CHolidayList& list);
+    // How many calendars a layout makes for the number of months asked for:
+    // layouts 0 and 1 make that many, the others their own fixed set.
+    static int MonthCount(int layout, int months);
     // The photo's rectangle for a layout and frame offset.
     static CRect ImageRect(int layout, int f);
+    // Where Generate puts the photo, before it is fitted to the photo's
+    // shape: the layout's image rectangle, or for layouts 2-7 the area the
+    // calendars leave when they had to be drawn together.
+    static CRect PhotoArea(const CNewCalendarChoices& choices, CSize page);
 };

@@ -3,6 +3,7 @@
 #include "document/CompoundFile.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -10,6 +11,15 @@
 const char* const CDocSummary::kStreamName = "\005SummaryInformation";
 
 namespace {
+
+// The summary's diagnostics are for the developer: a file without a summary
+// is ordinary (older files, files of other programs), and the user is not
+// told. They are written only when MONDREL_DEBUG is set.
+void DebugOutput(const char* text)
+{
+    const char* debug = std::getenv("MONDREL_DEBUG");
+    if (debug && *debug) std::cerr << text;
+}
 
 // Seconds between 1601-01-01 and 1970-01-01.
 constexpr std::uint64_t kEpochDifference = 11644473600ULL;
@@ -178,11 +188,11 @@ void CDocSummary::RecordPrint(std::uint64_t now)
 bool CDocSummary::WriteTo(CStorage* root) const
 {
     if (!root) {
-        std::cerr << "CreateStream failed\n";
+        DebugOutput("CreateStream failed\n");
         return false;
     }
     if (!root->CreateStream(kStreamName, m_set.Write())) {
-        std::cerr << "WriteToStream failed\n";
+        DebugOutput("WriteToStream failed\n");
         return false;
     }
     return true;
@@ -192,14 +202,14 @@ bool CDocSummary::ReadFrom(const CStorage* root)
 {
     const std::vector<BYTE>* bytes = root ? root->OpenStream(kStreamName) : nullptr;
     if (!bytes) {
-        std::cerr << "OpenStream failed\n";
+        DebugOutput("OpenStream failed\n");
         return false;
     }
     CPropertySet set;
     const CPropertySection* section = nullptr;
     if (set.Read(*bytes)) section = set.FindSection(FMTID_SummaryInformation);
     if (!section) {
-        std::cerr << "ReadFromStream failed\n";
+        DebugOutput("ReadFromStream failed\n");
         return false;
     }
     // Known properties of the expected type replace the initial values; the

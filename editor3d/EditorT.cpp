@@ -1,5 +1,7 @@
 #include "editor3d/EditorT.h"
 
+#include "objects/FaceName.h"
+
 #include <QtWidgets/QFontDialog>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QGroupBox>
@@ -83,5 +85,5 @@ void CEditorT::OnFont()
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("Font"),
                                               QFontDialog::ScalableFonts);
-    if (ok) ChooseFace(chosen.family());
+    if (ok) ChooseFace(QString::fromStdString(FaceWithoutFoundry(chosen.family().toStdString())));
 }

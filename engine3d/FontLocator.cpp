@@ -1,5 +1,7 @@
 #include "engine3d/FontLocator.h"
 
+#include "objects/FaceName.h"
+
 #include <fontconfig/fontconfig.h>
 
 namespace {
@@ -9,8 +11,10 @@ std::string MatchOutlineFile(const std::string& faceName)
     if (!FcInit()) return {};
     FcPattern* pattern = FcPatternCreate();
     if (!pattern) return {};
-    if (!faceName.empty())
-        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(faceName.c_str()));
+    std::string foundry;
+    const std::string family = FaceWithoutFoundry(faceName, &foundry);
+    if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    if (!foundry.empty()) FcPatternAddString(pattern, FC_FOUNDRY, reinterpret_cast<const FcChar8*>(foundry.c_str()));
     // Only faces with outlines can be extruded; bitmap faces are passed over.
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     FcPatternAddBool(pattern, FC_OUTLINE, FcTrue);

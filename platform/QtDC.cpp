@@ -1,5 +1,6 @@
 #include "platform/QtDC.h"
 
+#include "objects/FaceName.h"
 #include "platform/ScaledPictureCache.h"
 
 #include <QFontMetrics>
@@ -198,8 +199,13 @@ QString CQtDC::ResolveFace(const std::string& face)
     QString family = QStringLiteral("DejaVu Sans");
     if (FcInit()) {
         FcPattern* pattern = FcPatternCreate();
-        if (!face.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+        // A face stored with its maker, "P052 [urw]", is the family P052
+        // of that maker; fontconfig knows no such family name.
+        std::string foundry;
+        const std::string plain = FaceWithoutFoundry(face, &foundry);
+        if (!plain.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(plain.c_str()));
         else FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
+        if (!foundry.empty()) FcPatternAddString(pattern, FC_FOUNDRY, reinterpret_cast<const FcChar8*>(foundry.c_str()));
         FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;

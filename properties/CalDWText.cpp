@@ -11,7 +11,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QRadioButton>
 
-CCalDWText::CCalDWText(QWidget* parent) : CCalTextPage(QStringLiteral("Days of Week Header"), {}, parent)
+CCalDWText::CCalDWText(QWidget* parent) : CCalTextPage(QStringLiteral("Days of Week Header"), ClippedTextCaptions(), parent)
 {
     auto* formatBox = new QGroupBox(QStringLiteral("Format"), this);
     auto* row = new QHBoxLayout(formatBox);

@@ -10,7 +10,7 @@
 namespace {
 CTextPageCaptions DaysCaptions()
 {
-    CTextPageCaptions c;
+    CTextPageCaptions c = ClippedTextCaptions();
     c.m_bDaysSpelling = true;
     return c;
 }

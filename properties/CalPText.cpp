@@ -16,7 +16,7 @@
 namespace {
 CTextPageCaptions TextCaptions()
 {
-    CTextPageCaptions c;
+    CTextPageCaptions c = ClippedTextCaptions();
     c.m_bNineAlignments = false;
     c.m_bTextObject = true;
     return c;

@@ -35,7 +35,7 @@ std::string LastFile(const CHolidayList& list)
 
 }  // namespace
 
-CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special Days (Holidays)"), {}, parent)
+CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special Days (Holidays)"), ClippedTextCaptions(), parent)
 {
     auto* markBox = new QGroupBox(QStringLiteral("Mark as Special"), this);
     auto* marks = new QGridLayout(markBox);

@@ -2,6 +2,7 @@
 
 #include "document/ValueRanges.h"
 #include "objects/CalFont.h"
+#include "objects/FaceName.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
@@ -31,6 +32,14 @@ const char* const kAlignCaptions[9] = {
 };
 
 }  // namespace
+
+CTextPageCaptions ClippedTextCaptions()
+{
+    CTextPageCaptions c;
+    c.m_strFlag = QStringLiteral("Cli&p Text to Boundary");
+    c.m_bFlagFixed = true;
+    return c;
+}
 
 CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& captions, QWidget* parent)
     : CPropertyPage(caption, parent)
@@ -89,6 +98,11 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
     if (!captions.m_strFlag.isEmpty()) {
         m_pFlag = new QCheckBox(captions.m_strFlag, m_pAlignGroup);
         alignGrid->addWidget(m_pFlag, 3, 0, 1, 3);
+        m_bFlagFixed = captions.m_bFlagFixed;
+        if (m_bFlagFixed) {
+            m_pFlag->setChecked(true);
+            m_pFlag->setEnabled(false);
+        }
     }
     grid->addWidget(m_pAlignGroup, 1, 1);
 
@@ -107,7 +121,7 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
     Watch(m_pLineType);
     Watch(m_pThickness);
     Watch(m_pAlign);
-    if (m_pFlag) Watch(m_pFlag);
+    if (m_pFlag && !m_bFlagFixed) Watch(m_pFlag);
     connect(this, &CPropertyPage::Changed, m_pPreview, qOverload<>(&QWidget::update));
 }
 
@@ -152,7 +166,9 @@ void CCalTextPage::ChooseFont()
 
 void CCalTextPage::TakeFont(const QFont& chosen)
 {
-    m_strFace = chosen.family().toStdString();
+    // The dialog names a family that several makers install "P052 [urw]";
+    // the document keeps the face name every system can find.
+    m_strFace = FaceWithoutFoundry(chosen.family().toStdString());
     // The objects take sizes of 1-72 points only; outside that they would
     // keep none of the choice.
     const int points = chosen.pointSize() > 0 ? chosen.pointSize() : qRound(chosen.pointSizeF());
@@ -175,7 +191,7 @@ void CCalTextPage::ToControls()
     m_pLineType->SetLineType(m_nLineType);
     m_pThickness->Load(static_cast<int>(m_nThickness));
     ShowStoredChoice(m_pAlign, m_nAlign);
-    if (m_pFlag) m_pFlag->setChecked(m_bFlag != 0);
+    if (m_pFlag && !m_bFlagFixed) m_pFlag->setChecked(m_bFlag != 0);
     SetLoading(false);
     FromControls();
     ApplyEnabling();
@@ -192,7 +208,7 @@ void CCalTextPage::FromControls()
     int thickness = 0;
     if (m_pThickness->IsValid(&thickness)) m_nThickness = static_cast<unsigned int>(thickness);
     m_nAlign = ReadChoice(m_pAlign, m_nAlign);
-    if (m_pFlag) m_bFlag = m_pFlag->isChecked();
+    if (m_pFlag && !m_bFlagFixed) m_bFlag = m_pFlag->isChecked();
 }
 
 void CCalTextPage::ApplyEnabling()

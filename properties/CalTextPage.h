@@ -30,6 +30,9 @@ struct CTextPageCaptions {
     QString m_strThickness = QStringLiteral("Border Line Thickness");
     // The check box beside the alignment group; empty for none.
     QString m_strFlag;
+    // The check box only tells how the text is drawn: ticked, greyed and
+    // not read back.
+    bool m_bFlagFixed = false;
     // The text object offers only the three alignments it draws.
     bool m_bNineAlignments = true;
     // The Days page spells its last alignment with two blanks.
@@ -37,6 +40,10 @@ struct CTextPageCaptions {
     // The text object's group: "&Center", "&Left", "&Right" with the rotation.
     bool m_bTextObject = false;
 };
+
+// The captions of the pages whose text is always clipped to its cell or
+// rectangle: "Cli&p Text to Boundary" stands ticked and greyed.
+CTextPageCaptions ClippedTextCaptions();
 
 class CCalTextPage : public CPropertyPage {
     Q_OBJECT
@@ -83,6 +90,7 @@ public:
     QGroupBox* m_pAlignGroup;
     QButtonGroup* m_pAlign;
     QCheckBox* m_pFlag = nullptr;
+    bool m_bFlagFixed = false;
 
 protected:
     void ApplyEnabling() override;

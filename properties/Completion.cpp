@@ -31,12 +31,18 @@ CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
     m_pImage->setWordWrap(true);
     m_pImage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pMonths = new QLabel(this);
+    m_pMonthsNote = new QLabel(this);
+    m_pMonthsNote->setWordWrap(true);
+    m_pMonthsNote->hide();
+    auto* monthsRow = new QHBoxLayout;
+    monthsRow->addWidget(m_pMonths);
+    monthsRow->addWidget(m_pMonthsNote, 1);
     m_pFirstMonth = new QLabel(this);
     m_pYear = new QLabel(this);
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft);
     form->addRow(tr("Image File:"), m_pImage);
-    form->addRow(tr("Number of Months:"), m_pMonths);
+    form->addRow(tr("Number of Months:"), monthsRow);
     form->addRow(tr("First Month:"), m_pFirstMonth);
     form->addRow(tr("Year:"), m_pYear);
 
@@ -171,7 +177,14 @@ void CCompletion::ShowSummary(const CNewCalendarChoices& choices)
 {
     m_pImage->setText(choices.m_strPhotoPath.empty() ? tr("There is no Image File to use.")
                                                      : QString::fromStdString(choices.m_strPhotoPath));
-    m_pMonths->setText(QString::number(choices.m_nMonths));
+    // The arrangements with months around the photo make their own number
+    // of months: the summary names what Finish will make.
+    m_pMonths->setText(QString::number(CCalendarGenerator::MonthCount(choices.m_nLayout, choices.m_nMonths)));
+    const bool fixed = choices.m_nLayout >= 2 && choices.m_nLayout <= 7;
+    m_pMonthsNote->setText(fixed ? tr("(always so many in the arrangement chosen; %n asked for)", nullptr,
+                                      choices.m_nMonths)
+                                 : QString());
+    m_pMonthsNote->setVisible(fixed);
     const QString month = EnglishMonthName(choices.m_nFirstMonth);
     if (!month.isEmpty()) m_pFirstMonth->setText(month);
     m_pYear->setText(QString::number(choices.m_nYear));
@@ -185,6 +198,11 @@ QString CCompletion::ImageText() const
 QString CCompletion::MonthsText() const
 {
     return m_pMonths->text();
+}
+
+QString CCompletion::MonthsNoteText() const
+{
+    return m_pMonthsNote->isVisibleTo(this) ? m_pMonthsNote->text() : QString();
 }
 
 QString CCompletion::FirstMonthText() const

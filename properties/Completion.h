@@ -28,6 +28,9 @@ public:
     void ShowSummary(const CNewCalendarChoices& choices);
     QString ImageText() const;
     QString MonthsText() const;
+    // Why the number of months differs from the one asked for; empty when
+    // it does not.
+    QString MonthsNoteText() const;
     QString FirstMonthText() const;
     QString YearText() const;
 
@@ -49,6 +52,7 @@ private:
     QLabel* m_pHolidays;
     QLabel* m_pImage;
     QLabel* m_pMonths;
+    QLabel* m_pMonthsNote;
     QLabel* m_pFirstMonth;
     QLabel* m_pYear;
 };

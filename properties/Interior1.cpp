@@ -37,11 +37,28 @@ CInterior1::CInterior1(QWidget* parent) : CWizardStep(parent)
     form->addRow(tr("&Number of Months:"), m_pMonths);
     form->addRow(tr("&First Month:"), m_pFirstMonth);
     form->addRow(tr("&Year:"), m_pYear);
+    m_pLayoutNote = new QLabel(this);
+    m_pLayoutNote->setWordWrap(true);
+    m_pLayoutNote->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addSpacing(12);
     layout->addLayout(form);
+    layout->addSpacing(12);
+    layout->addWidget(m_pLayoutNote);
     layout->addStretch(1);
+}
+
+void CInterior1::ShowLayout(int layout)
+{
+    const bool fixed = layout >= 2 && layout <= 7;
+    m_pMonths->setEnabled(!fixed);
+    m_pLayoutNote->setText(fixed ? tr("The arrangement chosen in a later step always makes %1 months. Choose "
+                                      "\"Image above months (no overlaying)\" or \"Months overlayed on image\" "
+                                      "to set the number.")
+                                       .arg(CCalendarGenerator::MonthCount(layout, 0))
+                                 : QString());
+    m_pLayoutNote->setVisible(fixed);
 }
 
 QWidget* CInterior1::FirstControl() const

@@ -7,6 +7,7 @@
 
 class CIntField;
 class QComboBox;
+class QLabel;
 
 class CInterior1 : public CWizardStep {
     Q_OBJECT
@@ -16,6 +17,9 @@ public:
     void LoadFrom(const CNewCalendarChoices& choices) override;
     void StoreTo(CNewCalendarChoices& choices) const override;
     QWidget* FirstControl() const override;
+    // Greys the number of months and says why when the arrangement chosen
+    // (step 6) makes its own number of months.
+    void ShowLayout(int layout);
 
     // The range of the number of months.
     static constexpr int kMinMonths = 1;
@@ -24,11 +28,13 @@ public:
     CIntField* MonthsField() const { return m_pMonths; }
     QComboBox* FirstMonthList() const { return m_pFirstMonth; }
     CIntField* YearField() const { return m_pYear; }
+    QLabel* LayoutNote() const { return m_pLayoutNote; }
 
 private:
     CIntField* m_pMonths;
     QComboBox* m_pFirstMonth;
     CIntField* m_pYear;
+    QLabel* m_pLayoutNote;
 };
 
 // "January" ... "December" for 0-11, empty otherwise.

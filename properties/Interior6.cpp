@@ -42,6 +42,10 @@ CInterior6::CInterior6(QWidget* parent) : CWizardStep(parent)
         m_pGroup->addButton(radio, i);
         radios->addWidget(radio);
     }
+    m_pCountNote = new QLabel(this);
+    m_pCountNote->setWordWrap(true);
+    radios->addSpacing(8);
+    radios->addWidget(m_pCountNote);
     radios->addStretch(1);
     m_pGroup->button(0)->setChecked(true);
 
@@ -90,6 +94,11 @@ void CInterior6::Repaint()
     CNewCalendarChoices choices;
     if (const CNewCalendarChoices* current = Choices()) choices = *current;
     choices.m_nLayout = Layout();
+    const int count = CCalendarGenerator::MonthCount(choices.m_nLayout, choices.m_nMonths);
+    m_pCountNote->setText(choices.m_nLayout >= 2
+                              ? tr("This arrangement always makes %1 months, whatever the number of months.").arg(count)
+                          : count == 1 ? tr("This arrangement makes the one month asked for.")
+                                       : tr("This arrangement makes the %1 months asked for.").arg(count));
     m_pPreview->setPixmap(QPixmap::fromImage(PaintLayout(choices, kPreviewWidth)));
 }
 
@@ -107,8 +116,7 @@ QImage CInterior6::PaintLayout(const CNewCalendarChoices& given, int width)
     doc.m_pBackImage.reset();
     if (!CCalendarGenerator::Generate(doc, choices)) return QImage();
     if (photo) {
-        const int f = choices.m_bFrame ? choices.m_nFrameThickness : 0;
-        auto* box = new CDrawRect(CCalendarGenerator::ImageRect(choices.m_nLayout, f), CDrawRect::kindRectangle);
+        auto* box = new CDrawRect(CCalendarGenerator::PhotoArea(choices, doc.PageSize()), CDrawRect::kindRectangle);
         box->m_logbrush.lbColor = RGB(200, 204, 212);
         box->m_logpen.lopnColor = RGB(150, 150, 160);
         doc.Add(box);

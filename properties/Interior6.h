@@ -22,6 +22,8 @@ public:
 
     int Layout() const;
     QButtonGroup* LayoutGroup() const { return m_pGroup; }
+    // How many months the arrangement chosen makes.
+    QLabel* CountNote() const { return m_pCountNote; }
     // The page as the generator makes it from these choices, the photo's
     // place shown as a grey box, about width pixels wide.
     static QImage PaintLayout(const CNewCalendarChoices& choices, int width);
@@ -31,4 +33,5 @@ private:
 
     QButtonGroup* m_pGroup;
     QLabel* m_pPreview;
+    QLabel* m_pCountNote;
 };

@@ -130,6 +130,7 @@ void CNewCalendarWizard::PageChanged(int id)
     }
     m_nLastId = id;
     UpdateButtons(id);
+    if (id == stepMonths) m_pMonths->ShowLayout(m_choices.m_nLayout);
     auto* step = static_cast<CWizardStep*>(page(id));
     if (!step) return;
     // The page's first field takes the focus, so Return moves on with the

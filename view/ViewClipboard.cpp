@@ -113,7 +113,12 @@ void CDrawView::CopySelection()
 {
     EndDrag();
     if (m_selected.empty()) return;
-    QGuiApplication::clipboard()->setMimeData(MakeObjectsMime(m_selected));
+    // In their order on the page, not the order they were picked in, so a
+    // paste stacks them as they stood.
+    std::list<CDrawObj*> onPage;
+    for (CDrawObj* obj : *GetDocument()->GetObjects())
+        if (IsSelected(obj)) onPage.push_back(obj);
+    QGuiApplication::clipboard()->setMimeData(MakeObjectsMime(onPage));
 }
 
 void CDrawView::CutSelection()
