@@ -11,7 +11,7 @@
 namespace {
 
 // Runs a command; its status and what it wrote to both outputs.
-std::pair<int, std::string> Run(const std::string& command)
+std::pair<int, std::string> Shell(const std::string& command)
 {
     std::string out;
     std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
@@ -25,7 +25,7 @@ std::pair<int, std::string> Run(const std::string& command)
 
 std::pair<int, std::string> Mondrel(const std::string& args)
 {
-    return Run("LC_ALL=C " + std::string(MONDREL_BINARY_DIR) + "/mondrel " + args);
+    return Shell("LC_ALL=C " + std::string(MONDREL_BINARY_DIR) + "/mondrel " + args);
 }
 
 class HolidayRegionCommandLine : public ::testing::Test {
@@ -82,7 +82,7 @@ TEST_F(HolidayRegionCommandLine, RegionsAndWeekNumbersAreKeptAndExportedAsText)
 
     std::tie(status, out) = Mondrel("--export " + Path("jan.pdf") + " " + Path("jan.mdr"));
     ASSERT_EQ(status, 0) << out;
-    const auto [textStatus, text] = Run("pdftotext " + Path("jan.pdf") + " -");
+    const auto [textStatus, text] = Shell("pdftotext " + Path("jan.pdf") + " -");
     ASSERT_EQ(textStatus, 0) << text;
     // The first week of January 2027 is still week 53 of 2026.
     EXPECT_NE(text.find("53"), std::string::npos) << text;
@@ -91,6 +91,6 @@ TEST_F(HolidayRegionCommandLine, RegionsAndWeekNumbersAreKeptAndExportedAsText)
     std::tie(status, out) =
         Mondrel("--new --months 1 --first-month 1 --year 2027 --export " + Path("plain.pdf"));
     ASSERT_EQ(status, 0) << out;
-    const auto [plainStatus, plain] = Run("pdftotext " + Path("plain.pdf") + " -");
+    const auto [plainStatus, plain] = Shell("pdftotext " + Path("plain.pdf") + " -");
     EXPECT_EQ(plain.find("53"), std::string::npos) << plain;
 }
