@@ -1,6 +1,6 @@
 #include "properties/ImagePage.h"
 
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "properties/ColorButton.h"
 #include "properties/PictureFiles.h"
 #include "properties/PreviewBox.h"
@@ -91,7 +91,7 @@ void CImagePropPage::LoadPreview()
 {
     m_pPreview.reset();
     if (!m_strPath.empty()) {
-        auto image = std::make_unique<CPictureImage>(m_strPath, ImageFormatFromExtension(m_strExt));
+        auto image = std::make_unique<CPictureHolder>(m_strPath, ImageFormatFromExtension(m_strExt));
         if (image->IsValid()) m_pPreview = std::move(image);
     }
     m_pPreviewBox->update();
@@ -147,8 +147,11 @@ void CImagePropPage::PaintPreview(CDC* dc, const CRect& box)
     }
     const long x = static_cast<long>(box.left + (box.Width() - w) / 2);
     const long y = static_cast<long>(box.top + (box.Height() - h) / 2);
+    // Decoded at the size of the preview, not the photo's own.
+    const auto picture = m_pPreview->Picture(static_cast<long>(w), static_cast<long>(h));
+    if (!picture) return;
     if (m_bOpaque)
-        m_pPreview->Stretch(dc, x, y, static_cast<long>(w), static_cast<long>(h));
+        picture->Stretch(dc, x, y, static_cast<long>(w), static_cast<long>(h));
     else
-        m_pPreview->DrawTransparent(dc, x, y, static_cast<long>(w), static_cast<long>(h), m_crTransparent);
+        picture->DrawTransparent(dc, x, y, static_cast<long>(w), static_cast<long>(h), m_crTransparent);
 }

@@ -23,7 +23,7 @@
 class CDesignDocument;
 class CDrawDoc;
 class CDrawObj;
-class CPictureImage;
+class CPictureHolder;
 
 using CObjectRecord = std::shared_ptr<const std::vector<BYTE>>;
 
@@ -93,7 +93,7 @@ private:
     CBackgroundState m_backBefore;
     CBackgroundState m_backAfter;
     // The decoded background picture of the state that is not showing.
-    std::unique_ptr<CPictureImage> m_pOtherBackImage;
+    std::unique_ptr<CPictureHolder> m_pOtherBackImage;
     int m_nMergeId = -1;
 };
 
@@ -148,7 +148,7 @@ private:
     std::list<CDrawObj*> m_after;
     CBackgroundState m_backBefore;
     CBackgroundState m_backAfter;
-    std::unique_ptr<CPictureImage> m_pOtherBackImage;
+    std::unique_ptr<CPictureHolder> m_pOtherBackImage;
     bool m_bShowingAfter = true;
 };
 
