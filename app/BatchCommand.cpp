@@ -6,6 +6,7 @@
 #include "document/DrawDoc.h"
 #include "document/ValueRanges.h"
 #include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
 #include "platform/PageExport.h"
@@ -431,7 +432,7 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
                         << " cannot be decoded; the page is made without it\n";
             }
         }
-        const CPictureImage* back = doc.BackImage();
+        const CPictureHolder* back = doc.BackImage();
         if (ch.m_bDrawBackImage && (!back || !back->IsValid())) {
             err << "mondrel: warning: the background picture " << ch.m_strBackImagePath
                 << " cannot be decoded; the page is made without it\n";

@@ -4,7 +4,7 @@
 #include "document/CompoundFile.h"
 #include "document/DocSummary.h"
 #include "document/HolidayStream.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DC.h"
 #include "objects/DrawObj.h"
 #include "objects/DrawItem.h"
@@ -65,7 +65,7 @@ CDrawDoc::CDrawDoc()
     m_crBackTo = back - 5000u;
     m_strBackImagePath = env.m_strInstallDir + "BckImage.jpg";
     m_strBackImageType = "jpg";
-    m_pBackImage = std::make_unique<CPictureImage>(m_strBackImagePath, IMAGE_FORMAT_JPG);
+    m_pBackImage = std::make_unique<CPictureHolder>(m_strBackImagePath, IMAGE_FORMAT_JPG);
     UpdatePageSize();
 }
 
@@ -179,7 +179,7 @@ int CDrawDoc::BackImageFormat(const std::string& type)
 
 void CDrawDoc::RebuildBackImage()
 {
-    m_pBackImage = std::make_unique<CPictureImage>(m_strBackImagePath, BackImageFormat(m_strBackImageType));
+    m_pBackImage = std::make_unique<CPictureHolder>(m_strBackImagePath, BackImageFormat(m_strBackImageType));
 }
 
 void CDrawDoc::SetBackImage(bool draw, int placement, bool stretch, const std::string& path, const std::string& type)

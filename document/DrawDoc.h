@@ -19,7 +19,7 @@ class CDC;
 class CDocSummary;
 class CDrawItem;
 class CDrawObj;
-class CPictureImage;
+class CPictureHolder;
 class CStorage;
 
 // Update hints sent to the views.
@@ -83,7 +83,7 @@ public:
     // picture rebuilt from path and type.
     static int BackImageFormat(const std::string& type);
     void RebuildBackImage();
-    const CPictureImage* BackImage() const { return m_pBackImage.get(); }
+    CPictureHolder* BackImage() const { return m_pBackImage.get(); }
     void SetBackImage(bool draw, int placement, bool stretch, const std::string& path, const std::string& type);
     void SetBackColors(int style, int direction, COLORREF from, COLORREF to);
 
@@ -122,7 +122,7 @@ public:
     BOOL m_bBackImageStretch = 0;
     std::string m_strBackImagePath;
     std::string m_strBackImageType = "jpg";
-    std::unique_ptr<CPictureImage> m_pBackImage;
+    std::unique_ptr<CPictureHolder> m_pBackImage;
     std::list<CDrawObj*> m_listObjects;
     CSize m_sizePage{kDefaultPageWidth, kDefaultPageHeight};
     int m_nMappingMode = 8;

@@ -1,8 +1,9 @@
 #include "document/PagePainter.h"
 
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DC.h"
+#include "objects/PictureOnSurface.h"
 
 #include <cmath>
 #include <cstdint>
@@ -213,7 +214,7 @@ void CPagePainter::PaintBackground(CDC* dc, const CDrawDoc& doc)
 
 void CPagePainter::PaintBackgroundImage(CDC* dc, const CDrawDoc& doc)
 {
-    const CPictureImage* image = doc.BackImage();
+    CPictureHolder* image = doc.BackImage();
     if (!doc.m_bDrawBackImage || !image || !image->IsValid()) return;
     const int cx = doc.m_sizePage.cx;
     const int cy = doc.m_sizePage.cy;
@@ -230,15 +231,18 @@ void CPagePainter::PaintBackgroundImage(CDC* dc, const CDrawDoc& doc)
         // Tiles are laid from the page's lower left corner; only pages that
         // hold more than one tile each way are tiled.
         if (nx <= 1 || ny <= 1) return;
+        // Tiles are the picture's own pixels, one per page unit.
+        const CPictureHolder::Picture_t whole = image->Full();
+        if (!whole) return;
         // Cropping into another picture leaves the source as it is.
-        CPictureImage& source = const_cast<CPictureImage&>(*image);
+        CPictureImage& source = const_cast<CPictureImage&>(*whole);
         CPictureImage rightTile;
         if (rx > 0) source.Crop(0, 0, rx, h, &rightTile);
         for (int i = 0; i < ny; ++i) {
             int y = -cy / 2 + i * h;
             for (int j = 0; j < nx; ++j) {
                 int x = -cx / 2 + j * w;
-                DrawPicture(dc, *image, CRect(x, y, x + w, y + h));
+                DrawPicture(dc, source, CRect(x, y, x + w, y + h));
             }
             if (rx > 0) DrawPicture(dc, rightTile, CRect(cx / 2 - rx, y, cx / 2, y + h));
         }
@@ -255,7 +259,7 @@ void CPagePainter::PaintBackgroundImage(CDC* dc, const CDrawDoc& doc)
             if (rx > 0) DrawPicture(dc, cornerTile, CRect(cx / 2 - rx, y, cx / 2, y + ry));
         }
     } else if (doc.m_bBackImageStretch) {
-        DrawPicture(dc, *image, page);
+        if (const auto picture = PictureForSurface(dc, *image, DeviceSizeOf(dc, page))) DrawPicture(dc, *picture, page);
     } else {
         int dw = w;
         int dh = h;
@@ -269,7 +273,8 @@ void CPagePainter::PaintBackgroundImage(CDC* dc, const CDrawDoc& doc)
             dw = static_cast<int>(ratio * cx);
             dh = static_cast<int>(ratio * cy);
         }
-        DrawPicture(dc, *image, CRect(-dw / 2, -dh / 2, dw / 2, dh / 2));
+        const CRect area(-dw / 2, -dh / 2, dw / 2, dh / 2);
+        if (const auto picture = PictureForSurface(dc, *image, DeviceSizeOf(dc, area))) DrawPicture(dc, *picture, area);
     }
 }
 

@@ -22,5 +22,23 @@ bool DecodeTiff(const BYTE* data, std::size_t size, CPictureImage& image);
 bool DecodeTga(const BYTE* data, std::size_t size, CPictureImage& image);
 bool DecodePcx(const BYTE* data, std::size_t size, CPictureImage& image);
 
+// JPEG pictures can be decoded at n/8 of their size (n from 1 to 8) by the
+// inverse DCT itself. A side of length at scale n/8 is rounded up.
+constexpr int kJpegScaleDenom = 8;
+constexpr long long JpegScaledSide(long long side, int num)
+{
+    return (side * num + kJpegScaleDenom - 1) / kJpegScaleDenom;
+}
+// The smallest n whose picture still has at least needWidth x needHeight
+// pixels (signs are ignored, so a rectangle may give its sides in either
+// order); 8 when even the whole picture is smaller.
+int JpegScaleFor(long long width, long long height, long long needWidth, long long needHeight);
+// Decodes at the smallest scale that covers the need; a need of 0 decodes
+// the whole picture.
+bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight);
+// Reads only the header: the stored size of the picture and its resolution
+// in dots per inch (0 when the file gives none).
+bool ReadJpegInfo(const BYTE* data, std::size_t size, long* width, long* height, long* xdpi, long* ydpi);
+
 // The decoder for a format code, or null for an unknown code.
 ImageDecoder DecoderForFormat(int format);

@@ -54,11 +54,18 @@ void LimitScans(j_common_ptr cinfo)
 
 // Reads the header and settles the output format. Nothing with a destructor
 // lives in this frame: a library error jumps back to the setjmp below.
-bool ReadHeader(JpegDecodeState& st, const BYTE* data, std::size_t size)
+bool ReadHeader(JpegDecodeState& st, const BYTE* data, std::size_t size, long needWidth, long needHeight)
 {
     if (setjmp(st.err.jump)) return false;
     jpeg_mem_src(&st.cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&st.cinfo, TRUE);
+    if (needWidth > 0 && needHeight > 0) {
+        // The inverse DCT then makes the smaller picture itself: far less
+        // work than decoding every pixel and throwing most away.
+        st.cinfo.scale_num = static_cast<unsigned>(
+            JpegScaleFor(st.cinfo.image_width, st.cinfo.image_height, needWidth, needHeight));
+        st.cinfo.scale_denom = kJpegScaleDenom;
+    }
     switch (st.cinfo.jpeg_color_space) {
     case JCS_GRAYSCALE:
         st.cinfo.out_color_space = JCS_GRAYSCALE;
@@ -129,21 +136,76 @@ bool ReadPixels(JpegDecodeState& st, CPictureImage& image)
 
 }  // namespace
 
-bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
+int JpegScaleFor(long long width, long long height, long long needWidth, long long needHeight)
 {
-    if (!data || size < 2) return false;
-    JpegDecodeState st{};
+    needWidth = needWidth < 0 ? -needWidth : needWidth;
+    needHeight = needHeight < 0 ? -needHeight : needHeight;
+    for (int num = 1; num < kJpegScaleDenom; ++num) {
+        if (JpegScaledSide(width, num) >= needWidth && JpegScaledSide(height, num) >= needHeight) return num;
+    }
+    return kJpegScaleDenom;
+}
+
+namespace {
+// The stored resolution in dots per inch, or 0 when the file has none.
+// Density unit 1 is dots per inch, 2 dots per centimetre.
+void JpegDensity(const jpeg_decompress_struct& cinfo, long* xdpi, long* ydpi)
+{
+    *xdpi = *ydpi = 0;
+    if (!cinfo.X_density || !cinfo.Y_density) return;
+    if (cinfo.density_unit == 1) {
+        *xdpi = cinfo.X_density;
+        *ydpi = cinfo.Y_density;
+    } else if (cinfo.density_unit == 2) {
+        *xdpi = static_cast<long>(cinfo.X_density * 2.54 + 0.5);
+        *ydpi = static_cast<long>(cinfo.Y_density * 2.54 + 0.5);
+    }
+}
+// A decompressor whose errors come back to us instead of ending the program.
+void CreateDecompressor(JpegDecodeState& st)
+{
     st.cinfo.err = jpeg_std_error(&st.err.pub);
     st.err.pub.error_exit = &JpegErrorExit;
     st.err.pub.output_message = &JpegOutputMessage;
     jpeg_create_decompress(&st.cinfo);
+}
+}  // namespace
+
+bool ReadJpegInfo(const BYTE* data, std::size_t size, long* width, long* height, long* xdpi, long* ydpi)
+{
+    if (!data || size < 2) return false;
+    JpegDecodeState st{};
+    CreateDecompressor(st);
+    bool ok = ReadHeader(st, data, size, 0, 0);
+    if (ok) {
+        *width = static_cast<long>(st.cinfo.image_width);
+        *height = static_cast<long>(st.cinfo.image_height);
+        JpegDensity(st.cinfo, xdpi, ydpi);
+        ok = CPictureImage::SizeAllowed(*width, *height);
+    }
+    jpeg_destroy_decompress(&st.cinfo);
+    return ok;
+}
+
+bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
+{
+    return DecodeJpegScaled(data, size, image, 0, 0);
+}
+
+bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight)
+{
+    if (!data || size < 2) return false;
+    JpegDecodeState st{};
+    CreateDecompressor(st);
     st.progress.progress_monitor = &LimitScans;
     st.cinfo.progress = &st.progress;
 
-    bool ok = ReadHeader(st, data, size);
+    bool ok = ReadHeader(st, data, size, needWidth, needHeight);
     if (ok) {
-        const long long w = st.cinfo.output_width;
-        const long long h = st.cinfo.output_height;
+        // The caps and the plausibility test look at the stored picture,
+        // whatever scale it is decoded at.
+        const long long w = st.cinfo.image_width;
+        const long long h = st.cinfo.image_height;
         const int comps = st.cinfo.out_color_space == JCS_GRAYSCALE ? 1 : 3;
         // Huffman coding spends at least one bit on every 8 × 8 block of a
         // scan, so a file far too small for its declared size is damaged;
@@ -159,7 +221,8 @@ bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
         } else {
             BYTE* block = nullptr;
             try {
-                block = image.Create(static_cast<long>(w), static_cast<long>(h), 8 * comps, IMAGE_FORMAT_JPG);
+                block = image.Create(static_cast<long>(st.cinfo.output_width), static_cast<long>(st.cinfo.output_height),
+                                     8 * comps, IMAGE_FORMAT_JPG);
             } catch (const std::bad_alloc&) {
                 block = nullptr;
             }
@@ -173,13 +236,11 @@ bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
         }
     }
     if (ok) {
-        // Density unit 1 is dots per inch, 2 dots per centimetre.
-        if (st.cinfo.density_unit == 1 && st.cinfo.X_density && st.cinfo.Y_density) {
-            image.SetXDPI(st.cinfo.X_density);
-            image.SetYDPI(st.cinfo.Y_density);
-        } else if (st.cinfo.density_unit == 2 && st.cinfo.X_density && st.cinfo.Y_density) {
-            image.SetXDPI(static_cast<long>(st.cinfo.X_density * 2.54 + 0.5));
-            image.SetYDPI(static_cast<long>(st.cinfo.Y_density * 2.54 + 0.5));
+        long xdpi = 0, ydpi = 0;
+        JpegDensity(st.cinfo, &xdpi, &ydpi);
+        if (xdpi && ydpi) {
+            image.SetXDPI(xdpi);
+            image.SetYDPI(ydpi);
         }
         image.m_nFrameCount = 1;
     } else if (image.m_szLastError.empty() && st.err.message[0]) {

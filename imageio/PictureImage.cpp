@@ -37,6 +37,8 @@ CPictureImage::CPictureImage(const std::string& path, int format) : CPictureImag
 
 CPictureImage::CPictureImage(const CPictureImage& other) = default;
 CPictureImage& CPictureImage::operator=(const CPictureImage& other) = default;
+CPictureImage::CPictureImage(CPictureImage&& other) noexcept = default;
+CPictureImage& CPictureImage::operator=(CPictureImage&& other) noexcept = default;
 CPictureImage::~CPictureImage() = default;
 
 void CPictureImage::Destroy()
@@ -167,20 +169,41 @@ bool CPictureImage::LoadResource(const std::string& resourceName, int format)
     return ok;
 }
 
-bool CPictureImage::Decode(std::FILE* file, int format)
+namespace {
+bool ReadStream(std::FILE* file, std::vector<BYTE>& data, std::string* error)
 {
-    if (!file) return false;
-    std::vector<BYTE> data;
     BYTE chunk[65536];
     for (;;) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
         if (n == 0) break;
         if (static_cast<long long>(data.size() + n) > kMaxFileSize) {
-            m_szLastError = "File too large";
+            if (error) *error = "File too large";
             return false;
         }
         data.insert(data.end(), chunk, chunk + n);
     }
+    return true;
+}
+}  // namespace
+
+bool CPictureImage::ReadWholeFile(const std::string& path, std::vector<BYTE>& data, std::string* error)
+{
+    data.clear();
+    std::FILE* file = OpenRegularFile(path);
+    if (!file) {
+        if (error) *error = "Unable to open " + path;
+        return false;
+    }
+    const bool ok = ReadStream(file, data, error);
+    std::fclose(file);
+    return ok;
+}
+
+bool CPictureImage::Decode(std::FILE* file, int format)
+{
+    if (!file) return false;
+    std::vector<BYTE> data;
+    if (!ReadStream(file, data, &m_szLastError)) return false;
     return Decode(data.data(), data.size(), format);
 }
 

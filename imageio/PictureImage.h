@@ -40,6 +40,8 @@ public:
     CPictureImage(const std::string& path, int format);
     CPictureImage(const CPictureImage& other);
     CPictureImage& operator=(const CPictureImage& other);
+    CPictureImage(CPictureImage&& other) noexcept;
+    CPictureImage& operator=(CPictureImage&& other) noexcept;
     ~CPictureImage();
 
     // Creation and loading.
@@ -48,6 +50,9 @@ public:
     bool LoadResource(const std::string& resourceName, int format);
     bool Decode(std::FILE* file, int format);
     bool Decode(const BYTE* data, std::size_t size, int format);
+    // Reads a regular file whole; error (when given) receives the reason of
+    // a failure.
+    static bool ReadWholeFile(const std::string& path, std::vector<BYTE>& data, std::string* error);
     void Destroy();
     bool IsValid() const { return !m_dib.empty(); }
     // True when a picture of this size may be created: both sides positive

@@ -8,6 +8,7 @@
 // PDF files, where raster operations would be dropped.
 
 #include "imageio/PictureImage.h"
+#include "imageio/PictureReduce.h"
 #include "objects/DC.h"
 
 #include <cstring>
@@ -58,10 +59,7 @@ CBgraImage MakeBgra(const CPictureImage& img, const COLORREF* key, bool flip)
                 d[1] = src[x * 3 + 1];
                 d[2] = src[x * 3 + 2];
             } else {
-                BYTE index;
-                if (bpp == 8) index = src[x];
-                else if (bpp == 4) index = static_cast<BYTE>((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F);
-                else index = static_cast<BYTE>((src[x >> 3] >> (7 - (x & 7))) & 1);
+                const BYTE index = PixelIndexAt(src, x, bpp);
                 const RGBQUAD c = pal && index < img.GetNumColors() ? pal[index] : RGBQUAD{0, 0, 0, 0};
                 d[0] = c.rgbBlue;
                 d[1] = c.rgbGreen;

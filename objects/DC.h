@@ -365,6 +365,12 @@ public:
     void DPtoLP(CSize* size) const;
     virtual int GetDeviceCaps(int index) const = 0;
     virtual bool IsPrinting() const { return false; }
+    // Set by a surface that must not wait for pictures (the designer's
+    // view): a picture not yet decoded at the size it is drawn at here is
+    // drawn from a copy held while a sharper one is decoded on another
+    // thread, which then calls ready (on that thread).
+    void SetPictureReady(std::function<void()> ready) { m_pictureReady = std::move(ready); }
+    const std::function<void()>& PictureReady() const { return m_pictureReady; }
 
     // Lines and shapes: outline with the pen, fill with the brush.
     CPoint MoveTo(int x, int y);
@@ -503,5 +509,6 @@ private:
 protected:
     struct State;
     std::unique_ptr<State> m_state;
+    std::function<void()> m_pictureReady;
     std::vector<State> m_saved;
 };

@@ -3,8 +3,9 @@
 #include "calendar/CalendarNames.h"
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/Environment.h"
+#include "objects/PictureOnSurface.h"
 #include "objects/ObjectProperties.h"
 
 #include <array>
@@ -324,7 +325,7 @@ int CDrawRect::UnpackDayBorderType(DWORD firstSlot, DWORD secondSlot)
 void CDrawRect::RebuildImage()
 {
     const int format = ImageFormatFromExtension(m_strImageType);
-    m_pImage = std::make_unique<CPictureImage>(m_strImagePath, format);
+    m_pImage = std::make_unique<CPictureHolder>(m_strImagePath, format);
     RGBQUAD key{};
     key.rgbRed = static_cast<BYTE>(GetRValue(m_crTransparent));
     key.rgbGreen = static_cast<BYTE>(GetGValue(m_crTransparent));
@@ -347,8 +348,7 @@ void CDrawRect::FitToImage()
 {
     if (!m_pImage || !m_pImage->IsValid()) return;
     const long long iw = m_pImage->GetWidth();
-    const long long ih = m_pImage->GetHeight() < 0 ? -static_cast<long long>(m_pImage->GetHeight())
-                                                   : m_pImage->GetHeight();
+    const long long ih = m_pImage->GetHeight();
     if (iw <= 0 || ih <= 0) return;
     const long long w = static_cast<long long>(m_position.right) - m_position.left;
     const long long h = static_cast<long long>(m_position.bottom) - m_position.top;
@@ -694,7 +694,10 @@ void CDrawRect::DrawFrame(CDC* dc)
     // An image band of squares of side t. A side of zero or less has no
     // squares to draw.
     if (!m_pImage || !m_pImage->IsValid() || t <= 0) return;
-    CPictureImage square(*m_pImage);
+    // Every square shows the whole picture at the size of a square.
+    const CPictureHolder::Picture_t picture = PictureForSurface(dc, *m_pImage, DeviceSizeOf(dc, CRect(0, 0, t, t)));
+    if (!picture) return;
+    const CPictureImage& square = *picture;
     const int e = m_nBorderThickness < 2 ? 1 : 2;
     const long long left = p.left, top = p.top, right = p.right, bottom = p.bottom;
 
@@ -812,8 +815,15 @@ void CDrawRect::DrawImage(CDC* dc)
     }
 
     if (m_pImage) {
-        if (!m_bOpaque) {
-            m_pImage->DrawFlippedTransparent(dc, p.right, p.top, p.left - p.right, p.bottom - p.top, m_crTransparent);
+        // Keyed pictures are drawn from the whole picture: a reduced copy
+        // would blend the key colour into its neighbours.
+        const CPictureHolder::Picture_t picture =
+            m_bOpaque ? PictureForSurface(dc, *m_pImage, DeviceSizeOf(dc, p)) : m_pImage->Full();
+        if (!picture) {
+            // Not readable (any more): nothing is drawn, as for a file that
+            // could not be decoded.
+        } else if (!m_bOpaque) {
+            picture->DrawFlippedTransparent(dc, p.right, p.top, p.left - p.right, p.bottom - p.top, m_crTransparent);
         } else {
             // A picture turned upside down and mirrored, stretched into the
             // rectangle, is the picture itself stretched into the rectangle
@@ -823,7 +833,7 @@ void CDrawRect::DrawImage(CDC* dc)
             // drawing it with Draw, which reads a negative side as "the
             // picture's own size", put a generated photo (stored right to
             // left) beside its rectangle instead of in it.
-            m_pImage->Stretch(dc, p.right, p.bottom, -p.Width(), -p.Height());
+            picture->Stretch(dc, p.right, p.bottom, -p.Width(), -p.Height());
         }
     } else {
         dc->Rectangle(p);

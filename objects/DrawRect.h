@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-class CPictureImage;
+class CPictureHolder;
 
 class CDrawRect : public CDrawObj {
 public:
@@ -155,7 +155,7 @@ public:
     std::string m_strDefaultFace = "Tahoma";
     int m_nSpareSize = 0;
     BOOL m_bFontsReady = 0;
-    std::unique_ptr<CPictureImage> m_pImage;
+    std::unique_ptr<CPictureHolder> m_pImage;
     std::string m_strImagePath;
     std::string m_strImageType = "jpg";
     COLORREF m_crTransparent = 0x00FFFFFF;

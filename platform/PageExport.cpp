@@ -2,6 +2,8 @@
 
 #include "document/DrawDoc.h"
 #include "document/PagePainter.h"
+#include "document/PagePictures.h"
+#include "imageio/JpegWriter.h"
 #include "platform/QtDC.h"
 #include "objects/DrawObj.h"
 #include "text3d/DibSection.h"
@@ -58,6 +60,9 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi)
         dc.SetWindowExt(100, -100);
         dc.SetViewportExt(dpi, dpi);
         dc.SetWindowOrg(-page.cx / 2, page.cy / 2);
+        // The photos decode on the worker pool while the background and the
+        // calendars are drawn.
+        PrefetchPagePictures(&dc, doc);
         CPagePaintOptions options;
         options.m_bWhite = false;
         options.m_bDesignGrid = false;
@@ -103,27 +108,44 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
     }
     QImage image = RenderPagePicture(doc, dpi);
     if (progress) progress(1);
-    CDibSection dib(true);
-    if (image.isNull() || !ImageToDib(image, &dib)) {
+    const auto outOfMemory = [&] {
         *error = "Out of memory for a page picture of " + std::to_string(PagePictureSize(doc, dpi).width()) + " x " +
                  std::to_string(PagePictureSize(doc, dpi).height()) + " pixels";
         return false;
-    }
+    };
+    if (image.isNull()) return outOfMemory();
     // The file tells other programs the size the page prints at.
     const LONG pelsPerMeter = static_cast<LONG>((static_cast<long long>(dpi) * 10000 + 127) / 254);
-    dib.m_head.biXPelsPerMeter = pelsPerMeter;
-    dib.m_head.biYPelsPerMeter = pelsPerMeter;
-    if (progress) progress(2);
     // Written beside the target and renamed, so that the picture appears
     // complete or not at all.
     std::string tmp = path + ".part-" + std::to_string(::getpid()) + "." + ext;
     bool ok = false;
     if (ext == "bmp") {
+        CDibSection dib(true);
+        if (!ImageToDib(image, &dib)) return outOfMemory();
+        dib.m_head.biXPelsPerMeter = pelsPerMeter;
+        dib.m_head.biYPelsPerMeter = pelsPerMeter;
+        if (progress) progress(2);
         ok = dib.WriteBitmapFile(tmp);
         if (!ok) *error = "Cannot write " + path;
     } else {
+        // The compressor reads the painted rows as they are (blue, green,
+        // red, unused, top row first): no copy of the page is made.
+        if (progress) progress(2);
+        BITMAPINFOHEADER head{};
+        head.biSize = sizeof head;
+        head.biWidth = image.width();
+        head.biHeight = -image.height();
+        head.biPlanes = 1;
+        head.biBitCount = 32;
+        head.biCompression = BI_RGB;
+        head.biXPelsPerMeter = pelsPerMeter;
+        head.biYPelsPerMeter = pelsPerMeter;
+        CDibPixels rows;
+        rows.pHead = &head;
+        rows.pBits = image.constBits();
         std::string why;
-        ok = dib.WriteJpeg(100, tmp, &why);
+        ok = image.bytesPerLine() == image.width() * 4 && WriteJpegFile(rows, 100, tmp, &why);
         if (!ok) *error = why.empty() || why.rfind("Cannot open ", 0) == 0 ? "Cannot write " + path : why;
     }
     if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) {

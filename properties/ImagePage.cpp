@@ -1,6 +1,7 @@
 #include "properties/ImagePage.h"
 
 #include "app/MessageBox.h"
+#include "imageio/PictureHolder.h"
 #include "imageio/PictureImage.h"
 #include "properties/ColorButton.h"
 #include "properties/PictureFiles.h"
@@ -52,6 +53,17 @@ CImagePropPage::CImagePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
 
 CImagePropPage::~CImagePropPage() = default;
 
+namespace {
+
+// The preview's holder of a picture already decoded to check it.
+std::unique_ptr<CPictureHolder> HolderOf(std::unique_ptr<CPictureImage> picture)
+{
+    if (!picture) return nullptr;
+    return std::make_unique<CPictureHolder>(std::move(*picture));
+}
+
+}  // namespace
+
 void CImagePropPage::ReleasePreview()
 {
     m_pPreview.reset();
@@ -92,7 +104,7 @@ void CImagePropPage::LoadPreview()
 {
     m_pPreview.reset();
     if (!m_strPath.empty()) {
-        auto image = std::make_unique<CPictureImage>(m_strPath, ImageFormatFromExtension(m_strExt));
+        auto image = std::make_unique<CPictureHolder>(m_strPath, ImageFormatFromExtension(m_strExt));
         if (image->IsValid()) m_pPreview = std::move(image);
     }
     m_pPreviewBox->update();
@@ -117,7 +129,7 @@ void CImagePropPage::PathTyped()
     }
     m_strPath = typed.toStdString();
     m_strExt = ext;
-    m_pPreview = std::move(picture);
+    m_pPreview = HolderOf(std::move(picture));
     m_pPreviewBox->update();
     emit Changed();
 }
@@ -144,7 +156,7 @@ void CImagePropPage::TakeChosenFile(const QString& path)
     SetLoading(true);
     m_pPath->setText(path);
     SetLoading(false);
-    m_pPreview = std::move(picture);
+    m_pPreview = HolderOf(std::move(picture));
     // A new picture starts with blue as its transparent colour.
     m_crTransparent = 0x00FF0000;
     m_pTransparentColor->SetColor(m_crTransparent);
@@ -178,11 +190,15 @@ void CImagePropPage::PickTransparentColor(const QPoint& at)
     if (r.Width() <= 0 || r.Height() <= 0 || at.x() < r.left || at.x() >= r.right || at.y() < r.top ||
         at.y() >= r.bottom)
         return;
-    const long long iw = m_pPreview->GetWidth();
-    const long long ih = std::llabs(static_cast<long long>(m_pPreview->GetHeight()));
+    // The colour is taken from the picture as the preview shows it.
+    const CPictureHolder::Picture_t shown = m_pPreview->Picture(r.Width(), r.Height());
+    if (!shown) return;
+    const long long iw = shown->GetWidth();
+    const long long ih = std::llabs(static_cast<long long>(shown->GetHeight()));
+    if (iw <= 0 || ih <= 0) return;
     const long px = static_cast<long>((at.x() - r.left) * iw / r.Width());
     const long rowFromTop = static_cast<long>((at.y() - r.top) * ih / r.Height());
-    const RGBQUAD c = m_pPreview->GetPixelColor(px, static_cast<long>(ih - 1 - rowFromTop));
+    const RGBQUAD c = shown->GetPixelColor(px, static_cast<long>(ih - 1 - rowFromTop));
     m_crTransparent = RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
     m_pTransparentColor->SetColor(m_crTransparent);
     emit Changed();
@@ -192,8 +208,11 @@ void CImagePropPage::PaintPreview(CDC* dc, const CRect& box)
 {
     const CRect r = PictureRect(box);
     if (r.Width() <= 0 || r.Height() <= 0) return;
+    // Decoded at the size of the preview, not the photo's own.
+    const CPictureHolder::Picture_t picture = m_pPreview->Picture(r.Width(), r.Height());
+    if (!picture) return;
     if (m_bOpaque)
-        m_pPreview->Stretch(dc, r.left, r.top, r.Width(), r.Height());
+        picture->Stretch(dc, r.left, r.top, r.Width(), r.Height());
     else
-        m_pPreview->DrawTransparent(dc, r.left, r.top, r.Width(), r.Height(), m_crTransparent);
+        picture->DrawTransparent(dc, r.left, r.top, r.Width(), r.Height(), m_crTransparent);
 }

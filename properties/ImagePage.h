@@ -10,7 +10,7 @@
 #include <string>
 
 class CColorButton;
-class CPictureImage;
+class CPictureHolder;
 class CPreviewBox;
 class QCheckBox;
 class QLineEdit;
@@ -27,7 +27,7 @@ public:
     void TakeChosenFile(const QString& path);
     // Lets go of the preview picture (OK does, before the object reloads).
     void ReleasePreview();
-    const CPictureImage* PreviewImage() const { return m_pPreview.get(); }
+    const CPictureHolder* PreviewImage() const { return m_pPreview.get(); }
     CPreviewBox* Preview() const { return m_pPreviewBox; }
 
     std::string m_strPath;
@@ -59,6 +59,6 @@ private:
     // A click on the picture takes the colour under it as the transparent one.
     void PickTransparentColor(const QPoint& at);
 
-    std::unique_ptr<CPictureImage> m_pPreview;
+    std::unique_ptr<CPictureHolder> m_pPreview;
     CPreviewBox* m_pPreviewBox;
 };

@@ -1,6 +1,6 @@
 #include "properties/ImageSheet.h"
 
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DrawRect.h"
 #include "properties/ImagePage.h"
 #include "properties/PictureFiles.h"

@@ -2,7 +2,7 @@
 
 #include "document/CalendarGenerator.h"
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DrawRect.h"
 #include "platform/PageExport.h"
 #include "properties/NewCalendarWizard.h"

@@ -1,6 +1,6 @@
 #include "properties/PreviewPane.h"
 
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "platform/QtDC.h"
 #include "properties/PreviewFileDialog.h"
 
@@ -91,15 +91,23 @@ bool CPreviewPane::SetPreviewPath(const QString& path)
         const QFileInfo real(target);
         if (!target.isEmpty() && real.isFile() && real.size() > 0 && real.size() <= kMaxPreviewFileSize) {
             const int format = ImageFormatFromExtension(LowerExtension(info.fileName()).toStdString());
-            auto picture = std::make_unique<CPictureImage>(format);
             const CPreviewAllocationLimit limit;
-            if (picture->Load(target.toStdString(), format) && picture->IsValid()) {
+            // A JPEG file is only read for its size here; its pixels are
+            // decoded for the preview's size when it is drawn.
+            auto picture = std::make_unique<CPictureHolder>(target.toStdString(), format);
+            if (picture->IsValid()) {
                 m_pPicture = std::move(picture);
                 m_strPath = path;
             }
         }
     }
     Render();
+    if (m_pPicture && !HasPicture()) {
+        // The header was sound but the pixels were not.
+        m_pPicture.reset();
+        m_strPath.clear();
+        Render();
+    }
     update();
     return HasPicture();
 }
@@ -114,8 +122,10 @@ void CPreviewPane::Render()
     QImage image(m_rectPicture.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(palette().color(QPalette::Window));
     {
+        const CPreviewAllocationLimit limit;
+        const auto picture = m_pPicture->Picture(image.width(), image.height());
         CQtDC dc(image);
-        m_pPicture->Draw(&dc, 0, 0, image.width(), image.height());
+        if (picture) picture->Draw(&dc, 0, 0, image.width(), image.height());
     }
     m_scaled = image;
 }

@@ -3,14 +3,15 @@
 // The picture preview of the file dialog. The selected file is decoded by
 // the program's own picture decoders (the formats and size limits the page
 // itself has), drawn at its natural size when it fits and scaled down to
-// fit otherwise, centred. A file that cannot be decoded shows nothing.
+// fit otherwise, centred. A file that cannot be decoded shows nothing. A
+// camera photo is decoded only at the size of the preview.
 
 #include <QtGui/QImage>
 #include <QtWidgets/QFrame>
 
 #include <memory>
 
-class CPictureImage;
+class CPictureHolder;
 
 // Where a picture of the given natural size is drawn inside area: at its
 // natural size when it is no wider and no higher than the area, otherwise
@@ -47,7 +48,7 @@ private:
     void Render();
 
     QString m_strPath;
-    std::unique_ptr<CPictureImage> m_pPicture;
+    std::unique_ptr<CPictureHolder> m_pPicture;
     QImage m_scaled;
     QRect m_rectPicture;
 };

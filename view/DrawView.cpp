@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "document/PagePainter.h"
+#include "document/PagePictures.h"
 #include "objects/DrawOleObj.h"
 #include "objects/DrawRect.h"
 #include "platform/QtDC.h"
@@ -12,6 +13,7 @@
 #include "view/UndoCommands.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QDrag>
 #include <QtGui/QPainter>
@@ -213,6 +215,13 @@ void CDrawView::PaintRect(const QRect& r)
             dc.SetWindowOrg(-page.cx / 2, page.cy / 2);
             dc.SetViewportOrg(o.x(), o.y());
         }
+        // Photos not yet held at this zoom are drawn from the copy held and
+        // decoded again off this thread; the view repaints when they are in.
+        dc.SetPictureReady([view = QPointer<CDrawView>(this)] {
+            if (QCoreApplication* app = QCoreApplication::instance())
+                QMetaObject::invokeMethod(app, [view] { if (view) view->viewport()->update(); }, Qt::QueuedConnection);
+        });
+        PrefetchPagePictures(&dc, *GetDocument());
         CPagePaintOptions options;
         options.m_bDesk = true;
         options.m_crDesk = kDeskColor;

@@ -4,7 +4,7 @@
 #include "document/DrawDoc.h"
 #include "document/HolidayStream.h"
 #include "objects/ByteReader.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
 #include "objects/DrawRect.h"
@@ -232,7 +232,7 @@ void CModifyCommand::Apply(bool after)
         ApplyBackground(Doc(), target);
         if (!SameBackImage(target, from)) {
             // The picture of the state shown before is kept for the way back.
-            std::unique_ptr<CPictureImage> showing = std::move(Doc()->m_pBackImage);
+            std::unique_ptr<CPictureHolder> showing = std::move(Doc()->m_pBackImage);
             if (m_pOtherBackImage) Doc()->m_pBackImage = std::move(m_pOtherBackImage);
             else Doc()->RebuildBackImage();
             m_pOtherBackImage = std::move(showing);
@@ -405,7 +405,7 @@ void CListCommand::Show(bool after)
     const CBackgroundState& from = after ? m_backBefore : m_backAfter;
     ApplyBackground(Doc(), back);
     if (!SameBackImage(back, from)) {
-        std::unique_ptr<CPictureImage> showing = std::move(Doc()->m_pBackImage);
+        std::unique_ptr<CPictureHolder> showing = std::move(Doc()->m_pBackImage);
         if (m_pOtherBackImage) Doc()->m_pBackImage = std::move(m_pOtherBackImage);
         else Doc()->RebuildBackImage();
         m_pOtherBackImage = std::move(showing);

@@ -24,7 +24,7 @@
 class CDesignDocument;
 class CDrawDoc;
 class CDrawObj;
-class CPictureImage;
+class CPictureHolder;
 
 using CObjectRecord = std::shared_ptr<const std::vector<BYTE>>;
 
@@ -94,7 +94,7 @@ private:
     CBackgroundState m_backBefore;
     CBackgroundState m_backAfter;
     // The decoded background picture of the state that is not showing.
-    std::unique_ptr<CPictureImage> m_pOtherBackImage;
+    std::unique_ptr<CPictureHolder> m_pOtherBackImage;
     int m_nMergeId = -1;
 };
 
@@ -149,7 +149,7 @@ private:
     std::list<CDrawObj*> m_after;
     CBackgroundState m_backBefore;
     CBackgroundState m_backAfter;
-    std::unique_ptr<CPictureImage> m_pOtherBackImage;
+    std::unique_ptr<CPictureHolder> m_pOtherBackImage;
     bool m_bShowingAfter = true;
 };
 

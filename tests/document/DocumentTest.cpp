@@ -2,7 +2,7 @@
 #include "document/CompoundFile.h"
 #include "document/DocSummary.h"
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/ByteReader.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"

@@ -1,6 +1,6 @@
 #include "document/CalendarGenerator.h"
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DrawRect.h"
 
 #include <gtest/gtest.h>

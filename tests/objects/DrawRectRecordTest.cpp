@@ -1,6 +1,6 @@
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/Environment.h"
 #include "objects/DrawRect.h"
 #include "support/BmpFixture.h"

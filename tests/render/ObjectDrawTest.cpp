@@ -1,5 +1,5 @@
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
 #include "objects/DrawPoly.h"

@@ -1,6 +1,6 @@
 #include "document/DrawDoc.h"
 #include "document/PagePainter.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "platform/PageExport.h"
 #include "platform/QtDC.h"
 
@@ -167,7 +167,7 @@ TEST(PageBackground, StyleSelectsTheFill)
 TEST(PageBackground, PictureTiledFromTheLowerLeftWithPartialTiles)
 {
     CDrawDoc doc;
-    doc.m_pBackImage = std::make_unique<CPictureImage>(Quadrants(100, 80));
+    doc.m_pBackImage = std::make_unique<CPictureHolder>(Quadrants(100, 80));
     doc.m_bDrawBackImage = 1;
     doc.m_nBackImagePlacement = CDrawDoc::placeTiled;
     doc.m_bBackImageStretch = 0;
@@ -194,7 +194,7 @@ TEST(PageBackground, PictureTiledFromTheLowerLeftWithPartialTiles)
 TEST(PageBackground, NothingTiledWhenATileIsOverHalfThePage)
 {
     CDrawDoc doc;
-    doc.m_pBackImage = std::make_unique<CPictureImage>(Quadrants(430, 80));
+    doc.m_pBackImage = std::make_unique<CPictureHolder>(Quadrants(430, 80));
     doc.m_bDrawBackImage = 1;
     doc.m_nBackImagePlacement = CDrawDoc::placeTiled;
     PageSurface s(850, 1100);
@@ -206,7 +206,7 @@ TEST(PageBackground, NothingTiledWhenATileIsOverHalfThePage)
 TEST(PageBackground, PictureCentredAndStretched)
 {
     CDrawDoc doc;
-    doc.m_pBackImage = std::make_unique<CPictureImage>(Quadrants(200, 100));
+    doc.m_pBackImage = std::make_unique<CPictureHolder>(Quadrants(200, 100));
     doc.m_bDrawBackImage = 1;
     doc.m_nBackImagePlacement = CDrawDoc::placeCenter;
     doc.m_bBackImageStretch = 0;

@@ -385,7 +385,7 @@ private slots:
     void aPhotoIsNotDecodedAgainByUndo()
     {
         CDrawRect* image = AddRect(*Doc(), CRect(-50, 50, 50, -50), CDrawRect::kindImage);
-        const CPictureImage* picture = image->m_pImage.get();
+        const CPictureHolder* picture = image->m_pImage.get();
         m_design->UndoStack()->clear();
         m_view->SelectDrawObj(image);
         m_view->MoveSelectionBy(5, 0, false);

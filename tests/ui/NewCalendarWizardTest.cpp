@@ -3,7 +3,7 @@
 #include "app/MessageBox.h"
 #include "app/SamplePhoto.h"
 #include "document/DrawDoc.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "objects/Environment.h"
 #include "objects/DrawRect.h"
 #include "properties/Completion.h"

@@ -1,7 +1,7 @@
 #include "SheetTestSupport.h"
 
 #include "app/Exchange3D.h"
-#include "imageio/PictureImage.h"
+#include "imageio/PictureHolder.h"
 #include "properties/CalPText.h"
 #include "properties/ColorButton.h"
 #include "properties/FramePage.h"
@@ -227,7 +227,7 @@ private slots:
         bench.Edit<CImageSheet>(image, [&](CImageSheet& sheet) {
             CImagePropPage& page = *sheet.m_pImage;
             page.TakeChosenFile(path);
-            const CPictureImage* shown = page.PreviewImage();
+            const CPictureHolder* shown = page.PreviewImage();
             QVERIFY(shown);
             page.m_crTransparent = 0x123456;
             QFile notes(dir.filePath("notes.txt"));

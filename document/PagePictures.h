@@ -1,0 +1,14 @@
+#pragma once
+
+// The pictures a page draws, fetched ahead: before the page is painted on a
+// surface, every picture that is not yet held at the size that surface will
+// draw it at starts decoding on the shared worker pool, so the decodes run
+// while the page's background, calendars and texts are drawn. Drawing a
+// picture whose decode is under way waits for it; one not yet started is
+// decoded by the drawing thread itself.
+
+class CDC;
+class CDrawDoc;
+
+// Returns how many decodes were started.
+int PrefetchPagePictures(CDC* dc, CDrawDoc& doc);

@@ -1,0 +1,25 @@
+#include "objects/PictureOnSurface.h"
+
+#include "objects/DC.h"
+
+#include <cstdlib>
+
+CSize DeviceSizeOf(const CDC* dc, const CRect& logical)
+{
+    CPoint corners[2] = {CPoint(logical.left, logical.top), CPoint(logical.right, logical.bottom)};
+    dc->LPtoDP(corners, 2);
+    return CSize(std::abs(corners[1].x - corners[0].x), std::abs(corners[1].y - corners[0].y));
+}
+
+CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSize need)
+{
+    if (dc->PictureReady()) {
+        bool sharp = false;
+        CPictureHolder::Picture_t held = holder.Held(need.cx, need.cy, &sharp);
+        if (held) {
+            if (!sharp) holder.Request(need.cx, need.cy, dc->PictureReady());
+            return held;
+        }
+    }
+    return holder.Picture(need.cx, need.cy);
+}

@@ -1,0 +1,145 @@
+// Pages with photos exported from pictures decoded at the size the page
+// needs, against the same pages drawn from the whole decoded photo.
+
+#include "document/DrawDoc.h"
+#include "imageio/PictureHolder.h"
+#include "objects/DrawRect.h"
+#include "objects/PictureOnSurface.h"
+#include "platform/PageExport.h"
+#include "platform/QtDC.h"
+
+#include <gtest/gtest.h>
+
+#include <QtGui/QImage>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+std::string Scratch(const std::string& name)
+{
+    static const std::filesystem::path dir = [] {
+        auto d = std::filesystem::path(MONDREL_BINARY_DIR) / "test-pictures" / ("export-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        return d;
+    }();
+    return (dir / name).string();
+}
+
+// A smooth photo with a few sharp edges, made by ImageMagick.
+std::string Photo(const std::string& name, const std::string& size)
+{
+    const std::string path = Scratch(name);
+    const std::string cmd = "/usr/bin/convert -size " + size + " gradient:'#f0d020-#102080' \\( -size " + size +
+                            " radial-gradient:white-'#303030' \\) -compose multiply -composite -fill '#c02020' "
+                            "-draw 'rectangle 300,300 900,700' -quality 92 '" + path + "' 2>/dev/null";
+    return std::system(cmd.c_str()) == 0 ? path : std::string();
+}
+
+double Psnr(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size()) return 0;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const double d[3] = {double(qRed(p[x]) - qRed(q[x])), double(qGreen(p[x]) - qGreen(q[x])),
+                                 double(qBlue(p[x]) - qBlue(q[x]))};
+            sum += d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+        }
+    }
+    const double mse = sum / (3.0 * a.width() * a.height());
+    return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+// A page with one photo in a rectangle stored as generated objects are:
+// left > right and top < bottom.
+CDrawRect* AddPhoto(CDrawDoc& doc, const std::string& path)
+{
+    doc.m_nBackStyle = CDrawDoc::styleSolid;
+    doc.m_crBackFrom = RGB(250, 250, 250);
+    auto* rect = new CDrawRect(CRect(300, -250, -300, 350), CDrawRect::kindImage);
+    rect->SetImageFile(path, "jpg");
+    doc.Add(rect);
+    return rect;
+}
+
+}  // namespace
+
+TEST(ScaledExport, MatchesThePageDrawnFromTheWholePhoto)
+{
+    const std::string path = Photo("page-photo.jpg", "2400x1800");
+    ASSERT_FALSE(path.empty());
+    CDrawDoc doc;
+    CDrawRect* rect = AddPhoto(doc, path);
+    ASSERT_TRUE(rect->m_pImage && rect->m_pImage->IsValid());
+    EXPECT_EQ(rect->m_position, CRect(300, -100, -300, 350));  // fitted to 4:3
+
+    const QImage scaled = RenderPagePicture(doc, 100);
+    EXPECT_EQ(rect->m_pImage->DecodeCount(), 1);
+    EXPECT_EQ(rect->m_pImage->LastDecodeSize(), CSize(600, 450));  // a quarter of the photo each way
+
+    rect->m_pImage = std::make_unique<CPictureHolder>(CPictureImage(path, IMAGE_FORMAT_JPG));
+    const QImage reference = RenderPagePicture(doc, 100);
+    EXPECT_GE(Psnr(scaled, reference), 40.0);
+}
+
+TEST(ScaledExport, APrintResolutionAfterTheScreenDecodesAgain)
+{
+    const std::string path = Photo("print-photo.jpg", "2400x1800");
+    ASSERT_FALSE(path.empty());
+    CDrawDoc doc;
+    CDrawRect* rect = AddPhoto(doc, path);
+    RenderPagePicture(doc, 100);
+    EXPECT_EQ(rect->m_pImage->DecodeCount(), 1);
+    const QImage at300 = RenderPagePicture(doc, 300);
+    EXPECT_EQ(rect->m_pImage->DecodeCount(), 2);
+    EXPECT_EQ(rect->m_pImage->LastDecodeSize(), CSize(1800, 1350));
+    // Once more at 100 dpi: the larger copy serves, no decode.
+    RenderPagePicture(doc, 100);
+    EXPECT_EQ(rect->m_pImage->DecodeCount(), 2);
+
+    // The stored corner order does not change the size asked for.
+    CQtDC dc(const_cast<QImage&>(at300), 300, 300);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(100, -100);
+    dc.SetViewportExt(300, 300);
+    const CRect& p = rect->m_position;
+    EXPECT_EQ(DeviceSizeOf(&dc, p), CSize(1800, 1350));
+    EXPECT_EQ(DeviceSizeOf(&dc, CRect(p.right, p.bottom, p.left, p.top)), CSize(1800, 1350));
+}
+
+TEST(ScaledExport, TheJpegFileHoldsThePaintedPage)
+{
+    const std::string path = Photo("file-photo.jpg", "1200x900");
+    ASSERT_FALSE(path.empty());
+    CDrawDoc doc;
+    AddPhoto(doc, path);
+    const QImage painted = RenderPagePicture(doc, 100);
+    const std::string out = Scratch("page.jpg");
+    std::string error;
+    ASSERT_TRUE(ExportPagePicture(doc, out, 100, &error)) << error;
+    const CPictureImage file(out, IMAGE_FORMAT_JPG);
+    ASSERT_TRUE(file.IsValid());
+    QImage written(int(file.GetWidth()), int(file.GetHeight()), QImage::Format_RGB32);
+    for (int y = 0; y < written.height(); ++y)
+        for (int x = 0; x < written.width(); ++x) {
+            const RGBQUAD c = file.GetPixelColor(x, written.height() - 1 - y);
+            written.setPixel(x, y, qRgb(c.rgbRed, c.rgbGreen, c.rgbBlue));
+        }
+    ASSERT_EQ(written.size(), painted.size());
+    EXPECT_GE(Psnr(written, painted), 40.0);
+    // Red stays red: the rows reach the compressor in the right order.
+    const QRgb inBox = written.pixel(425, 425);
+    const QRgb painter = painted.pixel(425, 425);
+    EXPECT_NEAR(qRed(inBox), qRed(painter), 6);
+    EXPECT_NEAR(qBlue(inBox), qBlue(painter), 6);
+    EXPECT_GT(qRed(painter), 150);
+    EXPECT_LT(qBlue(painter), 100);
+}
