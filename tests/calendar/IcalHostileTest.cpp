@@ -89,9 +89,13 @@ TEST(IcalHostile, ImpossibleAndSubDailyRulesEndQuickly)
             Event(std::string("DTSTART:20240101T000000\r\nRRULE:") + rule + "\r\nSUMMARY:Never\r\n");
         all += event;
         const CTimed r = Read(Calendar(event));
-        EXPECT_LT(r.seconds, 1.5) << rule;
-        // Nothing but the start itself.
-        ASSERT_TRUE(r.ok) << rule << ": " << r.error;
+        EXPECT_LT(r.seconds, kWithinBudget) << rule;
+        // Nothing but the start itself, or (on a machine too busy for the
+        // budget) refused as too slow.
+        if (!r.ok) {
+            EXPECT_NE(r.error.find("too long"), std::string::npos) << rule << ": " << r.error;
+            continue;
+        }
         ASSERT_EQ(r.days.m_events.size(), 1u) << rule;
         EXPECT_TRUE(r.days.IsHoliday(2024, 1, 1)) << rule;
     }

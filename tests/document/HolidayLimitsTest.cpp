@@ -97,23 +97,29 @@ TEST(HolidayLimits, FilesBeyondTheLimitsAreRefusedWhereTheListIsBuilt)
     EXPECT_NE(error.find("at most 256"), std::string::npos) << error;
     EXPECT_TRUE(list.WithinLimits(nullptr));
 
-    // Five centuries of every day are nearly 200000 days a file: the sixth
-    // such file is more than a calendar keeps.
+    // Days beyond what a calendar keeps: the days of a region near the
+    // limit, then a file of a year of days.
     CHolidayList days;
-    added = 0;
-    while (AddICalendarFile(&days, path, 2025, 2570, &error)) ++added;
-    EXPECT_EQ(added, 5);
+    days.m_files = {"region:XX"};
+    for (std::size_t i = 0; i + 200 < CHolidayList::kMaxEvents; ++i)
+        days.m_events.push_back({1000 + static_cast<int>(i / 372), 1 + static_cast<int>(i / 31 % 12),
+                                 1 + static_cast<int>(i % 31), 0, 0});
+    days.m_names = {"Region"};
+    days.Normalize();
+    EXPECT_FALSE(AddICalendarFile(&days, path, 2025, 2025, &error));
     EXPECT_NE(error.find("at most 1000000"), std::string::npos) << error;
-    EXPECT_EQ(days.m_files.size(), 5u);
+    EXPECT_EQ(days.m_files.size(), 1u);
 
     // A change of year to more days than that reports it and leaves the
-    // list as it was.
-    CHolidayList few;
-    for (int i = 0; i < 6; ++i) ASSERT_TRUE(AddICalendarFile(&few, path, 2025, 2025, &error)) << error;
-    const CHolidayList before = few;
-    EXPECT_FALSE(ReloadHolidayList(&few, 2025, 2570, &error));
+    // list as it was; the region's days are not read again.
+    days.m_files.push_back(path);
+    const CHolidayList before = days;
+    EXPECT_FALSE(ReloadHolidayList(&days, 2025, 2025, &error));
     EXPECT_NE(error.find("at most 1000000"), std::string::npos) << error;
-    EXPECT_TRUE(few == before);
+    EXPECT_TRUE(days == before);
+    days.m_events.resize(days.m_events.size() - 1000);
+    ASSERT_TRUE(ReloadHolidayList(&days, 2025, 2025, &error)) << error;
+    EXPECT_EQ(days.m_events.size(), CHolidayList::kMaxEvents - 1200 + 365);
 
     // So does the batch and wizard path, calendars untouched.
     CDrawDoc doc;
