@@ -3,6 +3,7 @@
 #include "calendar/IcalReader.h"
 #include "calendar/PublicHolidays.h"
 #include "document/DrawDoc.h"
+#include "imageio/PictureHolder.h"
 #include "imageio/PictureImage.h"
 #include "objects/DrawRect.h"
 #include "objects/Environment.h"
