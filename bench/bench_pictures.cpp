@@ -157,7 +157,10 @@ int MakePage(int argc, char** argv)
     }
     CDrawDoc doc;
     doc.OnNewDocument();
-    AddPhotoGrid(doc, std::vector<std::string>(argv + 3, argv + argc));
+    // Whole paths: the designer opens documents from its own folder.
+    std::vector<std::string> photos;
+    for (int i = 3; i < argc; ++i) photos.push_back(std::filesystem::absolute(argv[i]).string());
+    AddPhotoGrid(doc, photos);
     std::string error;
     if (!doc.OnSaveDocument(argv[2], &error)) {
         std::fprintf(stderr, "bench_pictures: %s\n", error.c_str());
