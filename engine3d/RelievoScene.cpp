@@ -190,10 +190,11 @@ void Rotate(const double degrees[3], double p[3])
 
 }  // namespace
 
-double CRelievoScene::FitScale(double halfWidth, double halfHeight)
+CRelievoScene::CFit CRelievoScene::FitLettering(double halfWidth, double halfHeight)
 {
+    CFit fit;
     double lower[3], upper[3], centre[3];
-    if (!m_item.InkBox(lower, upper) || !m_item.InkCentre(centre)) return 1;
+    if (!m_item.InkBox(lower, upper) || !m_item.InkCentre(centre)) return fit;
     // The ink box's corners, centred and turned as the lettering is drawn
     // (at its own scale of 1).
     std::vector<std::array<double, 3>> corners;
@@ -203,17 +204,25 @@ double CRelievoScene::FitScale(double halfWidth, double halfHeight)
         Rotate(m_item.m_rotation, p);
         corners.push_back({p[0], p[1], p[2]});
     }
-    // Whether the lettering at scale s stands inside the picture and
-    // between the near and far planes. Growing s only widens what is seen,
-    // so the largest s that fits is found by halving the interval.
-    auto fits = [&](double s) {
+    // What the lettering at scale s covers on the near plane; false when
+    // part of it would come through the near or the far plane.
+    auto cover = [&](double s, double box[4]) {
+        box[0] = box[1] = 1e300;
+        box[2] = box[3] = -1e300;
         for (const auto& c : corners) {
             const double depth = kDistance - s * c[2];
             if (depth < kNear * 1.02 || depth > kFar * 0.98) return false;
-            if (std::abs(kNear * s * c[0] / depth) > kFill * halfWidth) return false;
-            if (std::abs(kNear * s * c[1] / depth) > kFill * halfHeight) return false;
+            const double x = kNear * s * c[0] / depth, y = kNear * s * c[1] / depth;
+            box[0] = std::min(box[0], x), box[1] = std::min(box[1], y);
+            box[2] = std::max(box[2], x), box[3] = std::max(box[3], y);
         }
         return true;
+    };
+    // Growing s only widens what is covered, so the largest s that fits is
+    // found by halving the interval.
+    auto fits = [&](double s) {
+        double box[4];
+        return cover(s, box) && box[2] - box[0] <= 2 * kFill * halfWidth && box[3] - box[1] <= 2 * kFill * halfHeight;
     };
     double low = 0, high = 1;
     while (fits(high) && high < 1e6) high *= 2;
@@ -221,7 +230,16 @@ double CRelievoScene::FitScale(double halfWidth, double halfHeight)
         const double mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;
     }
-    return low > 0 ? low : 1;
+    if (low <= 0) return fit;
+    // The nearer end of turned lettering looks larger: the view is moved
+    // sideways so that what is seen, not the lettering's own middle, is
+    // centred.
+    double box[4];
+    cover(low, box);
+    fit.m_dScale = low;
+    fit.m_dShiftX = (box[0] + box[2]) / 2;
+    fit.m_dShiftY = (box[1] + box[3]) / 2;
+    return fit;
 }
 
 void CRelievoScene::DrawScene(int width, int height)
@@ -240,9 +258,13 @@ void CRelievoScene::DrawScene(int width, int height)
     // wide that its nearer end would come through the near plane.
     const double halfWidth = width >= height ? 1.0 : double(width) / height;
     const double halfHeight = width >= height ? double(height) / width : 1.0;
+    // The lettering, whatever its length, is centred and made as large as
+    // the picture allows; the scene's own scale applies on top of that.
+    const CFit fit = FitLettering(halfWidth, halfHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glFrustum(-halfWidth, halfWidth, -halfHeight, halfHeight, kNear, kFar);
+    glFrustum(fit.m_dShiftX - halfWidth, fit.m_dShiftX + halfWidth, fit.m_dShiftY - halfHeight,
+              fit.m_dShiftY + halfHeight, kNear, kFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const GLenum lights[3] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2};
@@ -255,11 +277,8 @@ void CRelievoScene::DrawScene(int width, int height)
     glEnable(GL_LIGHTING);
     for (GLenum light : lights) glEnable(light);
 
-    // The lettering, whatever its length, is centred and made as large as
-    // the picture allows; the scene's own scale applies on top of that.
     glTranslated(0, 0, -kDistance);
-    const double fit = FitScale(halfWidth, halfHeight);
-    glScaled(fit, fit, fit);
+    glScaled(fit.m_dScale, fit.m_dScale, fit.m_dScale);
     m_item.Draw();
     glFlush();
 }

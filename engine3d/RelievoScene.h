@@ -61,8 +61,13 @@ private:
     void DrawScene(int width, int height);
     // The scale that makes the lettering, turned as it is drawn, fill the
     // picture whose near plane reaches halfWidth and halfHeight from its
-    // centre.
-    double FitScale(double halfWidth, double halfHeight);
+    // centre, and the shift of the near plane that centres it.
+    struct CFit {
+        double m_dScale = 1;
+        double m_dShiftX = 0;
+        double m_dShiftY = 0;
+    };
+    CFit FitLettering(double halfWidth, double halfHeight);
     bool PrepareFrameBuffer(int width, int height);
     void DeleteFrameBuffer();
 

@@ -205,6 +205,54 @@ private slots:
         QCOMPARE(a.m_updated.m_strText, utf8.m_strText);
     }
 
+    void aTwoWordTextComesBackWholeInTheMiddleOfItsBox_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("a wide box") << 600 << 120;
+        QTest::newRow("a square box") << 300 << 300;
+        QTest::newRow("a tall box") << 120 << 400;
+    }
+    void aTwoWordTextComesBackWholeInTheMiddleOfItsBox()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        CTextRequest request = Calendar(width, height);
+        request.m_strText = "Happy Birthday";
+        const CAnswer a = Answer(request);
+        QCOMPARE(a.m_nStatus, 0);
+        QCOMPARE(a.m_updated.m_strText, request.m_strText);
+        const CDibSection& p = a.m_picture;
+        QCOMPARE(p.Width(), width);
+        // The lettering's box, and the columns inside it with no ink.
+        int left = width, right = -1, top = height, bottom = -1;
+        std::vector<bool> inked(width, false);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (!IsWhite(p, x, y)) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    // Rows are stored bottom-up.
+                    top = std::min(top, height - 1 - y), bottom = std::max(bottom, height - 1 - y);
+                    inked[x] = true;
+                }
+        QVERIFY(right > left);
+        const QString box = QStringLiteral("%1..%2 x %3..%4").arg(left).arg(right).arg(top).arg(bottom);
+        // Nothing is cut at the edges, and the lettering fills the box's
+        // width or its height nearly to the margin.
+        QVERIFY2(left > 0 && right < width - 1 && top > 0 && bottom < height - 1, qPrintable(box));
+        QVERIFY2(right - left > width * 0.75 || bottom - top > height * 0.75, qPrintable(box));
+        // It stands in the middle, not at the bottom.
+        QVERIFY2(std::abs((left + right) / 2 - width / 2) < width / 10, qPrintable(box));
+        QVERIFY2(std::abs((top + bottom) / 2 - height / 2) < height / 10, qPrintable(box));
+        // Both words: a gap of blank columns parts them near the middle.
+        int gap = 0, widest = 0;
+        for (int x = left; x <= right; ++x) {
+            gap = inked[x] ? 0 : gap + 1;
+            widest = std::max(widest, gap);
+        }
+        QVERIFY2(widest >= 2, qPrintable(box));
+    }
+
     void decodingTakesStrayBytesAsLatin1()
     {
         using Codes = std::vector<unsigned>;

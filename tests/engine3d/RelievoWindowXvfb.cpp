@@ -8,6 +8,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
+#include <QtWidgets/QMessageBox>
 
 // The engine's window on a real display (run under xvfb-run): the offscreen
 // platform has no OpenGL.
@@ -139,6 +140,36 @@ private slots:
         CTextRequest updated;
         QVERIFY(ReadUpdated(updated));
         QCOMPARE(updated.m_bWireframe, 1);
+    }
+
+    void aDamagedRequestIsAnsweredWithNothing()
+    {
+        QFile::remove(QString::fromLatin1(kReplyFile));
+        std::vector<BYTE> cut = CTextRequest().Write(CTextRequest::Form::designer);
+        cut.resize(cut.size() - 3);
+        QVERIFY(WriteExchangeFile(kRequestFile, cut));
+        // The engine says why in a message box; a person reads it and closes it.
+        QStringList warnings;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&warnings] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                warnings << box->text();
+                box->accept();
+            }
+        });
+        closer.start(20);
+        CMainFrame frame;
+        frame.resize(500, 400);
+        QSignalSpy refused(frame.View(), &CRelievoView::RequestRefused);
+        frame.show();
+        QTRY_VERIFY_WITH_TIMEOUT(refused.count() == 1 && warnings.size() == 1, 20000);
+        QVERIFY(!QFile::exists(QString::fromLatin1(kRequestFile)));
+        // File, Return answers nothing: the designer keeps its own text
+        // rather than receiving the engine's default scene.
+        frame.findChild<QAction*>(QStringLiteral("actionReturn"))->trigger();
+        QVERIFY(!QFile::exists(QString::fromLatin1(kReplyFile)));
+        QVERIFY(!QFile::exists(QString::fromLatin1(kRequestFile)));
+        QTRY_VERIFY(!frame.isVisible());
     }
 };
 
