@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # command-lines.sh MONDREL RELIEVO TALLOWIN: the three programs answer
 # --version and --help and refuse an unknown option with their usage and
 # status 2, all without a display (and without being told to draw off
