@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup wizard in the user's language: which catalogue a list of
 // interface languages picks, and the wizard's first page, buttons and
 // messages in German once it is installed (English again without it).

@@ -10,6 +10,9 @@ build="$1"
 work="$(mktemp -d /tmp/mondrel-install-tree-XXXXXX)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The programs speak the user's language; these checks read English.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_RUNTIME_DIR="$work/runtime"
@@ -39,7 +42,7 @@ grep -qx "DestinationPath=$dest/" "$XDG_CONFIG_HOME/Mondrel/Mondrel.ini" || fail
 
 entry="$XDG_DATA_HOME/applications/mondrel.desktop"
 desktop-file-validate "$entry" || fail "the menu entry is not valid"
-grep -qx "Exec=$dest/mondrel %f" "$entry" || fail "the menu entry does not start the installed mondrel"
+grep -qx "Exec=$dest/mondrel %F" "$entry" || fail "the menu entry does not start the installed mondrel"
 grep -qx "MimeType=application/x-mondrel;" "$entry" || fail "the menu entry lacks the file type"
 grep -q "^[0-9]*:application/x-mondrel:\*\.mdr$" "$XDG_DATA_HOME/mime/globs2" || fail "*.mdr is not mapped to application/x-mondrel"
 [ -f "$XDG_DATA_HOME/icons/hicolor/scalable/apps/mondrel.svg" ] || fail "no icon"
@@ -76,4 +79,25 @@ expected="./notes.txt "
 [ ! -e "$XDG_DATA_HOME/icons" ] || fail "uninstall left icons: $(find "$XDG_DATA_HOME/icons")"
 ! grep -q "application/x-mondrel" "$XDG_DATA_HOME/mime/globs2" || fail "the file type database still knows application/x-mondrel"
 ! grep -q DestinationPath "$XDG_CONFIG_HOME/Mondrel/Mondrel.ini" || fail "uninstall left DestinationPath"
-echo "install tree: installed, reinstalled and removed in $dest"
+
+# An installation whose folder the user deleted by hand: uninstall still
+# takes its menu entry, file type and setting away, and says so.
+gone="$work/Programs/Gone"
+"$setup/tallowin" --batch --user --dest "$gone" >"$work/out4" 2>&1 || { cat "$work/out4"; fail "the installation into $gone failed"; }
+rm -rf "$gone"
+"$setup/tallowin" --uninstall --user >"$work/out5" 2>&1 || { cat "$work/out5"; fail "uninstall of a deleted folder failed"; }
+grep -q "no longer exists" "$work/out5" || fail "uninstall of a deleted folder does not say so: $(cat "$work/out5")"
+[ ! -e "$entry" ] || fail "uninstall of a deleted folder left the menu entry"
+[ ! -e "$XDG_DATA_HOME/mime/packages/mondrel.xml" ] || fail "uninstall of a deleted folder left the file type"
+! grep -q DestinationPath "$XDG_CONFIG_HOME/Mondrel/Mondrel.ini" || fail "uninstall of a deleted folder left DestinationPath"
+[ ! -e "$gone" ] || fail "uninstall made the deleted folder again"
+# Nothing names it any more: a second attempt is a failure, not a success.
+if "$setup/tallowin" --uninstall --user --dest "$gone" >"$work/out6" 2>&1; then fail "uninstall of nothing succeeded"; fi
+
+# A setup folder whose script is broken makes no destination.
+mkdir -p "$work/badscript"
+cp "$setup/tallowin" "$work/badscript/"
+printf '[Version]\nSignature = "$Chicago$"\n' >"$work/badscript/mondrel.inf"
+if "$work/badscript/tallowin" --batch --user --dest "$work/Programs/Never" >"$work/out7" 2>&1; then fail "installing with a broken script succeeded"; fi
+[ ! -e "$work/Programs/Never" ] || fail "the destination was made before the script was read"
+echo "install tree: installed, reinstalled and removed in $dest; a deleted folder's desktop parts removed"

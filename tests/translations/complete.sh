@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # complete.sh LUPDATE LRELEASE TS_FOLDER SOURCE...: every catalogue in
 # TS_FOLDER holds every text of the translated sources, each translated:
 # lupdate brings a scratch copy up to date with the sources (a new or changed

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# command-lines.sh MONDREL RELIEVO TALLOWIN: the three programs answer
+# --version and --help and refuse an unknown option with their usage and
+# status 2, all without a display (and without being told to draw off
+# screen); with LANGUAGE=de they answer in German. RELIEVO may be "none".
+set -euo pipefail
+mondrel="$1" relievo="$2" tallowin="$3"
+work="$(mktemp -d /tmp/mondrel-command-lines-XXXXXX)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+version="$(sed -n 's/^project(Mondrel VERSION \([0-9.]*\) .*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")"
+[ -n "$version" ] || fail "no project version in CMakeLists.txt"
+
+# No display of any kind, a private home, English unless asked otherwise.
+run() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
+        HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 "$@"
+}
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+
+programs=(mondrel tallowin)
+[ "$relievo" != none ] && programs+=(relievo)
+for name in "${programs[@]}"; do
+    program="${!name}"
+    out="$(run "$program" --version 2>&1)" || fail "$name --version exits $?: $out"
+    [ "$out" = "$name $version" ] || fail "$name --version says \"$out\", not \"$name $version\""
+
+    out="$(run "$program" --help 2>&1)" || fail "$name --help exits $?: $out"
+    case "$out" in "Usage:"*"$name --help | --version"*) ;; *) fail "$name --help shows no usage: $out" ;; esac
+
+    status=0
+    out="$(run "$program" --no-such-option 2>&1)" || status=$?
+    [ "$status" = 2 ] || fail "$name --no-such-option exits $status, not 2: $out"
+    case "$out" in *"--no-such-option"*"Usage:"*) ;; *) fail "$name does not name the option and show the usage: $out" ;; esac
+
+    out="$(run env LANGUAGE=de "$program" --help 2>&1)" || fail "$name --help in German exits $?"
+    case "$out" in "Aufruf:"*) ;; *) fail "$name --help is not German with LANGUAGE=de: $out" ;; esac
+    # English listed first stays English.
+    out="$(run env LANGUAGE=en:de "$program" --help 2>&1)"
+    case "$out" in "Usage:"*) ;; *) fail "$name --help is not English with LANGUAGE=en:de: $out" ;; esac
+done
+
+# The designer's every form, the window's among them.
+out="$(run "$mondrel" --help)"
+for form in "mondrel [FILE.mdr ...]" "mondrel --new" "mondrel --export FILE" "mondrel --make-sample-photo"; do
+    case "$out" in *"$form"*) ;; *) fail "mondrel --help lacks the form \"$form\"" ;; esac
+done
+# A mistake among documents is refused before any window is opened.
+status=0
+out="$(run "$mondrel" calendar.mdr -x 2>&1)" || status=$?
+[ "$status" = 2 ] || fail "mondrel calendar.mdr -x exits $status, not 2: $out"
+out="$(run env LANGUAGE=de "$mondrel" --frobnicate 2>&1)" || true
+case "$out" in *"Unbekannte Option"*) ;; *) fail "the refusal is not German with LANGUAGE=de: $out" ;; esac
+echo "command lines: ${programs[*]} answer --version, --help and unknown options without a display"
