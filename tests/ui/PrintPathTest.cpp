@@ -230,6 +230,52 @@ private slots:
 
     void cleanupTestCase() { SetMessageHook({}); }
 
+    // First, while no print or preview of the tests below has run: the
+    // file dialog is then the only modal window to answer.
+    void theChosenResolutionReachesThePictureHeaders_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("resolution");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("JPEG at 300 dpi") << "page300.jpg" << "300 dpi" << 300;
+        QTest::newRow("BMP at 150 dpi") << "page150.bmp" << "150 dpi" << 150;
+        QTest::newRow("JPEG at 100 dpi") << "page100.jpg" << "100 dpi" << 100;
+    }
+    void theChosenResolutionReachesThePictureHeaders()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, resolution);
+        QFETCH(int, dpi);
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(NewDesign(frame));
+        const QString path = m_dir.filePath(name);
+        AnswerFileDialog(path, resolution);
+        frame.Action("export_picture")->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        auto word = [&](int at) { return (uchar(bytes[at]) << 8) | uchar(bytes[at + 1]); };
+        auto dword = [&](int at) {
+            return int(uchar(bytes[at]) | uchar(bytes[at + 1]) << 8 | uchar(bytes[at + 2]) << 16 | uchar(bytes[at + 3]) << 24);
+        };
+        if (name.endsWith(QLatin1String(".jpg"))) {
+            // The JFIF segment: units 1 (dots per inch), then both densities.
+            QVERIFY(bytes.mid(6, 5) == QByteArray("JFIF\0", 5));
+            QCOMPARE(int(uchar(bytes[13])), 1);
+            QCOMPARE(word(14), dpi);
+            QCOMPARE(word(16), dpi);
+        } else {
+            const int perMetre = int(std::lround(dpi / 0.0254));
+            QCOMPARE(dword(38), perMetre);
+            QCOMPARE(dword(42), perMetre);
+        }
+        // Another reader agrees, and the picture has the pixels of the size.
+        const QImage image(path);
+        QCOMPARE(image.size(), QSize(850 * dpi / 100, 1100 * dpi / 100));
+        QCOMPARE(int(std::lround(image.dotsPerMeterX() * 0.0254)), dpi);
+    }
+
     void thePdfExportShowsThePhotoInItsRectangle()
     {
         CMainFrame frame;
@@ -366,49 +412,6 @@ private slots:
         QVERIFY2(reddish > 100, qPrintable(QString::number(reddish)));
     }
 
-    void theChosenResolutionReachesThePictureHeaders_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("resolution");
-        QTest::addColumn<int>("dpi");
-        QTest::newRow("JPEG at 300 dpi") << "page300.jpg" << "300 dpi" << 300;
-        QTest::newRow("BMP at 150 dpi") << "page150.bmp" << "150 dpi" << 150;
-        QTest::newRow("JPEG at 100 dpi") << "page100.jpg" << "100 dpi" << 100;
-    }
-    void theChosenResolutionReachesThePictureHeaders()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, resolution);
-        QFETCH(int, dpi);
-        CMainFrame frame;
-        frame.show();
-        QVERIFY(NewDesign(frame));
-        const QString path = m_dir.filePath(name);
-        AnswerFileDialog(path, resolution);
-        frame.Action("export_picture")->trigger();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        auto word = [&](int at) { return (uchar(bytes[at]) << 8) | uchar(bytes[at + 1]); };
-        auto dword = [&](int at) {
-            return int(uchar(bytes[at]) | uchar(bytes[at + 1]) << 8 | uchar(bytes[at + 2]) << 16 | uchar(bytes[at + 3]) << 24);
-        };
-        if (name.endsWith(QLatin1String(".jpg"))) {
-            // The JFIF segment: units 1 (dots per inch), then both densities.
-            QVERIFY(bytes.mid(6, 5) == QByteArray("JFIF\0", 5));
-            QCOMPARE(int(uchar(bytes[13])), 1);
-            QCOMPARE(word(14), dpi);
-            QCOMPARE(word(16), dpi);
-        } else {
-            const int perMetre = int(std::lround(dpi / 0.0254));
-            QCOMPARE(dword(38), perMetre);
-            QCOMPARE(dword(42), perMetre);
-        }
-        // Another reader agrees, and the picture has the pixels of the size.
-        const QImage image(path);
-        QCOMPARE(image.size(), QSize(850 * dpi / 100, 1100 * dpi / 100));
-        QCOMPARE(int(std::lround(image.dotsPerMeterX() * 0.0254)), dpi);
-    }
 };
 
 MONDREL_QT_TEST(PrintPathTest)
