@@ -26,7 +26,7 @@
   --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)
   --months N                number of months, 0-240 (default 1)
   --first-month 1-12        the first month (default: this month)
-  --year Y                  the year of the first month, 1-9999 (default: this year)
+  --year Y                  the year of the first month, %1 (default: this year)
   --layout 0-7              0 image above months, 1 months over the image,
                             2 months left and bottom, 3 right and bottom,
                             4 top and bottom, 5 all sides, 6 top and right,
@@ -38,16 +38,21 @@
   --background-image FILE   draw a picture on the page background
   --placement center|tiled  how the background picture is placed (default tiled)
   --stretch                 stretch the background picture to the page
-  --frame THICKNESS         add a frame of this band thickness (0-200, 0.01 inch)
+  --frame THICKNESS         add a frame of this band thickness (%2, 0.01 inch)
   --holidays FILE.ics       mark the events of an iCalendar file (holidays, birthdays) as special
                             days of every calendar; give it again for more files
   --holiday-names           also write each event&apos;s name under its day number
+  --holiday-region CODE     mark the public holidays of a country or state (DE, DE-BY, US ...);
+                            give it again for more regions
+  --list-holiday-regions    print the region codes and names
+  --week-numbers iso|us     draw week numbers beside the weeks (ISO 8601, or weeks from Sunday
+                            with week 1 holding 1 January)
 </source>
         <translation>Einen Kalender anlegen (--new), wie es der Assistent für neue Kalender tut:
   --photo DATEI             das Foto (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA oder PCX)
   --months N                Anzahl der Monate, 0-240 (Vorgabe 1)
   --first-month 1-12        der erste Monat (Vorgabe: dieser Monat)
-  --year J                  das Jahr des ersten Monats, 1-9999 (Vorgabe: dieses Jahr)
+  --year J                  das Jahr des ersten Monats, %1 (Vorgabe: dieses Jahr)
   --layout 0-7              0 Bild über den Monaten, 1 Monate über dem Bild,
                             2 Monate links und unten, 3 rechts und unten,
                             4 oben und unten, 5 ringsum, 6 oben und rechts,
@@ -59,11 +64,16 @@
   --background-image DATEI  ein Bild auf den Seitenhintergrund zeichnen
   --placement center|tiled  wie das Hintergrundbild liegt (Vorgabe tiled: gekachelt)
   --stretch                 das Hintergrundbild auf die Seite strecken
-  --frame STÄRKE            einen Rahmen dieser Bandstärke hinzufügen (0-200, 0,01 Zoll)
+  --frame STÄRKE            einen Rahmen dieser Bandstärke hinzufügen (%2, 0,01 Zoll)
   --holidays DATEI.ics      die Termine einer iCalendar-Datei (Feiertage, Geburtstage) als
                             besondere Tage jedes Kalenders markieren; für weitere Dateien
                             erneut angeben
   --holiday-names           auch den Namen jedes Termins unter seine Tageszahl schreiben
+  --holiday-region CODE     die gesetzlichen Feiertage eines Landes oder Bundeslandes markieren
+                            (DE, DE-BY, US ...); für weitere Regionen erneut angeben
+  --list-holiday-regions    die Regionscodes und ihre Namen ausgeben
+  --week-numbers iso|us     Kalenderwochen neben die Wochen schreiben (ISO 8601, oder Wochen ab
+                            Sonntag, deren erste den 1. Januar enthält)
 </translation>
     </message>
     <message>

@@ -97,21 +97,21 @@ TEST(HolidayLimits, FilesBeyondTheLimitsAreRefusedWhereTheListIsBuilt)
     EXPECT_NE(error.find("at most 256"), std::string::npos) << error;
     EXPECT_TRUE(list.WithinLimits(nullptr));
 
-    // Days beyond what a calendar keeps: the days of a region near the
-    // limit, then a file of a year of days.
+    // Days beyond what a calendar keeps: days of no source near the limit
+    // (as a list from another version may hold), then a file of a year of
+    // days.
     CHolidayList days;
-    days.m_files = {"region:XX"};
     for (std::size_t i = 0; i + 200 < CHolidayList::kMaxEvents; ++i)
         days.m_events.push_back({1000 + static_cast<int>(i / 372), 1 + static_cast<int>(i / 31 % 12),
-                                 1 + static_cast<int>(i % 31), 0, 0});
-    days.m_names = {"Region"};
+                                 1 + static_cast<int>(i % 31), 0, -1});
+    days.m_names = {"Kept"};
     days.Normalize();
     EXPECT_FALSE(AddICalendarFile(&days, path, 2025, 2025, &error));
     EXPECT_NE(error.find("at most 1000000"), std::string::npos) << error;
-    EXPECT_EQ(days.m_files.size(), 1u);
+    EXPECT_EQ(days.m_files.size(), 0u);
 
     // A change of year to more days than that reports it and leaves the
-    // list as it was; the region's days are not read again.
+    // list as it was; the days of no source are kept as they are.
     days.m_files.push_back(path);
     const CHolidayList before = days;
     EXPECT_FALSE(ReloadHolidayList(&days, 2025, 2025, &error));

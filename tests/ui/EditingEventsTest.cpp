@@ -4,6 +4,7 @@
 // a move past the pane's edge scrolls instead of copying, Ctrl+click leaves
 // no copy, split panes carry the commands and frames are hit on their band.
 
+#include "imageio/PictureHolder.h"
 #include "support/QtTestRegistry.h"
 #include "support/ViewEvents.h"
 
@@ -169,7 +170,7 @@ private slots:
         QCOMPARE(TopStep(design), QString("New Calendar"));
         CDrawRect* image = FirstOfKind(design, CDrawRect::kindImage);
         QVERIFY(image && image->m_pImage);
-        const CPictureImage* picture = image->m_pImage.get();
+        const CPictureHolder* picture = image->m_pImage.get();
         const std::vector<CDrawObj*> made = Objects(design);
         ui::CDrawView* view = m_frame->ActiveView();
         view->SetZoom(100);

@@ -3,6 +3,7 @@
 // old one stays. On the image page "Draw Opaque" can be unticked and a click
 // on the preview picks the picture's transparent colour.
 
+#include "imageio/PictureHolder.h"
 #include "NextModal.h"
 #include "SheetTestSupport.h"
 
@@ -78,7 +79,7 @@ private slots:
         CDrawRect* image = AddImage(doc, pictures.m_strGood);
         bench.Edit<CImageSheet>(image, [&](CImageSheet& sheet) {
             CImagePropPage& page = *sheet.m_pImage;
-            const CPictureImage* shown = page.PreviewImage();
+            const CPictureHolder* shown = page.PreviewImage();
             QVERIFY(shown);
             ChooseInNextDialog(pictures.m_strBroken);
             QTest::mouseClick(page.m_pBrowse, Qt::LeftButton);

@@ -3,6 +3,7 @@
 // reach the page, and the summary names the number of months the layout
 // really places.
 
+#include "imageio/PictureHolder.h"
 #include "support/QtTestRegistry.h"
 
 #include "app/MessageBox.h"
