@@ -208,14 +208,14 @@ class SoakTest : public QObject {
             Note(undo ? "undo (Ctrl+Z)" : "redo (Ctrl+Y)");
             Key(m_frame.get(), undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
         } else if (kind < 88) {
-            const CActionSpec* spec = m_commands[Pick(int(m_commands.size()))];
-            if (!spec->m_keys.isEmpty() && Chance(70)) {
-                const QKeyCombination key = spec->m_keys[Pick(int(spec->m_keys.size()))][0];
-                Note(QStringLiteral("key %1 (%2)").arg(QKeySequence(key).toString(), spec->m_id));
+            const CActionSpec* row = m_commands[Pick(int(m_commands.size()))];
+            if (!row->m_keys.isEmpty() && Chance(70)) {
+                const QKeyCombination key = row->m_keys[Pick(int(row->m_keys.size()))][0];
+                Note(QStringLiteral("key %1 (%2)").arg(QKeySequence(key).toString(), row->m_id));
                 Key(m_frame.get(), key.key(), key.keyboardModifiers());
             } else {
-                Note(QStringLiteral("command %1").arg(spec->m_id));
-                m_frame->Action(spec->m_id)->trigger();
+                Note(QStringLiteral("command %1").arg(row->m_id));
+                m_frame->Action(row->m_id)->trigger();
             }
         } else if (kind < 96) {
             static const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Escape,
@@ -265,8 +265,8 @@ private slots:
         m_photo = m_dir.filePath("photo.jpg");
         std::string error;
         QVERIFY2(MakeSamplePhoto(m_photo.toStdString(), &error, 640, 427), error.c_str());
-        for (const CActionSpec& spec : ActionTable())
-            if (!Excluded(spec.m_id)) m_commands.push_back(&spec);
+        for (const CActionSpec& row : ActionTable())
+            if (!Excluded(row.m_id)) m_commands.push_back(&row);
     }
 
     void randomInput()
