@@ -1,6 +1,3 @@
-// Run by hand (tests/test_ui PrintPathTest) until the answering of a second
-// file dialog in one run is made reliable: under ctest the second dialog
-// waits for an answer that never comes.
 // The print path as a person uses it: the main window's commands "Export as
 // PDF", "Print..." (to a PDF file), "Print Preview" and "Save Calendar Image
 // as..." on a design with a photo, driven through their dialogs. The PDF
@@ -20,6 +17,7 @@
 #include "view/PageOutput.h"
 #include "view/UndoCommands.h"
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QUndoStack>
@@ -50,19 +48,29 @@ QString WritePhoto(const QString& path)
     return path;
 }
 
-// Runs act on the first modal dialog of type T once it shows, as a person
-// would answer it.
+// Runs act on the first window of type T once it shows, as a person would
+// answer it. A dialog that never shows within 20 s closes whatever modal
+// window waits, so that the test fails instead of hanging.
 template <class T>
 void WhenShown(const std::function<void(T*)>& act)
 {
     auto* timer = new QTimer;
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(timer, &QTimer::timeout, [timer, act, waited] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<T*>(window);
+            if (!dialog || !dialog->isVisible()) continue;
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+            return;
+        }
+        if (waited.elapsed() < 20000) return;
         timer->stop();
         timer->deleteLater();
-        act(dialog);
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
     });
     timer->start();
 }
@@ -75,7 +83,12 @@ void AnswerFileDialog(const QString& path, const QString& resolution = QString()
             if (auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("resolution")))
                 combo->setCurrentIndex(combo->findText(resolution));
         }
-        dialog->selectFile(path);
+        // Typed into the name field, as a person does: selectFile() leaves
+        // the field alone while it has the focus, which it has when a second
+        // dialog opens.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
         dialog->accept();
     });
 }
@@ -418,4 +431,4 @@ private slots:
 };
 
 MONDREL_QT_TEST(PrintPathTest)
-#include "PrintPathChecks.moc"
+#include "PrintPathTest.moc"
