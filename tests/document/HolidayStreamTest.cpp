@@ -6,6 +6,8 @@
 #include "objects/ByteReader.h"
 #include "objects/DrawRect.h"
 
+#include "support/DocumentObjects.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,16 +49,6 @@ CHolidayList Sample()
     return list;
 }
 
-std::vector<BYTE> FileBytes(CDrawDoc& doc)
-{
-    CStorage root;
-    std::string error;
-    EXPECT_TRUE(doc.SaveToStorage(&root, &error)) << error;
-    std::vector<BYTE> bytes;
-    EXPECT_TRUE(CCompoundFile::Write(root, &bytes, &error)) << error;
-    return bytes;
-}
-
 // Opens a document whose "Holidays" stream is replaced by the given bytes.
 bool OpenWithStream(const std::vector<BYTE>& stream, CDrawDoc* opened)
 {
@@ -76,7 +68,8 @@ TEST(HolidayStream, ADocumentWithFilesAndEventsRoundTrips)
     Fill(doc);
     ObjectAt(doc, 2)->m_holidays = Sample();
     ObjectAt(doc, 2)->m_holidays.Normalize();
-    const std::vector<BYTE> bytes = FileBytes(doc);
+    const std::vector<BYTE> bytes = FileBytesOf(doc, nullptr);
+    ASSERT_FALSE(bytes.empty());
 
     CDrawDoc opened;
     std::string error;
@@ -102,7 +95,8 @@ TEST(HolidayStream, ContentsStaysByteIdenticalAndNoStreamWithoutHolidays)
     EXPECT_NE(b.OpenStream(CHolidayStream::kStreamName), nullptr);
 
     // A document without the stream opens as it always did.
-    const std::vector<BYTE> bytes = FileBytes(plain);
+    const std::vector<BYTE> bytes = FileBytesOf(plain, nullptr);
+    ASSERT_FALSE(bytes.empty());
     CDrawDoc opened;
     ASSERT_TRUE(opened.LoadFromBytes(bytes.data(), bytes.size(), nullptr));
     EXPECT_EQ(opened.GetObjects()->size(), 3u);

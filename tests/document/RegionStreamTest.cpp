@@ -7,32 +7,14 @@
 #include "objects/ByteReader.h"
 #include "objects/DrawRect.h"
 
+#include "support/DocumentObjects.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<CDrawRect*> Calendars(CDrawDoc& doc)
-{
-    std::vector<CDrawRect*> calendars;
-    for (CDrawObj* obj : *doc.GetObjects()) {
-        auto* cal = dynamic_cast<CDrawRect*>(obj);
-        if (cal && cal->m_nKind == CDrawRect::kindCalendar) calendars.push_back(cal);
-    }
-    return calendars;
-}
-
-std::vector<BYTE> Saved(CDrawDoc& doc)
-{
-    CStorage root;
-    std::string error;
-    EXPECT_TRUE(doc.SaveToStorage(&root, &error)) << error;
-    std::vector<BYTE> bytes;
-    EXPECT_TRUE(CCompoundFile::Write(root, &bytes, &error)) << error;
-    return bytes;
-}
 
 CHolidayList RecordRoundTrip(const CHolidayList& list, bool* read)
 {
@@ -68,7 +50,8 @@ TEST(HolidayRegions, ARegionAndItsDaysAreSavedWithTheCalendars)
         cal->m_holidays.m_nWeekNumbers = weekNumbersIso;
     }
 
-    const std::vector<BYTE> bytes = Saved(doc);
+    const std::vector<BYTE> bytes = FileBytesOf(doc, nullptr);
+    ASSERT_FALSE(bytes.empty());
     CDrawDoc opened;
     ASSERT_TRUE(opened.LoadFromBytes(bytes.data(), bytes.size(), &error)) << error;
     const std::vector<CDrawRect*> calendars = Calendars(opened);

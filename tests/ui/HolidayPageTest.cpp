@@ -15,6 +15,7 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
 
+#include "support/DocumentObjects.h"
 #include "support/QtTestRegistry.h"
 
 #include <clocale>
@@ -166,12 +167,7 @@ private slots:
         wizard.m_choices.m_nYear = 2030;
         CDrawDoc doc;
         wizard.Apply(&doc);
-        int marked = 0;
-        for (CDrawObj* obj : *doc.GetObjects()) {
-            auto* cal = dynamic_cast<CDrawRect*>(obj);
-            if (cal && cal->m_nKind == CDrawRect::kindCalendar && cal->IsSpecialDay(2030, 3, 14)) ++marked;
-        }
-        QCOMPARE(marked, 3);
+        QCOMPARE(CalendarsMarking(doc, 2030, 3, 14), 3);
         QVERIFY(done->SetHolidayFile({}));
         QVERIFY(done->HolidayFile().empty());
     }

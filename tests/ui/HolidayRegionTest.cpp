@@ -21,20 +21,12 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
 
+#include "support/DocumentObjects.h"
 #include "support/QtTestRegistry.h"
 
 #include <clocale>
 
 namespace {
-
-CDrawRect* FirstCalendar(CDrawDoc& doc)
-{
-    for (CDrawObj* obj : *doc.GetObjects()) {
-        auto* cal = dynamic_cast<CDrawRect*>(obj);
-        if (cal && cal->m_nKind == CDrawRect::kindCalendar) return cal;
-    }
-    return nullptr;
-}
 
 void Choose(QComboBox* combo, const QString& code)
 {
@@ -86,8 +78,9 @@ private slots:
         CDrawDoc opened;
         std::string error;
         QVERIFY2(opened.OnOpenDocument(path, &error), error.c_str());
-        CDrawRect* cal = FirstCalendar(opened);
-        QVERIFY(cal);
+        const std::vector<CDrawRect*> calendars = Calendars(opened);
+        QVERIFY(!calendars.empty());
+        CDrawRect* cal = calendars.front();
         QVERIFY(cal->IsSpecialDay(2026, 8, 15));
         QCOMPARE(cal->m_holidays.NamesOn(2026, 8, 15), std::vector<std::string>{"Mariä Himmelfahrt"});
         bench.Edit<CCalendarSheet>(cal, [&](CCalendarSheet& sheet) {
@@ -150,13 +143,8 @@ private slots:
         wizard.m_choices.m_nYear = 2026;
         CDrawDoc doc;
         wizard.Apply(&doc);
-        int marked = 0;
-        for (CDrawObj* obj : *doc.GetObjects()) {
-            auto* cal = dynamic_cast<CDrawRect*>(obj);
-            if (cal && cal->m_nKind == CDrawRect::kindCalendar && cal->IsSpecialDay(2026, 7, 10)) ++marked;
-        }
-        QCOMPARE(marked, 2);  // Matariki
-        QCOMPARE(FirstCalendar(doc)->m_holidays.m_files, std::vector<std::string>{"region:NZ"});
+        QCOMPARE(CalendarsMarking(doc, 2026, 7, 10), 2);  // Matariki
+        QCOMPARE(Calendars(doc).front()->m_holidays.m_files, std::vector<std::string>{"region:NZ"});
 
         // Loading the choices back shows the region; "None" leaves it out.
         done->LoadFrom(wizard.m_choices);
