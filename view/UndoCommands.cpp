@@ -268,6 +268,8 @@ bool CModifyCommand::mergeWith(const QUndoCommand* other)
 {
     const auto* next = dynamic_cast<const CModifyCommand*>(other);
     if (!next || next->id() != id() || id() < 0 || next->m_bBackground || m_bBackground) return false;
+    // The same places on another page are other objects.
+    if (next->m_nPage != m_nPage) return false;
     if (next->m_entries.size() != m_entries.size()) return false;
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i].index != next->m_entries[i].index) return false;

@@ -234,6 +234,45 @@ private slots:
         QCOMPARE(PageLabel(), QStringLiteral("Page 3 of 13"));
     }
 
+    // A held arrow key makes one step, but not across a turn of the page:
+    // the calendar of the next page, clicked while the key is still held,
+    // is another object at the same place in its page's list.
+    void aHeldArrowKeyMakesOneStepOnEachPage()
+    {
+        auto press = [this](bool repeated) {
+            QKeyEvent event(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), repeated);
+            QCoreApplication::sendEvent(View(), &event);
+        };
+        GoToPageNumber(2);
+        CDrawRect* january = CalendarOf(Doc());
+        const CRect januaryAt = january->m_position;
+        Click(View(), At(View(), (januaryAt.left + januaryAt.right) / 2, (januaryAt.top + januaryAt.bottom) / 2));
+        press(false);
+        press(true);
+        press(true);
+        GoToPageNumber(3);
+        CDrawRect* february = CalendarOf(Doc());
+        const CRect februaryAt = february->m_position;
+        Click(View(), At(View(), (februaryAt.left + februaryAt.right) / 2, (februaryAt.top + februaryAt.bottom) / 2));
+        press(true);
+        QVERIFY(january->m_position != januaryAt);
+        QVERIFY(february->m_position != februaryAt);
+
+        Trigger("edit_undo");
+        QCOMPARE(Doc()->CurrentPage(), 2);
+        QCOMPARE(february->m_position, februaryAt);
+        QVERIFY(january->m_position != januaryAt);
+        Trigger("edit_undo");
+        QCOMPARE(Doc()->CurrentPage(), 1);
+        QCOMPARE(january->m_position, januaryAt);
+        QCOMPARE(february->m_position, februaryAt);
+        Trigger("edit_redo");
+        Trigger("edit_redo");
+        QVERIFY(january->m_position != januaryAt);
+        QVERIFY(february->m_position != februaryAt);
+        QCOMPARE(Doc()->CurrentPage(), 2);
+    }
+
     void aFileWithADamagedPageOpensTheRestAndSaysWhatWasLeftOut()
     {
         CStorage root;
