@@ -57,7 +57,7 @@ void SetupPrinter(QPrinter& printer, CDesignDocument* design)
     printer.setPageSize(QPageSize(QSizeF(page.cx / 100.0, page.cy / 100.0), QPageSize::Inch));
     printer.setFullPage(true);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printer.setFromTo(1, 1);
+    printer.setFromTo(1, design->Doc()->PageCount());
     printer.setDocName(design->DisplayName());
 }
 
@@ -72,20 +72,35 @@ CSize PageSizeForPaper(const QPrinter& printer)
 bool PrintPage(QPrinter* printer, CDesignDocument* design, bool preview)
 {
     CDrawDoc* doc = design->Doc();
+    // The pages asked for: the print dialog's range or the page shown, else
+    // every page.
+    int first = 0;
+    int last = doc->PageCount() - 1;
+    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+        first = std::clamp(printer->fromPage() - 1, 0, last);
+        last = std::clamp(printer->toPage() > 0 ? printer->toPage() - 1 : last, first, last);
+    } else if (printer->printRange() == QPrinter::CurrentPage) {
+        first = last = doc->CurrentPage();
+    }
     QPainter painter;
     if (!painter.begin(printer)) return false;
     const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
-    doc->m_bPreview = preview;
-    for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = preview;
     if (!preview && doc->Summary()) doc->Summary()->RecordPrint();
-    {
-        CQtDC dc(painter, printer->resolution(), printer->resolution(), true);
-        PaintPageForPrint(&dc, *doc, area.width(), area.height());
+    bool ok = true;
+    for (int index = first; index <= last && ok; ++index) {
+        if (index > first) ok = printer->newPage();
+        CDrawDoc::CPageShown shown(*doc, index);
+        doc->m_bPreview = preview;
+        for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = preview;
+        {
+            CQtDC dc(painter, printer->resolution(), printer->resolution(), true);
+            PaintPageForPrint(&dc, *doc, area.width(), area.height());
+        }
+        doc->m_bPreview = 0;
+        for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = 0;
     }
     const bool ended = painter.end();
-    doc->m_bPreview = 0;
-    for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = 0;
-    return ended && printer->printerState() != QPrinter::Error;
+    return ok && ended && printer->printerState() != QPrinter::Error;
 }
 
 void PrintDocument(QWidget* parent, CDesignDocument* design)
@@ -93,7 +108,8 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     QPrinter printer(QPrinter::HighResolution);
     SetupPrinter(printer, design);
     QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, 1);
+    dialog.setMinMax(1, design->Doc()->PageCount());
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
     dialog.setWindowTitle(QStringLiteral("Print"));
     // The page keeps its size unless asked: a printout on other paper
     // should not quietly reshape the design.

@@ -21,10 +21,10 @@ struct CProgressReport {
     std::function<void()> m_end;
 };
 
-// Paints the document's page on a printer (or a preview's printer): the
-// page stretched over the printable area, no grid, no handles. When really
-// printing, the summary records the print. False when the printer refused
-// the page.
+// Paints the document's pages on a printer (or a preview's printer): every
+// page, or the printer's range of pages or its current page, each stretched
+// over the printable area, no grid, no handles. When really printing, the
+// summary records the print. False when the printer refused a page.
 bool PrintPage(QPrinter* printer, CDesignDocument* design, bool preview);
 // The print dialog, then printing; a failure is shown. The page keeps its
 // size unless the user ticks "Fit the page to the paper" in the dialog's

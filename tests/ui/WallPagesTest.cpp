@@ -18,9 +18,12 @@
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
 #include "view/EditTool.h"
+#include "view/PageOutput.h"
 #include "view/UndoCommands.h"
 
+#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
+#include <QtPrintSupport/QPrinter>
 #include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
@@ -271,6 +274,48 @@ private slots:
         QVERIFY(january->m_position != januaryAt);
         QVERIFY(february->m_position != februaryAt);
         QCOMPARE(Doc()->CurrentPage(), 2);
+    }
+
+    // Print takes every page, or the range or the current page chosen in
+    // the print dialog.
+    void printingTakesEveryPageOrTheRangeChosen()
+    {
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) QSKIP("pdfinfo is not installed");
+        auto print = [this](QPrinter::PrintRange range, int from, int to) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            const QString path = m_dir.filePath(QStringLiteral("printed-%1-%2-%3.pdf").arg(range).arg(from).arg(to));
+            printer.setOutputFileName(path);
+            printer.setFullPage(true);
+            printer.setPrintRange(range);
+            printer.setFromTo(from, to);
+            if (!PrintPage(&printer, m_design, false)) return QStringList();
+            QProcess info;
+            info.start(QStringLiteral("pdfinfo"), {path});
+            info.waitForFinished(30000);
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                     QStringLiteral("1"), path, QStringLiteral("-")});
+            text.waitForFinished(30000);
+            return QStringList{QString::fromUtf8(info.readAllStandardOutput()),
+                               QString::fromUtf8(text.readAllStandardOutput())};
+        };
+        const QStringList all = print(QPrinter::AllPages, 0, 0);
+        QVERIFY(all.size() == 2);
+        QVERIFY2(all[0].contains(QRegularExpression("Pages:\\s+13\\n")), qPrintable(all[0]));
+        const QStringList range = print(QPrinter::PageRange, 4, 6);
+        QVERIFY(range.size() == 2);
+        QVERIFY2(range[0].contains(QRegularExpression("Pages:\\s+3\\n")), qPrintable(range[0]));
+        // Page 4 of the wall calendar is March.
+        QVERIFY2(range[1].contains(QString::fromStdString(CalendarOf(Doc()->GetPage(3))->GetMonthName(3))),
+                 qPrintable(range[1]));
+        GoToPageNumber(8);
+        const QStringList current = print(QPrinter::CurrentPage, 0, 0);
+        QVERIFY(current.size() == 2);
+        QVERIFY2(current[0].contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(current[0]));
+        QVERIFY2(current[1].contains(QString::fromStdString(CalendarOf(Doc())->GetMonthName(7))), qPrintable(current[1]));
+        // Printing leaves the page shown as it was.
+        QCOMPARE(Doc()->CurrentPage(), 7);
     }
 
     void aFileWithADamagedPageOpensTheRestAndSaysWhatWasLeftOut()
