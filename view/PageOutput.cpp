@@ -161,20 +161,31 @@ const QList<int>& ExportResolutions()
 }
 
 bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error, const CProgressReport& progress,
-                     int dpi)
+                     int dpi, bool everyPage)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext != QLatin1String("bmp") && ext != QLatin1String("jpg")) {
         if (error) *error = QStringLiteral("ERROR: File extension must be - bmp or jpg.");
         return false;
     }
-    if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3);
+    CDrawDoc* doc = design->Doc();
+    const int count = doc->PageCount();
+    const int first = everyPage ? 0 : doc->CurrentPage();
+    const int last = everyPage ? count - 1 : doc->CurrentPage();
+    // Three steps a page: painted, converted, written.
+    if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3 * (last - first + 1));
     std::string why;
-    const bool ok = ExportPagePicture(*design->Doc(), QFile::encodeName(path).toStdString(), dpi, &why,
-                                      [&progress](int step) {
-                                          if (progress.m_set) progress.m_set(step);
-                                          QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                                      });
+    bool ok = true;
+    for (int index = first; index <= last && ok; ++index) {
+        CDrawDoc::CPageShown shown(*doc, index);
+        const std::string target = everyPage ? NumberedPagePath(QFile::encodeName(path).toStdString(), index, count)
+                                             : QFile::encodeName(path).toStdString();
+        const int done = 3 * (index - first);
+        ok = ExportPagePicture(*doc, target, dpi, &why, [&progress, done](int step) {
+            if (progress.m_set) progress.m_set(done + step);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    }
     if (progress.m_end) progress.m_end();
     if (!ok && error) *error = QString::fromStdString(why);
     return ok;
@@ -187,6 +198,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
     const QString cwd = QDir::currentPath();
     QString path;
     int dpi = s_nDpi;
+    bool everyPage = false;
     {
         CPreviewFileDialog dialog(
             false, true, QStringLiteral("Save Calendar Image As.."),
@@ -201,22 +213,39 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
         resolution->setToolTip(QStringLiteral("100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
         auto* label = new QLabel(QStringLiteral("&Resolution:"), &dialog);
         label->setBuddy(resolution);
+        // A document of several pages: the page shown, or every page in
+        // pictures of their own.
+        QComboBox* pages = nullptr;
+        QLabel* pagesLabel = nullptr;
+        if (design->Doc()->PageCount() > 1) {
+            pages = new QComboBox(&dialog);
+            pages->setObjectName(QStringLiteral("pages"));
+            pages->addItem(QStringLiteral("The page shown (page %1)").arg(design->Doc()->CurrentPage() + 1));
+            pages->addItem(QStringLiteral("Every page (NAME-01, NAME-02 ...)"));
+            pagesLabel = new QLabel(QStringLiteral("&Pages:"), &dialog);
+            pagesLabel->setBuddy(pages);
+        }
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
             const int row = grid->rowCount();
             grid->addWidget(label, row, 0);
             grid->addWidget(resolution, row, 1);
+            if (pages) {
+                grid->addWidget(pagesLabel, row + 1, 0);
+                grid->addWidget(pages, row + 1, 1);
+            }
         }
         if (dialog.exec() == QDialog::Accepted) {
             path = dialog.ChosenPath();
             NoteChosenFile(FileKind::PagePicture, path);
             dpi = resolution->currentData().toInt();
+            everyPage = pages && pages->currentIndex() == 1;
         }
     }
     QDir::setCurrent(cwd);
     if (path.isEmpty()) return;
     s_nDpi = dpi;
     QString error;
-    if (!ExportPictureTo(design, path, &error, progress, dpi)) {
+    if (!ExportPictureTo(design, path, &error, progress, dpi, everyPage)) {
         ShowMessage(parent, error.isEmpty() ? QStringLiteral("The picture could not be written.") : error,
                     QMessageBox::Critical);
     }

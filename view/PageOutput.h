@@ -35,12 +35,14 @@ void PreviewDocument(QWidget* parent, CDesignDocument* design);
 CSize PageSizeForPaper(const QPrinter& printer);
 // The resolutions "Save Calendar Image As.." offers, in dots per inch.
 const QList<int>& ExportResolutions();
-// "Save Calendar Image As..": asks for a file and a resolution and writes
-// the page as a JPEG or BMP picture, with progress; errors are shown, never
+// "Save Calendar Image As..": asks for a file, a resolution and (for a
+// document of several pages) the page shown or every page, and writes the
+// page as a JPEG or BMP picture, with progress; errors are shown, never
 // hidden.
 void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressReport& progress);
-// Writes the page to a picture file without asking; the message on failure.
+// Writes the page shown to a picture file without asking, or every page
+// (NAME-01.jpg, NAME-02.jpg ...); the message on failure.
 bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error,
-                     const CProgressReport& progress = {}, int dpi = 100);
-// "Export as PDF...": asks for a file and writes a one-page PDF.
+                     const CProgressReport& progress = {}, int dpi = 100, bool everyPage = false);
+// "Export as PDF...": asks for a file and writes every page as a PDF.
 void ExportPdf(QWidget* parent, CDesignDocument* design);

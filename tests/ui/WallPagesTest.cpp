@@ -318,6 +318,27 @@ private slots:
         QCOMPARE(Doc()->CurrentPage(), 7);
     }
 
+    // "Save Calendar Image as..." writes the page shown, or every page as
+    // NAME-01.jpg, NAME-02.jpg ...
+    void picturesOfThePageShownOrOfEveryPage()
+    {
+        GoToPageNumber(8);
+        QString error;
+        QVERIFY2(ExportPictureTo(m_design, m_dir.filePath("every.jpg"), &error, {}, 20, true), qPrintable(error));
+        for (int k = 1; k <= 13; ++k)
+            QVERIFY2(QFile::exists(m_dir.filePath(QStringLiteral("every-%1.jpg").arg(k, 2, 10, QChar('0')))), qPrintable(QString::number(k)));
+        QVERIFY(!QFile::exists(m_dir.filePath("every.jpg")));
+        QVERIFY2(ExportPictureTo(m_design, m_dir.filePath("shown.jpg"), &error, {}, 20), qPrintable(error));
+        auto bytes = [this](const char* name) {
+            QFile f(m_dir.filePath(QString::fromLatin1(name)));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        };
+        QVERIFY(bytes("shown.jpg") == bytes("every-08.jpg"));
+        QVERIFY(bytes("shown.jpg") != bytes("every-09.jpg"));
+        QCOMPARE(Doc()->CurrentPage(), 7);
+    }
+
     void aFileWithADamagedPageOpensTheRestAndSaysWhatWasLeftOut()
     {
         CStorage root;
