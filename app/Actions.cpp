@@ -117,6 +117,16 @@ const std::vector<CActionSpec>& ActionTable()
          {Key(Qt::KeypadModifier | Qt::Key_Plus), Key(Qt::Key_Equal)}, false, "move_forward"},
         {"move_backward", "Move Back\tMinus", "Move object to previous position in z-order",
          {Key(Qt::KeypadModifier | Qt::Key_Minus), Key(Qt::Key_Minus)}, false, "move_backward"},
+        // Page
+        {"page_new", "&New Page", "Add an empty page after the current page\nNew Page", {}},
+        {"page_duplicate", "&Duplicate Page", "Add a copy of the current page after it\nDuplicate Page", {}},
+        {"page_delete", "De&lete Page", "Delete the current page and its objects\nDelete Page", {}},
+        {"page_earlier", "Move Page &Earlier", "Move the current page one place towards the front\nMove Page Earlier",
+         {}},
+        {"page_later", "Move Page &Later", "Move the current page one place towards the back\nMove Page Later", {}},
+        {"page_next", "Ne&xt Page\tCtrl+PgDown", "Show the next page\nNext Page", {Key(Qt::CTRL | Qt::Key_PageDown)}},
+        {"page_previous", "&Previous Page\tCtrl+PgUp", "Show the previous page\nPrevious Page",
+         {Key(Qt::CTRL | Qt::Key_PageUp)}},
         // Window
         {"window_new", "&New Window", "Open another window for the active document\nNew Window", {}},
         {"window_split", "S&plit", "Split the active window into panes\nSplit", {}, true},
@@ -158,6 +168,9 @@ const std::vector<CMenuSpec>& MenuTable()
          {"object_properties", "-", "align_top", "align_bottom", "align_center", "align_vcenter", "align_left",
           "align_right", "-", "same_width", "same_height", "same_size", "-", "space_across", "space_down", "-",
           "move_front", "move_back", "move_forward", "move_backward"}},
+        {"&Page",
+         {"page_new", "page_duplicate", "page_delete", "-", "page_earlier", "page_later", "-", "page_next",
+          "page_previous"}},
         {"&Window", {"window_new", "window_split", "-", "window_cascade", "window_tile", "window_arrange", "*windows"}},
         {"&Help", {"help_tip", "-", "help_topics", "-", "help_about"}},
     };

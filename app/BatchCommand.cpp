@@ -116,12 +116,17 @@ std::string CBatchCommand::Usage()
                           "  mondrel [FILE.mdr ...]    open the documents in the designer's window (a new page\n"
                           "                            when none is given)\n"
                           "  mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]\n"
-                          "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr\n"
+                          "  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--page N] [--resolution DPI] DOCUMENT.mdr\n"
                           "  mondrel --make-sample-photo FILE.jpg\n"
                           "  mondrel --help | --version\n");
     const char* const making = QT_TRANSLATE_NOOP("CBatchCommand",
            "Making a calendar (--new), as the New Calendar Wizard does:\n"
-           "  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)\n"
+           "  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX); with\n"
+           "                            --page-per-month give it once per page, in order\n"
+           "  --page-per-month          a wall calendar: a page for each month with its own photo\n"
+           "                            (the photos cycle when there are fewer than months)\n"
+           "  --cover                   with --page-per-month: a cover first, the first photo large\n"
+           "                            and the year as its title\n"
            "  --months N                number of months, 0-240 (default 1)\n"
            "  --first-month 1-12        the first month (default: this month)\n"
            "  --year Y                  the year of the first month, %1 (default: this year)\n"
@@ -148,7 +153,10 @@ std::string CBatchCommand::Usage()
     const char* const output = QT_TRANSLATE_NOOP("CBatchCommand",
            "Output:\n"
            "  --save FILE.mdr           save the calendar document\n"
-           "  --export FILE             save the page as a picture (jpg or bmp) or as a one-page PDF (pdf)\n"
+           "  --export FILE             save the page as a picture (jpg or bmp) or as a PDF (pdf); a PDF\n"
+           "                            holds every page, pictures of several pages are written as\n"
+           "                            FILE-01.jpg, FILE-02.jpg ...\n"
+           "  --page N                  export page N alone (as FILE itself)\n"
            "  --resolution DPI          picture resolution, 10-600 (default 100: one pixel per 0.01 inch)\n"
            "  --make-sample-photo FILE  draw a landscape photo of our own as JPEG\n");
     auto tr = [](const char* text) { return QCoreApplication::translate("CBatchCommand", text); };
@@ -205,7 +213,21 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
         } else if (a == "--photo") {
             if (!value(&ch.m_strPhotoPath)) return std::nullopt;
             ch.m_strPhotoType = Extension(ch.m_strPhotoPath);
+            ch.m_photos.push_back({ch.m_strPhotoPath, ch.m_strPhotoType});
             wizardOption = true;
+        } else if (a == "--page-per-month") {
+            ch.m_bPagePerMonth = true;
+            wizardOption = true;
+        } else if (a == "--cover") {
+            ch.m_bCover = true;
+            wizardOption = true;
+        } else if (a == "--page") {
+            if (!value(&v)) return std::nullopt;
+            if (!ParseInt(v, 1, CDrawDoc::kMaxPages, &o.m_nPage)) {
+                *error = "The page must be a number from 1 to " + std::to_string(CDrawDoc::kMaxPages) + ", not \"" +
+                         v + "\".";
+                return std::nullopt;
+            }
         } else if (a == "--months") {
             if (!value(&v)) return std::nullopt;
             if (!ParseInt(v, 0, 240, &ch.m_nMonths)) {
@@ -333,6 +355,18 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
         }
         return o;
     }
+    if (ch.m_bCover && !ch.m_bPagePerMonth) {
+        *error = "--cover is used with --page-per-month.";
+        return std::nullopt;
+    }
+    if (ch.m_bPagePerMonth && !CCalendarGenerator::SuitsOneMonth(ch.m_nLayout)) {
+        *error = "A page for each month takes layout 0 (the photo above the month) or 1 (the month over the photo).";
+        return std::nullopt;
+    }
+    if (o.m_nPage > 0 && o.m_strExport.empty()) {
+        *error = "--page is used with --export.";
+        return std::nullopt;
+    }
     if (o.m_bNew) {
         if (!positional.empty()) {
             *error = "--new makes a new calendar; it takes no document (\"" + positional.front() + "\").";
@@ -394,6 +428,13 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         CNewCalendarChoices ch = o.m_choices;
         for (std::string* file : {&ch.m_strPhotoPath, &ch.m_strBackImagePath})
             *file = AbsolutePath(*file);
+        for (CPhotoFile& photo : ch.m_photos) {
+            photo.m_strPath = AbsolutePath(photo.m_strPath);
+            if (!IsReadableFile(photo.m_strPath)) {
+                err << "mondrel: cannot read " << photo.m_strPath << "\n";
+                return 1;
+            }
+        }
         for (std::string& file : ch.m_holidayFiles)
             if (!IsRegionSource(file)) file = AbsolutePath(file);
         // Files that are missing altogether are a mistake in the command;
@@ -412,7 +453,8 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
             }
         }
         doc.OnNewDocument();
-        CCalendarGenerator::Generate(doc, ch);
+        if (ch.m_bPagePerMonth) CCalendarGenerator::GenerateWall(doc, ch);
+        else CCalendarGenerator::Generate(doc, ch);
         // A holiday file that is not a usable iCalendar file is a mistake in
         // the command, as a missing one is.
         std::string holidayError;
@@ -420,16 +462,22 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
             err << "mondrel: " << holidayError << "\n";
             return 1;
         }
-        for (CDrawObj* obj : *doc.GetObjects()) {
+        for (CDrawObj* obj : doc.AllObjects()) {
             auto* rect = dynamic_cast<CDrawRect*>(obj);
             if (rect && rect->m_nKind == CDrawRect::kindCalendar) rect->m_holidays.m_nWeekNumbers = o.m_nWeekNumbers;
         }
         if (!ch.m_strPhotoPath.empty()) {
-            for (CDrawObj* obj : *doc.GetObjects()) {
+            // Each photo that does not decode is named once, however many
+            // pages show it.
+            std::vector<std::string> named;
+            for (CDrawObj* obj : doc.AllObjects()) {
                 auto* rect = dynamic_cast<CDrawRect*>(obj);
-                if (rect && rect->m_nKind == CDrawRect::kindImage && (!rect->m_pImage || !rect->m_pImage->IsValid()))
-                    err << "mondrel: warning: the photo " << ch.m_strPhotoPath
-                        << " cannot be decoded; the page is made without it\n";
+                if (!rect || rect->m_nKind != CDrawRect::kindImage || (rect->m_pImage && rect->m_pImage->IsValid()) ||
+                    std::find(named.begin(), named.end(), rect->m_strImagePath) != named.end())
+                    continue;
+                named.push_back(rect->m_strImagePath);
+                err << "mondrel: warning: the photo " << (ch.m_bPagePerMonth ? rect->m_strImagePath : ch.m_strPhotoPath)
+                    << " cannot be decoded; the page is made without it\n";
             }
         }
         const CPictureHolder* back = doc.BackImage();
@@ -457,11 +505,21 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         }
         if (!doc.HolidayProblem().empty())
             err << "mondrel: warning: " << doc.HolidayProblem() << " The calendars are drawn without holidays.\n";
+        if (!doc.PageProblem().empty()) err << "mondrel: warning: " << doc.PageProblem() << "\n";
     }
     if (!o.m_strExport.empty()) {
+        if (o.m_nPage > doc.PageCount()) {
+            err << "mondrel: the document has " << doc.PageCount() << (doc.PageCount() == 1 ? " page" : " pages")
+                << ", so there is no page " << o.m_nPage << "\n";
+            return 2;
+        }
+        // Every page, or the one asked for.
+        const int first = o.m_nPage > 0 ? o.m_nPage - 1 : 0;
+        const int last = o.m_nPage > 0 ? o.m_nPage - 1 : doc.PageCount() - 1;
         std::string error;
-        const bool ok = Extension(o.m_strExport) == "pdf" ? ExportPagePdf(doc, o.m_strExport, &error)
-                                                          : ExportPagePicture(doc, o.m_strExport, o.m_nResolution, &error);
+        const bool ok = Extension(o.m_strExport) == "pdf"
+                            ? ExportPagePdf(doc, o.m_strExport, &error, first, last)
+                            : ExportPagePictures(doc, o.m_strExport, o.m_nResolution, &error, first, last);
         if (!ok) {
             err << "mondrel: " << error << "\n";
             return 1;

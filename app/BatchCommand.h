@@ -22,6 +22,7 @@ struct CBatchOptions {
     std::string m_strExport;
     std::string m_strDocument;  // the document to export
     int m_nResolution = 100;
+    int m_nPage = 0;  // --page: the one page to export (from 1), 0 for every page
     int m_nWeekNumbers = 0;  // a WeekNumbering, for every calendar
 };
 

@@ -20,6 +20,7 @@
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
 #include "view/EditTool.h"
+#include "view/PageCommands.h"
 #include "view/PageOutput.h"
 #include "view/UndoCommands.h"
 
@@ -389,6 +390,27 @@ void CMainFrame::CreateActions()
         Connect(id, [this, c] { OnViewCommand([c](ui::CDrawView* v) { v->ChangeZOrder(c); }); });
     }
 
+    // Page: each command is one step of the document's history; turning
+    // the pages is not.
+    const std::pair<const char*, std::function<void(CDesignDocument*)>> pages[] = {
+        {"page_new", [](CDesignDocument* d) { NewPage(d); }},
+        {"page_duplicate", [](CDesignDocument* d) { DuplicatePage(d); }},
+        {"page_delete", [](CDesignDocument* d) { DeletePage(d); }},
+        {"page_earlier", [](CDesignDocument* d) { MovePageBy(d, -1); }},
+        {"page_later", [](CDesignDocument* d) { MovePageBy(d, 1); }},
+        {"page_next", [](CDesignDocument* d) { GoToPage(d, d->Doc()->CurrentPage() + 1); }},
+        {"page_previous", [](CDesignDocument* d) { GoToPage(d, d->Doc()->CurrentPage() - 1); }},
+    };
+    for (const auto& [id, command] : pages) {
+        Connect(id, [this, command = command] {
+            CDesignDocument* d = ActiveDocument();
+            if (!d) return;
+            CEditTool::EndDrag();
+            command(d);
+            UpdateActions();
+        });
+    }
+
     // Window
     Connect("window_new", [this] {
         if (CDesignDocument* d = ActiveDocument()) NewWindow(d);
@@ -469,6 +491,10 @@ void CMainFrame::CreateStatusBar()
     m_pPositionLabel = new QLabel(m_pStatus);
     m_pPositionLabel->setMinimumWidth(110);
     m_pStatus->addPermanentWidget(m_pPositionLabel);
+    m_pPageLabel = new QLabel(m_pStatus);
+    m_pPageLabel->setObjectName(QStringLiteral("pageLabel"));
+    m_pPageLabel->setMinimumWidth(90);
+    m_pStatus->addPermanentWidget(m_pPageLabel);
     m_pZoomLabel = new QLabel(m_pStatus);
     m_pZoomLabel->setMinimumWidth(60);
     m_pStatus->addPermanentWidget(m_pZoomLabel);
@@ -532,6 +558,7 @@ CSplitFrame* CMainFrame::NewWindow(CDesignDocument* design)
     connect(frame, &CSplitFrame::SelectionChanged, this, [this] { UpdateActions(); });
     connect(frame, &CSplitFrame::ZoomChanged, this, [this](int z) { m_pZoomLabel->setText(QStringLiteral("%1 %").arg(z)); });
     connect(frame, &CSplitFrame::StatusText, m_pPositionLabel, &QLabel::setText);
+    connect(frame, &CSplitFrame::PagesChanged, this, [this] { UpdateActions(); });
     // The first window fills the area; more windows come cascaded.
     if (m_pMdi->subWindowList().size() == 1) {
         frame->showMaximized();
@@ -591,6 +618,12 @@ CDesignDocument* CMainFrame::OpenDocument(const QString& path)
                                    "saving the document keeps it without them.")
                         .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
                     QMessageBox::Information);
+    if (const std::string& problem = design->Doc()->PageProblem(); !problem.empty())
+        ShowMessage(this,
+                    QStringLiteral("\"%1\" opens without some of its pages.\n\n%2\n\n"
+                                   "The file itself is left as it is until you save the document.")
+                        .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
+                    QMessageBox::Warning);
     return design;
 }
 
@@ -775,6 +808,16 @@ void CMainFrame::UpdateActions()
     if (CSplitFrame* frame = ActiveFrame()) Action("window_split")->setChecked(frame->Rows() * frame->Columns() > 1);
     if (view) m_pZoomLabel->setText(QStringLiteral("%1 %").arg(view->Zoom()));
     else m_pZoomLabel->clear();
+    const int pageCount = hasDoc ? design->Doc()->PageCount() : 0;
+    const int page = hasDoc ? design->Doc()->CurrentPage() : 0;
+    for (const char* id : {"page_new", "page_duplicate"}) Action(id)->setEnabled(hasDoc && pageCount < CDrawDoc::kMaxPages);
+    Action("page_delete")->setEnabled(pageCount > 1);
+    Action("page_earlier")->setEnabled(hasDoc && page > 0);
+    Action("page_later")->setEnabled(hasDoc && page + 1 < pageCount);
+    Action("page_next")->setEnabled(hasDoc && page + 1 < pageCount);
+    Action("page_previous")->setEnabled(hasDoc && page > 0);
+    if (hasDoc) m_pPageLabel->setText(QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
+    else m_pPageLabel->clear();
     QString title = QStringLiteral("Mondrel");
     if (design) title = design->DisplayName() + (design->IsModified() ? QStringLiteral(" * - Mondrel") : QStringLiteral(" - Mondrel"));
     setWindowTitle(title);

@@ -102,6 +102,7 @@ private:
     QToolBar* m_pToolbar = nullptr;
     QLabel* m_pZoomLabel = nullptr;
     QLabel* m_pPositionLabel = nullptr;
+    QLabel* m_pPageLabel = nullptr;
     class CProgressStatusBar* m_pStatus = nullptr;
     std::vector<CDesignDocument*> m_documents;
     QStringList m_recent;

@@ -68,6 +68,7 @@ ui::CDrawView* CSplitFrame::MakePane()
     connect(view, &ui::CDrawView::SelectionChanged, this, &CSplitFrame::SelectionChanged);
     connect(view, &ui::CDrawView::ZoomChanged, this, &CSplitFrame::ZoomChanged);
     connect(view, &ui::CDrawView::StatusText, this, &CSplitFrame::StatusText);
+    connect(view, &ui::CDrawView::PagesChanged, this, &CSplitFrame::PagesChanged);
     if (!m_pActive) m_pActive = view;
     return view;
 }

@@ -41,6 +41,7 @@ signals:
     void SelectionChanged();
     void ZoomChanged(int percent);
     void StatusText(const QString& text);
+    void PagesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

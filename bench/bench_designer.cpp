@@ -1,7 +1,9 @@
 // Speed of the designer's window: from nothing to a shown main window with
 // the demo calendar (twelve months and a 12-megapixel photo) painted; the
 // repaint of one step while a calendar is dragged across that page; undo
-// and redo of one move on a page of 2000 objects.
+// and redo of one move on a page of 2000 objects; a wall calendar of a cover
+// and twelve months, each with its own 12-megapixel photo, opened to a
+// painted window, and the next page shown and painted.
 
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
@@ -11,6 +13,7 @@
 #include "objects/DrawRect.h"
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
+#include "view/PageCommands.h"
 #include "view/UndoCommands.h"
 
 #include <benchmark/benchmark.h>
@@ -59,6 +62,36 @@ std::string DemoDocument()
     return path;
 }
 
+// A wall calendar: a cover and twelve months, twelve different 4000 x 3000
+// photos, saved once.
+std::string WallDocument()
+{
+    static std::string path = [] {
+        CDrawDoc doc;
+        doc.OnNewDocument();
+        CNewCalendarChoices ch;
+        const char* colours[] = {"red", "orange", "yellow", "green", "cyan", "blue",
+                                 "purple", "magenta", "pink", "brown", "gray", "navy"};
+        for (int i = 0; i < 12; ++i) {
+            const std::string photo = (WorkDir() / ("wall" + std::to_string(i) + ".jpg")).string();
+            const std::string cmd = std::string("convert -size 4000x3000 gradient:") + colours[i] +
+                                    "-white -attenuate 0.3 +noise Gaussian -quality 90 '" + photo + "'";
+            if (std::system(cmd.c_str()) != 0) std::abort();
+            ch.m_photos.push_back({photo, "jpg"});
+        }
+        ch.m_bPagePerMonth = true;
+        ch.m_bCover = true;
+        ch.m_nMonths = 12;
+        ch.m_nFirstMonth = 0;
+        ch.m_nYear = 2027;
+        CCalendarGenerator::GenerateWall(doc, ch);
+        const std::string out = (WorkDir() / "wall.mdr").string();
+        if (!doc.OnSaveDocument(out, nullptr)) std::abort();
+        return out;
+    }();
+    return path;
+}
+
 void Settle()
 {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
@@ -81,6 +114,44 @@ void BM_StartToPaintedWindow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StartToPaintedWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+
+void BM_WallStartToPaintedWindow(benchmark::State& state)
+{
+    const QString path = QString::fromStdString(WallDocument());
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* frame = new CMainFrame;
+        frame->show();
+        frame->OpenDocument(path);
+        frame->ActiveView()->viewport()->repaint();
+        Settle();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        delete frame;
+    }
+}
+BENCHMARK(BM_WallStartToPaintedWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
+// The next page shown and painted, round the thirteen pages (each photo
+// decoded the first time its page is shown).
+void BM_WallNextPage(benchmark::State& state)
+{
+    CMainFrame frame;
+    frame.resize(1200, 1000);
+    frame.show();
+    CDesignDocument* design = frame.OpenDocument(QString::fromStdString(WallDocument()));
+    ui::CDrawView* view = frame.ActiveView();
+    Settle();
+    for (auto _ : state) {
+        const int next = (design->Doc()->CurrentPage() + 1) % design->Doc()->PageCount();
+        QElapsedTimer timer;
+        timer.start();
+        GoToPage(design, next);
+        view->viewport()->repaint();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+    }
+}
+BENCHMARK(BM_WallNextPage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(26);
 
 void BM_DragRepaintStep(benchmark::State& state)
 {

@@ -532,6 +532,93 @@ bool CCalendarGenerator::Generate(CDrawDoc& doc, const CNewCalendarChoices& ch)
     return true;
 }
 
+std::string CCalendarGenerator::CoverTitle(const CNewCalendarChoices& ch)
+{
+    const int lastYear = ch.m_nYear + (std::max(ch.m_nFirstMonth, 0) + std::max(ch.m_nMonths, 1) - 1) / 12;
+    return lastYear == ch.m_nYear ? std::to_string(ch.m_nYear)
+                                  : std::to_string(ch.m_nYear) + "-" + std::to_string(lastYear);
+}
+
+namespace {
+
+// The cover: the page's background and frame as every page has them, the
+// photo as large as the page leaves above the title, and the title under
+// it, the two together in the middle of the page.
+void MakeCover(CDrawDoc& doc, const CNewCalendarChoices& ch, const CPhotoFile* photo)
+{
+    CNewCalendarChoices plain = ch;
+    plain.m_nMonths = 0;
+    plain.m_nLayout = 1;
+    plain.m_strPhotoPath.clear();
+    CCalendarGenerator::Generate(doc, plain);
+    const int f = ch.m_bFrame ? ch.m_nFrameThickness : 0;
+    constexpr int kTitleHeight = 140;
+    constexpr int kTitleGap = 20;
+    // The room inside the frame's band (or the page's margin), top and
+    // bottom as y grows upwards.
+    const int top = 490 - f;
+    const int bottom = f - 480;
+    CDrawRect* picture = nullptr;
+    int photoHeight = 0;
+    if (photo && !photo->m_strPath.empty()) {
+        const CRect area(350 - f, bottom + kTitleHeight + kTitleGap, f - 350, top);
+        picture = new CDrawRect(area, CDrawRect::kindImage);
+        picture->SetImageFile(photo->m_strPath, photo->m_strType);
+        KeepPhotoInside(*picture, area);
+        photoHeight = std::abs(picture->m_position.bottom - picture->m_position.top);
+    }
+    const int down = std::max(0, (top - bottom - photoHeight - kTitleGap - kTitleHeight) / 2);
+    int titleTop = top - down;
+    if (picture) {
+        CRect r = picture->m_position;
+        const int w = r.right - r.left;
+        r.left = -w / 2;
+        r.right = w / 2;
+        r.top -= down;
+        r.bottom -= down;
+        picture->m_position = r;
+        doc.Add(picture);
+        titleTop = std::min(r.top, r.bottom) - kTitleGap;
+    }
+    auto* title = new CDrawRect(CRect(350 - f, titleTop - kTitleHeight, f - 350, titleTop), CDrawRect::kindText);
+    title->m_strText = CCalendarGenerator::CoverTitle(ch);
+    title->SetHeaderFont(kFace, 72, 1, 0, 0, kHeaderColor);
+    doc.Add(title);
+}
+
+}  // namespace
+
+bool CCalendarGenerator::GenerateWall(CDrawDoc& doc, const CNewCalendarChoices& ch)
+{
+    if (!SuitsOneMonth(ch.m_nLayout)) return false;
+    std::vector<CPhotoFile> photos = ch.m_photos;
+    if (photos.empty() && !ch.m_strPhotoPath.empty()) photos.push_back({ch.m_strPhotoPath, ch.m_strPhotoType});
+    const int months = std::clamp(ch.m_nMonths, 0, CDrawDoc::kMaxPages - 1);
+    const int pages = std::max(1, months + (ch.m_bCover ? 1 : 0));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) doc.InsertPage(doc.PageCount(), std::make_unique<CDrawPage>());
+        doc.SetCurrentPage(page);
+        if (ch.m_bCover && page == 0) {
+            MakeCover(doc, ch, photos.empty() ? nullptr : &photos.front());
+            continue;
+        }
+        const int month = page - (ch.m_bCover ? 1 : 0);
+        CNewCalendarChoices one = ch;
+        one.m_nMonths = months > 0 ? 1 : 0;
+        one.m_nFirstMonth = (std::max(ch.m_nFirstMonth, 0) + month) % 12;
+        one.m_nYear = ch.m_nYear + (std::max(ch.m_nFirstMonth, 0) + month) / 12;
+        one.m_strPhotoPath.clear();
+        if (!photos.empty()) {
+            const CPhotoFile& photo = photos[static_cast<std::size_t>(month) % photos.size()];
+            one.m_strPhotoPath = photo.m_strPath;
+            one.m_strPhotoType = photo.m_strType;
+        }
+        Generate(doc, one);
+    }
+    doc.SetCurrentPage(0);
+    return true;
+}
+
 void CCalendarGenerator::HolidayYears(const CNewCalendarChoices& choices, int* fromYear, int* toYear)
 {
     const int lastYear = choices.m_nYear + (std::max(choices.m_nFirstMonth, 0) + std::max(choices.m_nMonths, 1) - 1) / 12;
@@ -556,7 +643,7 @@ bool CCalendarGenerator::ReadHolidayFiles(const std::vector<std::string>& files,
 
 void CCalendarGenerator::ApplyHolidayList(CDrawDoc& doc, const CHolidayList& list)
 {
-    for (CDrawObj* obj : *doc.GetObjects()) {
+    for (CDrawObj* obj : doc.AllObjects()) {
         auto* rect = dynamic_cast<CDrawRect*>(obj);
         if (rect && rect->m_nKind == CDrawRect::kindCalendar) rect->m_holidays = list;
     }
@@ -566,7 +653,7 @@ bool CCalendarGenerator::ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std:
                                            std::string* error)
 {
     int fromYear = INT_MAX, toYear = INT_MIN;
-    for (CDrawObj* obj : *doc.GetObjects()) {
+    for (CDrawObj* obj : doc.AllObjects()) {
         auto* rect = dynamic_cast<CDrawRect*>(obj);
         if (!rect || rect->m_nKind != CDrawRect::kindCalendar) continue;
         fromYear = std::min(fromYear, rect->m_nYear - CHolidayList::kYearsBefore);

@@ -13,6 +13,12 @@ class CDrawDoc;
 class CHolidayList;
 struct CIcalProgress;
 
+// A photo as the wizard and the command line name it.
+struct CPhotoFile {
+    std::string m_strPath;
+    std::string m_strType;  // lower case, without the dot
+};
+
 struct CNewCalendarChoices {
     // The wizard's defaults: one month from the current month and year, no
     // photo, a vertical linear gradient from white to light blue, no
@@ -52,6 +58,14 @@ struct CNewCalendarChoices {
 
     int m_nLayout = 0;
 
+    // A wall calendar: a page for each month, each with its own photo from
+    // m_photos (in order, cycled when there are fewer photos than months;
+    // the photo of m_strPhotoPath when there are none), and a cover first
+    // when asked for.
+    bool m_bPagePerMonth = false;
+    bool m_bCover = false;
+    std::vector<CPhotoFile> m_photos;
+
     // iCalendar files whose events every calendar marks as special days
     // (and public-holiday regions, as "region:DE-BY"), and whether their
     // names are drawn in the cells.
@@ -65,11 +79,24 @@ public:
     static constexpr CRect kFrameRect{379, -492, -377, 506};
 
     // Fills the document; false (and nothing added) for a layout outside
-    // 0-7. The caller has made the document empty.
+    // 0-7. The caller has made the document empty. A wall calendar
+    // (m_bPagePerMonth) is made by GenerateWall.
     static bool Generate(CDrawDoc& doc, const CNewCalendarChoices& choices);
-    // Gives every calendar of the document the iCalendar files (made
-    // absolute, so "Reload" finds them from anywhere) and the events read
-    // from them for the years its calendars show. All or nothing: when a
+    // The arrangements that suit a page of one month: the photo above the
+    // month (0) and the month over the photo (1).
+    static bool SuitsOneMonth(int layout) { return layout == 0 || layout == 1; }
+    // A wall calendar in an empty document: the cover (when asked for) with
+    // the first photo large and the year as its title, then a page for each
+    // month, page k with photo k and the calendar of month k in the chosen
+    // layout. False (and nothing made) for a layout that does not suit one
+    // month. The first page is current afterwards.
+    static bool GenerateWall(CDrawDoc& doc, const CNewCalendarChoices& choices);
+    // The title of a wall calendar's cover: the year, or the first and last
+    // year when the months run into another.
+    static std::string CoverTitle(const CNewCalendarChoices& choices);
+    // Gives every calendar of the document, on every page, the iCalendar
+    // files (made absolute, so "Reload" finds them from anywhere) and the
+    // events read from them for the years its calendars show. All or nothing: when a
     // file cannot be read, no calendar changes and error says why.
     static bool ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
                                   std::string* error);
@@ -80,7 +107,7 @@ public:
     // the reason when one cannot be read or the days are too many to keep.
     static bool ReadHolidayFiles(const std::vector<std::string>& files, bool showNames, int fromYear, int toYear,
                                  CHolidayList* list, std::string* error, CIcalProgress* progress = nullptr);
-    // Gives every calendar of the document the list.
+    // Gives every calendar of the document, on every page, the list.
     static void ApplyHolidayList(CDrawDoc& doc, const CHolidayList& list);
     // How many calendars a layout makes for the number of months asked for:
     // layouts 0 and 1 make that many, the others their own fixed set.

@@ -56,16 +56,7 @@ void CDrawDoc::SetPrinterQuery(PrinterQuery query)
 
 CDrawDoc::CDrawDoc()
 {
-    const CEnvironment& env = Environment();
-    // The default background comes from the settings at this moment; the
-    // "To Color" is the setting minus 5000, wrapping around as a 32-bit
-    // integer.
-    COLORREF back = static_cast<COLORREF>(env.m_settings->GetProfileInt("Settings", "BackColor", 0xFFFFFF));
-    m_crBackFrom = back;
-    m_crBackTo = back - 5000u;
-    m_strBackImagePath = env.m_strInstallDir + "BckImage.jpg";
-    m_strBackImageType = "jpg";
-    m_pBackImage = std::make_unique<CPictureHolder>(m_strBackImagePath, IMAGE_FORMAT_JPG);
+    m_pages.push_back(CDrawPage::MakeBlank());
     UpdatePageSize();
 }
 
@@ -76,13 +67,131 @@ CDrawDoc::~CDrawDoc()
 
 void CDrawDoc::DeleteContents()
 {
-    // Objects remove themselves from the list as they are destroyed.
-    std::list<CDrawObj*> objects;
-    objects.swap(m_listObjects);
-    for (CDrawObj* obj : objects) {
-        obj->m_pDocument = nullptr;
-        delete obj;
+    DeleteObjects();
+    m_pages.clear();
+    m_pages.push_back(CDrawPage::MakeBlank());
+    m_nCurrentPage = 0;
+}
+
+std::string CDrawDoc::PageStreamName(int number)
+{
+    return "Page " + std::to_string(number);
+}
+
+std::string CDrawDoc::PageHolidayStreamName(int number)
+{
+    return PageStreamName(number) + " Holidays";
+}
+
+CDrawPage* CDrawDoc::GetPage(int index)
+{
+    if (index < 0 || index >= PageCount()) return nullptr;
+    return index == m_nCurrentPage ? this : m_pages[static_cast<std::size_t>(index)].get();
+}
+
+const CDrawPage* CDrawDoc::GetPage(int index) const
+{
+    return const_cast<CDrawDoc*>(this)->GetPage(index);
+}
+
+void CDrawDoc::ExchangeCurrentPage()
+{
+    SwapPage(*m_pages[static_cast<std::size_t>(m_nCurrentPage)]);
+}
+
+void CDrawDoc::NotifyPagesChanged()
+{
+    std::vector<CDocObserver*> observers = m_observers;
+    for (CDocObserver* o : observers) o->OnPagesChanged();
+}
+
+bool CDrawDoc::SetCurrentPage(int index)
+{
+    if (index < 0 || index >= PageCount()) return false;
+    if (index == m_nCurrentPage) return true;
+    ExchangeCurrentPage();
+    m_nCurrentPage = index;
+    ExchangeCurrentPage();
+    NotifyPagesChanged();
+    return true;
+}
+
+CDrawDoc::CPageShown::CPageShown(CDrawDoc& doc, int index) : m_doc(doc), m_nWas(doc.m_nCurrentPage)
+{
+    if (index < 0 || index >= doc.PageCount() || index == m_nWas) return;
+    doc.ExchangeCurrentPage();
+    doc.m_nCurrentPage = index;
+    doc.ExchangeCurrentPage();
+}
+
+CDrawDoc::CPageShown::~CPageShown()
+{
+    if (m_doc.m_nCurrentPage == m_nWas) return;
+    m_doc.ExchangeCurrentPage();
+    m_doc.m_nCurrentPage = m_nWas;
+    m_doc.ExchangeCurrentPage();
+}
+
+void CDrawDoc::Adopt(CDrawPage& page)
+{
+    for (CDrawObj* obj : page.m_listObjects) {
+        obj->m_pDocument = this;
+        if (auto* ole = dynamic_cast<CDrawOleObj*>(obj); ole && ole->m_pItem) ole->m_pItem->m_pDocument = this;
     }
+}
+
+void CDrawDoc::InsertPage(int index, std::unique_ptr<CDrawPage> page)
+{
+    if (!page || PageCount() >= kMaxPages) return;
+    index = std::clamp(index, 0, PageCount());
+    Adopt(*page);
+    ExchangeCurrentPage();
+    m_pages.insert(m_pages.begin() + index, std::move(page));
+    if (index <= m_nCurrentPage) ++m_nCurrentPage;
+    ExchangeCurrentPage();
+    SetModifiedFlag();
+    NotifyPagesChanged();
+}
+
+std::unique_ptr<CDrawPage> CDrawDoc::TakePage(int index)
+{
+    if (PageCount() <= 1 || index < 0 || index >= PageCount()) return nullptr;
+    ExchangeCurrentPage();
+    std::unique_ptr<CDrawPage> page = std::move(m_pages[static_cast<std::size_t>(index)]);
+    m_pages.erase(m_pages.begin() + index);
+    if (index < m_nCurrentPage) --m_nCurrentPage;
+    m_nCurrentPage = std::min(m_nCurrentPage, PageCount() - 1);
+    ExchangeCurrentPage();
+    SetModifiedFlag();
+    NotifyPagesChanged();
+    return page;
+}
+
+bool CDrawDoc::MovePage(int from, int to)
+{
+    if (from < 0 || from >= PageCount() || to < 0 || to >= PageCount()) return false;
+    if (from == to) return true;
+    ExchangeCurrentPage();
+    const CDrawPage* current = m_pages[static_cast<std::size_t>(m_nCurrentPage)].get();
+    std::unique_ptr<CDrawPage> moving = std::move(m_pages[static_cast<std::size_t>(from)]);
+    m_pages.erase(m_pages.begin() + from);
+    m_pages.insert(m_pages.begin() + to, std::move(moving));
+    for (int i = 0; i < PageCount(); ++i)
+        if (m_pages[static_cast<std::size_t>(i)].get() == current) m_nCurrentPage = i;
+    ExchangeCurrentPage();
+    SetModifiedFlag();
+    NotifyPagesChanged();
+    return true;
+}
+
+std::vector<CDrawObj*> CDrawDoc::AllObjects() const
+{
+    std::vector<CDrawObj*> objects;
+    for (int i = 0; i < PageCount(); ++i) {
+        const std::list<CDrawObj*>& list = GetPage(i)->m_listObjects;
+        objects.insert(objects.end(), list.begin(), list.end());
+    }
+    return objects;
 }
 
 void CDrawDoc::Add(CDrawObj* object)
@@ -165,23 +274,6 @@ CRect CDrawDoc::PageRect() const
     return CRect(-m_sizePage.cx / 2, -m_sizePage.cy / 2, m_sizePage.cx / 2, m_sizePage.cy / 2);
 }
 
-int CDrawDoc::BackImageFormat(const std::string& type)
-{
-    // Exact, case-sensitive comparison: "JPG" is not "jpg".
-    static const std::pair<const char*, int> table[] = {
-        {"bmp", 0}, {"jpg", 2}, {"jpeg", 2}, {"gif", 1}, {"png", 3},
-        {"ico", 4}, {"tiff", 5}, {"tif", 5}, {"tga", 6}, {"pcx", 7},
-    };
-    for (const auto& [ext, code] : table)
-        if (type == ext) return code;
-    return 0;
-}
-
-void CDrawDoc::RebuildBackImage()
-{
-    m_pBackImage = std::make_unique<CPictureHolder>(m_strBackImagePath, BackImageFormat(m_strBackImageType));
-}
-
 void CDrawDoc::SetBackImage(bool draw, int placement, bool stretch, const std::string& path, const std::string& type)
 {
     m_bDrawBackImage = draw ? 1 : 0;
@@ -213,60 +305,13 @@ bool CDrawDoc::OnNewDocument()
     return true;
 }
 
-void CDrawDoc::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteDWord(m_crBackFrom);
-        ar.WriteDWord(m_crBackTo);
-        ar.WriteDWord(static_cast<DWORD>(m_nBackStyle));
-        ar.WriteDWord(static_cast<DWORD>(m_nGradientDirection));
-        ar.WriteDWord(static_cast<DWORD>(m_bDrawBackImage));
-        ar.WriteDWord(static_cast<DWORD>(m_nBackImagePlacement));
-        ar.WriteDWord(static_cast<DWORD>(m_bBackImageStretch));
-        ar.WriteString(m_strBackImagePath);
-        ar.WriteString(m_strBackImageType);
-        ar.WriteObjectList(m_listObjects);
-        // The client items of the embedded objects, each already written
-        // inside its object's record and so written here as a reference.
-        std::vector<CDrawItem*> items = EmbeddedItems();
-        ar.WriteDWord(static_cast<DWORD>(items.size()));
-        for (CDrawItem* item : items) ar.WriteObject(item);
-        return;
-    }
-    m_crBackFrom = ar.ReadDWord();
-    m_crBackTo = ar.ReadDWord();
-    m_nBackStyle = static_cast<int>(ar.ReadDWord());
-    m_nGradientDirection = static_cast<int>(ar.ReadDWord());
-    m_bDrawBackImage = static_cast<BOOL>(ar.ReadDWord());
-    m_nBackImagePlacement = static_cast<int>(ar.ReadDWord());
-    m_bBackImageStretch = static_cast<BOOL>(ar.ReadDWord());
-    m_strBackImagePath = ar.ReadString();
-    m_strBackImageType = ar.ReadString();
-    std::list<CDrawObj*> objects;
-    ar.ReadObjectList(objects);
-    for (CDrawObj* obj : objects) obj->m_pDocument = this;
-    m_listObjects.splice(m_listObjects.end(), objects);
-    DWORD count = ar.ReadDWord();
-    // Each reference takes at least two bytes.
-    if (count > ar.Remaining() / 2) throw CArchiveException(CArchiveException::endOfFile, "too many client items");
-    for (DWORD i = 0; i < count; ++i) {
-        CDrawItem* item = ar.ReadObjectOf<CDrawItem>();
-        if (!item) throw CArchiveException(CArchiveException::badIndex, "a null client item");
-        if (ar.LastReadWasNew()) {
-            // An item that no embedded object shows has nowhere to go.
-            delete item;
-            throw CArchiveException(CArchiveException::badIndex, "a client item without its object");
-        }
-    }
-    m_nLoadedItemCount = count;
-}
-
 std::vector<CDrawItem*> CDrawDoc::EmbeddedItems() const
 {
     std::vector<CDrawItem*> items;
-    for (CDrawObj* obj : m_listObjects)
-        if (auto* ole = dynamic_cast<CDrawOleObj*>(obj); ole && ole->m_pItem && !ole->m_pItem->IsBlank())
-            items.push_back(ole->m_pItem);
+    for (int i = 0; i < PageCount(); ++i) {
+        std::vector<CDrawItem*> page = GetPage(i)->EmbeddedItems();
+        items.insert(items.end(), page.begin(), page.end());
+    }
     return items;
 }
 
@@ -280,30 +325,50 @@ bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
     // Items are numbered in page order; the number names the item's storage.
     std::vector<CDrawItem*> items = EmbeddedItems();
     for (std::size_t i = 0; i < items.size(); ++i) items[i]->m_dwItemNumber = static_cast<DWORD>(i + 1);
-    CArchive ar;
-    ar.m_pDocument = this;
-    ar.m_bItemDataInStorage = true;
-    try {
-        Serialize(ar);
-    } catch (const std::exception& e) {
-        if (error) *error = e.what();
-        return false;
+    // Page 1 is written exactly as a document of one page always was:
+    // "Contents", the summary, "Holidays", then the items' storages; the
+    // streams of the further pages follow, so a reader that knows only
+    // one page sees page 1.
+    for (int p = 0; p < PageCount(); ++p) {
+        const CDrawPage& page = *GetPage(p);
+        CArchive ar;
+        ar.m_pDocument = this;
+        ar.m_bItemDataInStorage = true;
+        try {
+            const_cast<CDrawPage&>(page).Serialize(ar);
+        } catch (const std::exception& e) {
+            if (error) *error = e.what();
+            return false;
+        }
+        if (!root->CreateStream(p == 0 ? std::string(kContentsStream) : PageStreamName(p + 1), ar.Buffer())) {
+            if (error) *error = "Cannot create the document stream";
+            return false;
+        }
+        if (p == 0 && m_pSummary) {
+            m_pSummary->SetNumPages(static_cast<DWORD>(PageCount()));
+            m_pSummary->WriteTo(root);
+        }
+        // The holidays live beside the archive; a page without any writes
+        // no stream.
+        std::vector<BYTE> holidays;
+        if (CHolidayStream::Write(page.m_listObjects, &holidays) &&
+            !root->CreateStream(p == 0 ? std::string(CHolidayStream::kStreamName) : PageHolidayStreamName(p + 1),
+                                holidays)) {
+            if (error) *error = "Cannot create the holiday stream";
+            return false;
+        }
+        if (p > 0) continue;
+        for (CDrawItem* item : page.EmbeddedItems()) {
+            CStorage* sub = root->CreateStorage(ItemStorageName(item->m_dwItemNumber));
+            if (!sub || !sub->CreateStream(kItemStream, item->Data())) {
+                if (error) *error = "Cannot store an embedded object";
+                return false;
+            }
+        }
     }
-    if (!root->CreateStream(kContentsStream, ar.Buffer())) {
-        if (error) *error = "Cannot create the document stream";
-        return false;
-    }
-    if (m_pSummary) m_pSummary->WriteTo(root);
-    // The holidays live beside the archive; a document without any writes
-    // no stream, exactly as before.
-    std::vector<BYTE> holidays;
-    if (CHolidayStream::Write(*this, &holidays) && !root->CreateStream(CHolidayStream::kStreamName, holidays)) {
-        if (error) *error = "Cannot create the holiday stream";
-        return false;
-    }
-    for (CDrawItem* item : items) {
-        CStorage* sub = root->CreateStorage(ItemStorageName(item->m_dwItemNumber));
-        if (!sub || !sub->CreateStream(kItemStream, item->Data())) {
+    for (std::size_t i = GetPage(0)->EmbeddedItems().size(); i < items.size(); ++i) {
+        CStorage* sub = root->CreateStorage(ItemStorageName(items[i]->m_dwItemNumber));
+        if (!sub || !sub->CreateStream(kItemStream, items[i]->Data())) {
             if (error) *error = "Cannot store an embedded object";
             return false;
         }
@@ -311,29 +376,12 @@ bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
     return true;
 }
 
-bool CDrawDoc::LoadFromStorage(const CStorage& root, std::string* error)
+bool CDrawDoc::AttachItems(const CStorage& root, CDrawPage& page, std::string* why)
 {
-    const std::vector<BYTE>* contents = root.OpenStream(kContentsStream);
-    if (!contents) {
-        if (error) *error = "The file holds no calendar document";
-        return false;
-    }
-    // Everything is read into a fresh document, which replaces this one's
-    // contents only when the whole file was understood.
-    CDrawDoc fresh;
-    CArchive ar(*contents);
-    ar.m_pDocument = &fresh;
-    ar.m_bItemDataInStorage = true;
-    try {
-        fresh.Serialize(ar);
-    } catch (const std::exception& e) {
-        if (error) *error = std::string("The file is not a valid calendar document (") + e.what() + ")";
-        return false;
-    }
     // The pictures of embedded items live in their own storages; every
     // item the record counts must find its picture.
     DWORD found = 0;
-    for (CDrawObj* obj : fresh.m_listObjects) {
+    for (CDrawObj* obj : page.m_listObjects) {
         auto* ole = dynamic_cast<CDrawOleObj*>(obj);
         if (!ole || !ole->m_pItem) continue;
         CDrawItem* item = ole->m_pItem;
@@ -344,20 +392,136 @@ bool CDrawDoc::LoadFromStorage(const CStorage& root, std::string* error)
         }
         if (!item->IsBlank()) ++found;
     }
-    if (found != fresh.m_nLoadedItemCount) {
-        if (error) *error = "An embedded object of the file is missing or damaged";
+    if (found != page.LoadedItemCount()) {
+        if (why) *why = "An embedded object of the file is missing or damaged";
         return false;
     }
+    return true;
+}
+
+namespace {
+
+// The number of a page stream's name ("Page 7" gives 7): its decimal
+// digits without leading zeros, at most as many as the largest page number
+// has. 0 for any other name; holiday streams are not page streams.
+int PageNumberOf(const std::string& name, bool* isPageName)
+{
+    static const std::string prefix = "Page ";
+    static const std::string holidays = " Holidays";
+    *isPageName = name.compare(0, prefix.size(), prefix) == 0;
+    if (!*isPageName) return 0;
+    std::string digits = name.substr(prefix.size());
+    if (digits.size() > holidays.size() &&
+        digits.compare(digits.size() - holidays.size(), holidays.size(), holidays) == 0) {
+        *isPageName = false;
+        return 0;
+    }
+    const std::size_t maxDigits = std::to_string(CDrawDoc::kMaxPages).size();
+    if (digits.empty() || digits.size() > maxDigits || digits[0] == '0' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    const int number = std::stoi(digits);
+    return number >= 2 && number <= CDrawDoc::kMaxPages ? number : 0;
+}
+
+}  // namespace
+
+void CDrawDoc::LoadMorePages(const CStorage& root, DWORD summaryPages)
+{
+    // Which pages the file has: the numbers of its page streams, and the
+    // summary's count, which tells of pages missing at the end. Streams
+    // named like pages that cannot be one are left out by name.
+    std::vector<bool> present(static_cast<std::size_t>(kMaxPages) + 1, false);
+    int last = 1;
+    std::vector<std::string> problems;
+    std::size_t strayNames = 0;
+    for (const auto& [name, bytes] : root.Streams()) {
+        bool isPageName = false;
+        const int number = PageNumberOf(name, &isPageName);
+        if (number > 0) {
+            present[static_cast<std::size_t>(number)] = true;
+            last = std::max(last, number);
+        } else if (isPageName && ++strayNames <= 5) {
+            problems.push_back("the stream \"" + name + "\" is out of order");
+        }
+    }
+    if (strayNames > 5) problems.push_back(std::to_string(strayNames - 5) + " more streams are out of order");
+    if (summaryPages > static_cast<DWORD>(last) && summaryPages <= static_cast<DWORD>(kMaxPages))
+        last = static_cast<int>(summaryPages);
+
+    for (int number = 2; number <= last; ++number) {
+        const std::string label = "page " + std::to_string(number);
+        const std::vector<BYTE>* bytes = present[static_cast<std::size_t>(number)]
+                                             ? root.OpenStream(PageStreamName(number))
+                                             : nullptr;
+        if (!bytes) {
+            problems.push_back(label + " is missing");
+            continue;
+        }
+        std::unique_ptr<CDrawPage> page = CDrawPage::MakeBlank();
+        CArchive ar(*bytes);
+        ar.m_pDocument = this;
+        ar.m_bItemDataInStorage = true;
+        std::string why;
+        try {
+            page->Serialize(ar);
+        } catch (const std::exception& e) {
+            why = e.what();
+        }
+        if (why.empty()) AttachItems(root, *page, &why);
+        if (!why.empty()) {
+            problems.push_back(label + " is damaged (" + why + ")");
+            continue;
+        }
+        if (const std::vector<BYTE>* holidays = root.OpenStream(PageHolidayStreamName(number))) {
+            std::string holidayProblem;
+            if (!CHolidayStream::Read(*holidays, page->m_listObjects, &holidayProblem) &&
+                m_strHolidayProblem.empty())
+                m_strHolidayProblem = holidayProblem;
+        }
+        page->RebuildBackImage();
+        Adopt(*page);
+        m_pages.push_back(std::move(page));
+    }
+    m_strPageProblem.clear();
+    for (const std::string& problem : problems)
+        m_strPageProblem += (m_strPageProblem.empty() ? "Some pages of the file were left out: " : "; ") + problem;
+    if (!m_strPageProblem.empty()) m_strPageProblem += ".";
+}
+
+bool CDrawDoc::LoadFromStorage(const CStorage& root, std::string* error)
+{
+    const std::vector<BYTE>* contents = root.OpenStream(kContentsStream);
+    if (!contents) {
+        if (error) *error = "The file holds no calendar document";
+        return false;
+    }
+    // Everything is read into a fresh document, which replaces this one's
+    // contents only when the whole file was understood. Page 1 is the
+    // document: when it cannot be read, nothing opens.
+    CDrawDoc fresh;
+    CArchive ar(*contents);
+    ar.m_pDocument = &fresh;
+    ar.m_bItemDataInStorage = true;
+    try {
+        fresh.Serialize(ar);
+    } catch (const std::exception& e) {
+        if (error) *error = std::string("The file is not a valid calendar document (") + e.what() + ")";
+        return false;
+    }
+    if (!AttachItems(root, fresh, error)) return false;
     // Damaged holiday data is dropped whole; the design itself is sound and
     // opens, its calendars without holidays.
-    m_strHolidayProblem.clear();
     if (const std::vector<BYTE>* holidays = root.OpenStream(CHolidayStream::kStreamName)) {
-        CHolidayStream::Read(*holidays, &fresh, &m_strHolidayProblem);
+        CHolidayStream::Read(*holidays, &fresh, &fresh.m_strHolidayProblem);
     }
     auto summary = std::make_unique<CDocSummary>();
     summary->RecordOpen();
     // A missing or damaged summary leaves the initial values.
     summary->ReadFrom(&root);
+    // The further pages: those that are whole open, the rest are named in
+    // the page problem.
+    fresh.LoadMorePages(root, summary->GetNumPagesValue());
     fresh.m_pSummary = std::move(summary);
     // The loaded picture path is shown again after reopening.
     fresh.RebuildBackImage();
@@ -369,20 +533,15 @@ void CDrawDoc::TakeContentsFrom(CDrawDoc& other)
 {
     DeleteContents();
     m_pSummary = std::move(other.m_pSummary);
-    m_bDrawBackImage = other.m_bDrawBackImage;
-    m_nBackImagePlacement = other.m_nBackImagePlacement;
-    m_bBackImageStretch = other.m_bBackImageStretch;
-    m_strBackImagePath = other.m_strBackImagePath;
-    m_strBackImageType = other.m_strBackImageType;
-    m_pBackImage = std::move(other.m_pBackImage);
-    m_crBackFrom = other.m_crBackFrom;
-    m_crBackTo = other.m_crBackTo;
-    m_nBackStyle = other.m_nBackStyle;
-    m_nGradientDirection = other.m_nGradientDirection;
-    m_listObjects.swap(other.m_listObjects);
-    for (CDrawObj* obj : m_listObjects) obj->m_pDocument = this;
+    SwapPage(other);
+    m_pages.swap(other.m_pages);
+    m_nCurrentPage = other.m_nCurrentPage;
+    for (int i = 0; i < PageCount(); ++i) Adopt(*GetPage(i));
+    m_strHolidayProblem = other.m_strHolidayProblem;
+    m_strPageProblem = other.m_strPageProblem;
     SetModifiedFlag(false);
     UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
+    NotifyPagesChanged();
 }
 
 bool CDrawDoc::LoadFromBytes(const BYTE* data, std::size_t size, std::string* error)

@@ -1,11 +1,20 @@
 #pragma once
 
-// The calendar document: one page of drawing objects (back to front) with
-// its background (a solid colour, a linear or radial gradient, and
-// optionally a picture), the page size and the summary information. Views
-// watch it through CDocObserver. Documents are kept in compound files with
-// the archive stream "Contents" and the summary property set.
+// The calendar document: an ordered list of pages, each with its drawing
+// objects (back to front) and its background (a solid colour, a linear or
+// radial gradient, and optionally a picture), and the page size and the
+// summary information that all pages share. Views watch it through
+// CDocObserver. Documents are kept in compound files: page 1 in the archive
+// stream "Contents", page k in the stream "Page k" in the same format, and
+// the summary property set.
+//
+// The document's own page fields (those it has as a CDrawPage) are the
+// fields of its current page, so that everything that edits, draws or
+// arranges works on the page being shown; the other pages wait in the page
+// list. Making another page current exchanges the two pages' contents,
+// which keeps every object's identity.
 
+#include "document/DrawPage.h"
 #include "objects/Types.h"
 
 #include <functional>
@@ -35,16 +44,21 @@ public:
     virtual void OnUpdate(CDocObserver* sender, int hint, CDrawObj* object) = 0;
     // The document's page size changed (the printer's paper).
     virtual void OnPageSizeChanged(CSize size) { (void)size; }
+    // Another page became current, or pages were added, taken away or
+    // moved.
+    virtual void OnPagesChanged() {}
 };
 
-class CDrawDoc {
+class CDrawDoc : public CDrawPage {
 public:
-    // Background styles and placements.
-    enum { styleLinear = 0, styleRadial = 1, styleSolid = 2 };
-    enum { placeCenter = 0, placeTiled = 1 };
-
-    // The name of the archive stream in the root storage.
+    // The name of the archive stream of page 1 in the root storage.
     static const char* const kContentsStream;
+    // No document holds more pages than this; page numbers in a file are
+    // checked against it before anything is read.
+    static constexpr int kMaxPages = 999;
+    // The streams of page k (k >= 2): its archive record and its holidays.
+    static std::string PageStreamName(int number);
+    static std::string PageHolidayStreamName(int number);
     // The stream of an embedded item's picture inside the item's storage.
     static const char* const kItemStream;
     static constexpr int kDefaultPageWidth = 850;
@@ -56,12 +70,49 @@ public:
     static void SetPrinterQuery(PrinterQuery query);
 
     CDrawDoc();
-    virtual ~CDrawDoc();
+    ~CDrawDoc() override;
     CDrawDoc(const CDrawDoc&) = delete;
     CDrawDoc& operator=(const CDrawDoc&) = delete;
 
-    std::list<CDrawObj*>* GetObjects() { return &m_listObjects; }
-    const std::list<CDrawObj*>* GetObjects() const { return &m_listObjects; }
+    // Pages, counted from 0 here (the user counts from 1).
+    int PageCount() const { return static_cast<int>(m_pages.size()); }
+    int CurrentPage() const { return m_nCurrentPage; }
+    // A page by index (the current page is the document itself), or null.
+    CDrawPage* GetPage(int index);
+    const CDrawPage* GetPage(int index) const;
+    // Makes a page current and tells the views; false for an index outside.
+    bool SetCurrentPage(int index);
+    // Puts a page in before index (0 to PageCount()); the document owns it
+    // and its objects from now on. The current page stays current.
+    void InsertPage(int index, std::unique_ptr<CDrawPage> page);
+    // Takes a page out and gives it to the caller, its objects with it; the
+    // last page left is never taken (null). When the current page goes, the
+    // page after it (or before it, at the end) becomes current.
+    std::unique_ptr<CDrawPage> TakePage(int index);
+    // Moves a page to another place in the order; the current page stays
+    // current.
+    bool MovePage(int from, int to);
+    // Puts another page in the document's page fields for as long as it
+    // lives, without telling the views, so that what paints or reads the
+    // current page paints or reads that one (exporting every page); the
+    // current page is back when it ends.
+    class CPageShown {
+    public:
+        CPageShown(CDrawDoc& doc, int index);
+        ~CPageShown();
+        CPageShown(const CPageShown&) = delete;
+        CPageShown& operator=(const CPageShown&) = delete;
+
+    private:
+        CDrawDoc& m_doc;
+        int m_nWas;
+    };
+    // The objects of every page, page by page, back to front.
+    std::vector<CDrawObj*> AllObjects() const;
+    // What of the last opened file was left out (pages missing, damaged or
+    // out of order), or empty when every page was read.
+    const std::string& PageProblem() const { return m_strPageProblem; }
+
     // Appends the object (the document owns it from now on).
     void Add(CDrawObj* object);
     // Takes the object out of the list; the caller destroys it.
@@ -79,11 +130,7 @@ public:
     // grows upwards), right cx/2, bottom cy/2.
     CRect PageRect() const;
 
-    // The background picture: the format code from the extension, and the
-    // picture rebuilt from path and type.
-    static int BackImageFormat(const std::string& type);
-    void RebuildBackImage();
-    CPictureHolder* BackImage() const { return m_pBackImage.get(); }
+    // The current page's background.
     void SetBackImage(bool draw, int placement, bool stretch, const std::string& path, const std::string& type);
     void SetBackColors(int style, int direction, COLORREF from, COLORREF to);
 
@@ -102,8 +149,6 @@ public:
     bool LoadFromBytes(const BYTE* data, std::size_t size, std::string* error = nullptr);
     bool SaveToStorage(CStorage* root, std::string* error = nullptr);
     bool LoadFromStorage(const CStorage& root, std::string* error = nullptr);
-    // The document record of the archive stream.
-    void Serialize(CArchive& ar);
 
     // Why the holiday data of the last opened file was left out, or empty
     // when there was none or it was read.
@@ -117,19 +162,8 @@ public:
     void UpdateAllViews(CDocObserver* sender, int hint = HINT_UPDATE_WINDOW, CDrawObj* object = nullptr);
 
     std::unique_ptr<CDocSummary> m_pSummary;
-    BOOL m_bDrawBackImage = 0;
-    int m_nBackImagePlacement = placeCenter;
-    BOOL m_bBackImageStretch = 0;
-    std::string m_strBackImagePath;
-    std::string m_strBackImageType = "jpg";
-    std::unique_ptr<CPictureHolder> m_pBackImage;
-    std::list<CDrawObj*> m_listObjects;
     CSize m_sizePage{kDefaultPageWidth, kDefaultPageHeight};
     int m_nMappingMode = 8;
-    COLORREF m_crBackFrom = 0xFFFFFF;
-    COLORREF m_crBackTo = 0xFFEC77;
-    int m_nBackStyle = styleLinear;
-    int m_nGradientDirection = 1;
     // Set by the view while it prepares a print preview.
     BOOL m_bPreview = 0;
 
@@ -138,10 +172,26 @@ private:
     static std::string ItemStorageName(DWORD number);
     void DeleteContents();
     void TakeContentsFrom(CDrawDoc& other);
+    // Exchanges the document's own page fields with the page list's entry
+    // for the current page: afterwards every page is in the list (and the
+    // document's fields hold a blank), or the current page is back.
+    void ExchangeCurrentPage();
+    void NotifyPagesChanged();
+    // Makes the page's objects (and their embedded items) belong here.
+    void Adopt(CDrawPage& page);
+    // Reads the pages after the first; what is left out is described in
+    // m_strPageProblem.
+    void LoadMorePages(const CStorage& root, DWORD summaryPages);
+    // Checks a page read from a file and gives its embedded items their
+    // pictures; false with the reason when the page is not whole.
+    static bool AttachItems(const CStorage& root, CDrawPage& page, std::string* why);
 
     bool m_bModified = false;
     std::vector<CDocObserver*> m_observers;
-    // The number of embedded items the last loaded record announced.
-    DWORD m_nLoadedItemCount = 0;
+    // Every page in order; the entry of the current page is a blank whose
+    // contents live in the document's own page fields.
+    std::vector<std::unique_ptr<CDrawPage>> m_pages;
+    int m_nCurrentPage = 0;
     std::string m_strHolidayProblem;
+    std::string m_strPageProblem;
 };

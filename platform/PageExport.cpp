@@ -157,6 +157,29 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
     return ok;
 }
 
+std::string NumberedPagePath(const std::string& path, int index, int pageCount)
+{
+    if (pageCount <= 1) return path;
+    const std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
+    char number[16];
+    std::snprintf(number, sizeof number, pageCount >= 100 ? "-%03d" : "-%02d", index + 1);
+    return path.substr(0, dot) + number + path.substr(dot);
+}
+
+bool ExportPagePictures(CDrawDoc& doc, const std::string& path, int dpi, std::string* error, int first, int last)
+{
+    first = std::max(first, 0);
+    last = std::min(last, doc.PageCount() - 1);
+    for (int index = first; index <= last; ++index) {
+        CDrawDoc::CPageShown shown(doc, index);
+        const std::string target = first == last ? path : NumberedPagePath(path, index, doc.PageCount());
+        if (!ExportPagePicture(doc, target, dpi, error)) return false;
+    }
+    return true;
+}
+
 void PreparePrintSurface(CDC* dc, CSize page, int width, int height)
 {
     dc->SetMapMode(MM_ANISOTROPIC);
@@ -175,7 +198,7 @@ void PaintPageForPrint(CDC* dc, CDrawDoc& doc, int width, int height)
     CPagePainter::PaintPage(dc, &doc, options);
 }
 
-bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error)
+bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error, int first, int last)
 {
     std::string dummy;
     if (!error) error = &dummy;
@@ -194,14 +217,19 @@ bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error)
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         // Fine enough for gradients and lines; pictures keep their own pixels.
         writer.setResolution(300);
+        if (last < 0 || last >= doc.PageCount()) last = doc.PageCount() - 1;
+        first = std::clamp(first, 0, last);
         QPainter painter;
         if (painter.begin(&writer)) {
-            {
+            ok = true;
+            for (int index = first; index <= last && ok; ++index) {
+                if (index > first) ok = writer.newPage();
+                CDrawDoc::CPageShown shown(doc, index);
                 CQtDC dc(painter, 300, 300, true);
                 for (CDrawObj* obj : *doc.GetObjects()) obj->m_bPreview = 0;
                 PaintPageForPrint(&dc, doc, writer.width(), writer.height());
             }
-            ok = painter.end();
+            ok = painter.end() && ok;
         }
     }
     if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;

@@ -30,13 +30,23 @@ bool ImageToDib(const QImage& image, CDibSection* dib);
 bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error,
                        const std::function<void(int)>& progress = {});
 
+// The picture of page index (from 0) of pageCount pages: path itself for a
+// document of one page, else path with the page's number before the
+// extension ("W.jpg" gives "W-01.jpg", "W-02.jpg" ...; three digits from a
+// hundred pages on).
+std::string NumberedPagePath(const std::string& path, int index, int pageCount);
+// The pictures of pages first to last (from 0): one page alone is written
+// as path, several as NumberedPagePath. Stops at the first failure.
+bool ExportPagePictures(CDrawDoc& doc, const std::string& path, int dpi, std::string* error, int first, int last);
+
 // Maps a surface for printing: the page stretched over a device area of
 // width x height pixels, its top-left corner at the device origin.
 class CDC;
 void PreparePrintSurface(CDC* dc, CSize page, int width, int height);
 // Paints the page for a printer, a preview or a PDF (no grid, no handles).
 void PaintPageForPrint(CDC* dc, CDrawDoc& doc, int width, int height);
-// Writes the page as a one-page PDF of the page's own size: texts stay
-// text and pictures keep their own resolution. The file appears complete
-// or not at all.
-bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error);
+// Writes the pages first to last (from 0; every page when last is -1) as a
+// PDF, one PDF page per page, of the page's own size: texts stay text and
+// pictures keep their own resolution. The file appears complete or not at
+// all.
+bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error, int first = 0, int last = -1);

@@ -8,7 +8,7 @@
   mondrel [FILE.mdr ...]    open the documents in the designer&apos;s window (a new page
                             when none is given)
   mondrel --new [options] [--save FILE.mdr] [--export FILE.jpg|FILE.bmp|FILE.pdf] [--resolution DPI]
-  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--resolution DPI] DOCUMENT.mdr
+  mondrel --export FILE.jpg|FILE.bmp|FILE.pdf [--page N] [--resolution DPI] DOCUMENT.mdr
   mondrel --make-sample-photo FILE.jpg
   mondrel --help | --version
 </source>
@@ -16,14 +16,19 @@
   mondrel [DATEI.mdr ...]   die Dokumente im Fenster des Designers öffnen (eine neue
                             Seite, wenn keines angegeben ist)
   mondrel --new [Optionen] [--save DATEI.mdr] [--export DATEI.jpg|DATEI.bmp|DATEI.pdf] [--resolution DPI]
-  mondrel --export DATEI.jpg|DATEI.bmp|DATEI.pdf [--resolution DPI] DOKUMENT.mdr
+  mondrel --export DATEI.jpg|DATEI.bmp|DATEI.pdf [--page N] [--resolution DPI] DOKUMENT.mdr
   mondrel --make-sample-photo DATEI.jpg
   mondrel --help | --version
 </translation>
     </message>
     <message>
         <source>Making a calendar (--new), as the New Calendar Wizard does:
-  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX)
+  --photo FILE              the photo (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX); with
+                            --page-per-month give it once per page, in order
+  --page-per-month          a wall calendar: a page for each month with its own photo
+                            (the photos cycle when there are fewer than months)
+  --cover                   with --page-per-month: a cover first, the first photo large
+                            and the year as its title
   --months N                number of months, 0-240 (default 1)
   --first-month 1-12        the first month (default: this month)
   --year Y                  the year of the first month, %1 (default: this year)
@@ -49,7 +54,12 @@
                             with week 1 holding 1 January)
 </source>
         <translation>Einen Kalender anlegen (--new), wie es der Assistent für neue Kalender tut:
-  --photo DATEI             das Foto (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA oder PCX)
+  --photo DATEI             das Foto (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA oder PCX); mit
+                            --page-per-month einmal je Seite, in ihrer Reihenfolge
+  --page-per-month          ein Wandkalender: eine Seite für jeden Monat mit eigenem Foto
+                            (die Fotos wiederholen sich, wenn es weniger als Monate sind)
+  --cover                   mit --page-per-month: zuerst ein Titelblatt, das erste Foto groß
+                            und das Jahr als Titel
   --months N                Anzahl der Monate, 0-240 (Vorgabe 1)
   --first-month 1-12        der erste Monat (Vorgabe: dieser Monat)
   --year J                  das Jahr des ersten Monats, %1 (Vorgabe: dieses Jahr)
@@ -79,13 +89,19 @@
     <message>
         <source>Output:
   --save FILE.mdr           save the calendar document
-  --export FILE             save the page as a picture (jpg or bmp) or as a one-page PDF (pdf)
+  --export FILE             save the page as a picture (jpg or bmp) or as a PDF (pdf); a PDF
+                            holds every page, pictures of several pages are written as
+                            FILE-01.jpg, FILE-02.jpg ...
+  --page N                  export page N alone (as FILE itself)
   --resolution DPI          picture resolution, 10-600 (default 100: one pixel per 0.01 inch)
   --make-sample-photo FILE  draw a landscape photo of our own as JPEG
 </source>
         <translation>Ausgabe:
   --save DATEI.mdr          das Kalenderdokument speichern
-  --export DATEI            die Seite als Bild (jpg oder bmp) oder als einseitiges PDF (pdf) speichern
+  --export DATEI            die Seite als Bild (jpg oder bmp) oder als PDF (pdf) speichern; ein PDF
+                            enthält jede Seite, Bilder mehrerer Seiten heißen
+                            DATEI-01.jpg, DATEI-02.jpg ...
+  --page N                  nur Seite N ausgeben (als DATEI selbst)
   --resolution DPI          Bildauflösung, 10-600 (Vorgabe 100: ein Pixel je 0,01 Zoll)
   --make-sample-photo DATEI ein eigenes Landschaftsfoto als JPEG zeichnen
 </translation>

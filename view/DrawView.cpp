@@ -9,6 +9,7 @@
 #include "platform/ScaledPictureCache.h"
 #include "view/Clipboard.h"
 #include "view/DesignDocument.h"
+#include "view/PageCommands.h"
 #include "view/EditTool.h"
 #include "view/UndoCommands.h"
 
@@ -329,6 +330,18 @@ void CDrawView::OnUpdate(CDocObserver* sender, int hint, CDrawObj* object)
     }
 }
 
+void CDrawView::OnPagesChanged()
+{
+    const std::list<CDrawObj*>* page = GetDocument()->GetObjects();
+    std::list<CDrawObj*> gone;
+    for (CDrawObj* obj : m_selected)
+        if (std::find(page->begin(), page->end(), obj) == page->end()) gone.push_back(obj);
+    for (CDrawObj* obj : gone) ForgetSelected(obj);
+    UpdateScrollRange();
+    viewport()->update();
+    emit PagesChanged();
+}
+
 void CDrawView::OnPageSizeChanged(CSize)
 {
     UpdateScrollRange();
@@ -598,6 +611,14 @@ void CDrawView::wheelEvent(QWheelEvent* event)
 
 void CDrawView::keyPressEvent(QKeyEvent* event)
 {
+    // Ctrl+Page Down and Ctrl+Page Up turn the pages (the Page menu's keys,
+    // also when the view has them first).
+    if ((event->modifiers() & Qt::ControlModifier) &&
+        (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp)) {
+        EndDrag();
+        GoToPage(m_pDesign, GetDocument()->CurrentPage() + (event->key() == Qt::Key_PageDown ? 1 : -1));
+        return;
+    }
     const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
     switch (event->key()) {
     case Qt::Key_Left: MoveSelectionBy(-step, 0, event->isAutoRepeat()); return;

@@ -55,6 +55,8 @@ public:
     // The document's observer interface.
     void OnUpdate(CDocObserver* sender, int hint, CDrawObj* object) override;
     void OnPageSizeChanged(CSize size) override;
+    // Another page is shown: the selection keeps only what is on it.
+    void OnPagesChanged() override;
 
     // Selection.
     const std::list<CDrawObj*>& Selection() const { return m_selected; }
@@ -139,6 +141,8 @@ signals:
     void SelectionChanged();
     void ZoomChanged(int percent);
     void StatusText(const QString& text);
+    // The page shown, or the number of pages, changed.
+    void PagesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -57,7 +57,7 @@ void SetupPrinter(QPrinter& printer, CDesignDocument* design)
     printer.setPageSize(QPageSize(QSizeF(page.cx / 100.0, page.cy / 100.0), QPageSize::Inch));
     printer.setFullPage(true);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printer.setFromTo(1, 1);
+    printer.setFromTo(1, design->Doc()->PageCount());
     printer.setDocName(design->DisplayName());
 }
 
@@ -72,20 +72,35 @@ CSize PageSizeForPaper(const QPrinter& printer)
 bool PrintPage(QPrinter* printer, CDesignDocument* design, bool preview)
 {
     CDrawDoc* doc = design->Doc();
+    // The pages asked for: the print dialog's range or the page shown, else
+    // every page.
+    int first = 0;
+    int last = doc->PageCount() - 1;
+    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+        first = std::clamp(printer->fromPage() - 1, 0, last);
+        last = std::clamp(printer->toPage() > 0 ? printer->toPage() - 1 : last, first, last);
+    } else if (printer->printRange() == QPrinter::CurrentPage) {
+        first = last = doc->CurrentPage();
+    }
     QPainter painter;
     if (!painter.begin(printer)) return false;
     const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
-    doc->m_bPreview = preview;
-    for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = preview;
     if (!preview && doc->Summary()) doc->Summary()->RecordPrint();
-    {
-        CQtDC dc(painter, printer->resolution(), printer->resolution(), true);
-        PaintPageForPrint(&dc, *doc, area.width(), area.height());
+    bool ok = true;
+    for (int index = first; index <= last && ok; ++index) {
+        if (index > first) ok = printer->newPage();
+        CDrawDoc::CPageShown shown(*doc, index);
+        doc->m_bPreview = preview;
+        for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = preview;
+        {
+            CQtDC dc(painter, printer->resolution(), printer->resolution(), true);
+            PaintPageForPrint(&dc, *doc, area.width(), area.height());
+        }
+        doc->m_bPreview = 0;
+        for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = 0;
     }
     const bool ended = painter.end();
-    doc->m_bPreview = 0;
-    for (CDrawObj* obj : *doc->GetObjects()) obj->m_bPreview = 0;
-    return ended && printer->printerState() != QPrinter::Error;
+    return ok && ended && printer->printerState() != QPrinter::Error;
 }
 
 void PrintDocument(QWidget* parent, CDesignDocument* design)
@@ -93,7 +108,8 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     QPrinter printer(QPrinter::HighResolution);
     SetupPrinter(printer, design);
     QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, 1);
+    dialog.setMinMax(1, design->Doc()->PageCount());
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
     dialog.setWindowTitle(QStringLiteral("Print"));
     // The page keeps its size unless asked: a printout on other paper
     // should not quietly reshape the design.
@@ -145,20 +161,31 @@ const QList<int>& ExportResolutions()
 }
 
 bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error, const CProgressReport& progress,
-                     int dpi)
+                     int dpi, bool everyPage)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext != QLatin1String("bmp") && ext != QLatin1String("jpg")) {
         if (error) *error = QStringLiteral("ERROR: File extension must be - bmp or jpg.");
         return false;
     }
-    if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3);
+    CDrawDoc* doc = design->Doc();
+    const int count = doc->PageCount();
+    const int first = everyPage ? 0 : doc->CurrentPage();
+    const int last = everyPage ? count - 1 : doc->CurrentPage();
+    // Three steps a page: painted, converted, written.
+    if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3 * (last - first + 1));
     std::string why;
-    const bool ok = ExportPagePicture(*design->Doc(), QFile::encodeName(path).toStdString(), dpi, &why,
-                                      [&progress](int step) {
-                                          if (progress.m_set) progress.m_set(step);
-                                          QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                                      });
+    bool ok = true;
+    for (int index = first; index <= last && ok; ++index) {
+        CDrawDoc::CPageShown shown(*doc, index);
+        const std::string target = everyPage ? NumberedPagePath(QFile::encodeName(path).toStdString(), index, count)
+                                             : QFile::encodeName(path).toStdString();
+        const int done = 3 * (index - first);
+        ok = ExportPagePicture(*doc, target, dpi, &why, [&progress, done](int step) {
+            if (progress.m_set) progress.m_set(done + step);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    }
     if (progress.m_end) progress.m_end();
     if (!ok && error) *error = QString::fromStdString(why);
     return ok;
@@ -171,6 +198,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
     const QString cwd = QDir::currentPath();
     QString path;
     int dpi = s_nDpi;
+    bool everyPage = false;
     {
         CPreviewFileDialog dialog(
             false, true, QStringLiteral("Save Calendar Image As.."),
@@ -185,22 +213,39 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
         resolution->setToolTip(QStringLiteral("100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
         auto* label = new QLabel(QStringLiteral("&Resolution:"), &dialog);
         label->setBuddy(resolution);
+        // A document of several pages: the page shown, or every page in
+        // pictures of their own.
+        QComboBox* pages = nullptr;
+        QLabel* pagesLabel = nullptr;
+        if (design->Doc()->PageCount() > 1) {
+            pages = new QComboBox(&dialog);
+            pages->setObjectName(QStringLiteral("pages"));
+            pages->addItem(QStringLiteral("The page shown (page %1)").arg(design->Doc()->CurrentPage() + 1));
+            pages->addItem(QStringLiteral("Every page (NAME-01, NAME-02 ...)"));
+            pagesLabel = new QLabel(QStringLiteral("&Pages:"), &dialog);
+            pagesLabel->setBuddy(pages);
+        }
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
             const int row = grid->rowCount();
             grid->addWidget(label, row, 0);
             grid->addWidget(resolution, row, 1);
+            if (pages) {
+                grid->addWidget(pagesLabel, row + 1, 0);
+                grid->addWidget(pages, row + 1, 1);
+            }
         }
         if (dialog.exec() == QDialog::Accepted) {
             path = dialog.ChosenPath();
             NoteChosenFile(FileKind::PagePicture, path);
             dpi = resolution->currentData().toInt();
+            everyPage = pages && pages->currentIndex() == 1;
         }
     }
     QDir::setCurrent(cwd);
     if (path.isEmpty()) return;
     s_nDpi = dpi;
     QString error;
-    if (!ExportPictureTo(design, path, &error, progress, dpi)) {
+    if (!ExportPictureTo(design, path, &error, progress, dpi, everyPage)) {
         ShowMessage(parent, error.isEmpty() ? QStringLiteral("The picture could not be written.") : error,
                     QMessageBox::Critical);
     }

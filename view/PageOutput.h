@@ -21,10 +21,10 @@ struct CProgressReport {
     std::function<void()> m_end;
 };
 
-// Paints the document's page on a printer (or a preview's printer): the
-// page stretched over the printable area, no grid, no handles. When really
-// printing, the summary records the print. False when the printer refused
-// the page.
+// Paints the document's pages on a printer (or a preview's printer): every
+// page, or the printer's range of pages or its current page, each stretched
+// over the printable area, no grid, no handles. When really printing, the
+// summary records the print. False when the printer refused a page.
 bool PrintPage(QPrinter* printer, CDesignDocument* design, bool preview);
 // The print dialog, then printing; a failure is shown. The page keeps its
 // size unless the user ticks "Fit the page to the paper" in the dialog's
@@ -35,12 +35,14 @@ void PreviewDocument(QWidget* parent, CDesignDocument* design);
 CSize PageSizeForPaper(const QPrinter& printer);
 // The resolutions "Save Calendar Image As.." offers, in dots per inch.
 const QList<int>& ExportResolutions();
-// "Save Calendar Image As..": asks for a file and a resolution and writes
-// the page as a JPEG or BMP picture, with progress; errors are shown, never
+// "Save Calendar Image As..": asks for a file, a resolution and (for a
+// document of several pages) the page shown or every page, and writes the
+// page as a JPEG or BMP picture, with progress; errors are shown, never
 // hidden.
 void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressReport& progress);
-// Writes the page to a picture file without asking; the message on failure.
+// Writes the page shown to a picture file without asking, or every page
+// (NAME-01.jpg, NAME-02.jpg ...); the message on failure.
 bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* error,
-                     const CProgressReport& progress = {}, int dpi = 100);
-// "Export as PDF...": asks for a file and writes a one-page PDF.
+                     const CProgressReport& progress = {}, int dpi = 100, bool everyPage = false);
+// "Export as PDF...": asks for a file and writes every page as a PDF.
 void ExportPdf(QWidget* parent, CDesignDocument* design);

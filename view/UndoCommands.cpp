@@ -170,7 +170,15 @@ bool CBackgroundState::operator==(const CBackgroundState& o) const
 
 // --- CDocCommand ------------------------------------------------------------------
 
-CDocCommand::CDocCommand(CDesignDocument* doc, const QString& name) : QUndoCommand(name), m_pDesign(doc) {}
+CDocCommand::CDocCommand(CDesignDocument* doc, const QString& name)
+    : QUndoCommand(name), m_pDesign(doc), m_nPage(doc->Doc()->CurrentPage())
+{
+}
+
+void CDocCommand::ShowItsPage()
+{
+    Doc()->SetCurrentPage(m_nPage);
+}
 
 CDrawDoc* CDocCommand::Doc() const
 {
@@ -219,6 +227,7 @@ bool CModifyCommand::Finish()
 
 void CModifyCommand::Apply(bool after)
 {
+    ShowItsPage();
     for (const Entry& e : m_entries) {
         const CObjectRecord& record = after ? e.after : e.before;
         CDrawObj* current = ObjectAt(*Doc(), e.index);
@@ -259,6 +268,8 @@ bool CModifyCommand::mergeWith(const QUndoCommand* other)
 {
     const auto* next = dynamic_cast<const CModifyCommand*>(other);
     if (!next || next->id() != id() || id() < 0 || next->m_bBackground || m_bBackground) return false;
+    // The same places on another page are other objects.
+    if (next->m_nPage != m_nPage) return false;
     if (next->m_entries.size() != m_entries.size()) return false;
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i].index != next->m_entries[i].index) return false;
@@ -322,6 +333,7 @@ void CInsertCommand::TakeOut()
 
 void CInsertCommand::undo()
 {
+    ShowItsPage();
     if (m_bRemove) PutBack();
     else TakeOut();
     Changed();
@@ -333,6 +345,7 @@ void CInsertCommand::redo()
         m_bDone = false;
         return;
     }
+    ShowItsPage();
     if (m_bRemove) TakeOut();
     else PutBack();
     Changed();
@@ -348,6 +361,7 @@ CReorderCommand::CReorderCommand(CDesignDocument* doc, const QString& name, int 
 
 void CReorderCommand::Move(int from, int to)
 {
+    ShowItsPage();
     auto* list = Doc()->GetObjects();
     const int size = static_cast<int>(list->size());
     if (from < 0 || from >= size || to < 0 || to >= size || from == to) return;
@@ -396,6 +410,7 @@ void CListCommand::Finish()
 void CListCommand::Show(bool after)
 {
     if (after == m_bShowingAfter) return;
+    ShowItsPage();
     const std::list<CDrawObj*>& target = after ? m_after : m_before;
     for (CDrawObj* obj : *Doc()->GetObjects())
         if (std::find(target.begin(), target.end(), obj) == target.end()) m_pDesign->ForgetInSelections(obj);

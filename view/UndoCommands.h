@@ -58,7 +58,12 @@ protected:
     CDrawDoc* Doc() const;
     // After a step the views repaint and the document is modified.
     void Changed();
+    // Makes the page the step was made on current again, so that undo and
+    // redo change what the user sees (and the objects' places in the list
+    // are those of that page).
+    void ShowItsPage();
     CDesignDocument* m_pDesign;
+    int m_nPage = 0;
     // The change was made before the step was recorded: its first redo,
     // which QUndoStack::push runs, has nothing to do.
     bool m_bDone = true;
