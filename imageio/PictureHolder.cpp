@@ -93,7 +93,7 @@ struct CPictureHolder::State {
     void Insert(std::shared_ptr<CPictureImage> image, bool pinned = false);
     Picture_t Find(long w, long h, bool exactOnly);
     Picture_t Make(long w, long h);
-    bool ReadSource(std::vector<BYTE>& data, const std::vector<BYTE>*& view);
+    bool ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size);
     void Setup(const BYTE* data, std::size_t size);
     void Clamp(long& w, long& h) const;
     ~State();
@@ -217,10 +217,11 @@ CPictureHolder::Picture_t CPictureHolder::State::Find(long w, long h, bool exact
     return reduced;
 }
 
-bool CPictureHolder::State::ReadSource(std::vector<BYTE>& data, const std::vector<BYTE>*& view)
+bool CPictureHolder::State::ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size)
 {
     if (bytes) {
-        view = bytes.get();
+        view = bytes->data();
+        size = bytes->size();
         return true;
     }
     if (path.empty() || sourceLost) return false;
@@ -230,7 +231,8 @@ bool CPictureHolder::State::ReadSource(std::vector<BYTE>& data, const std::vecto
         sourceLost = true;
         return false;
     }
-    view = &data;
+    view = data.data();
+    size = data.size();
     return true;
 }
 
@@ -238,12 +240,13 @@ bool CPictureHolder::State::ReadSource(std::vector<BYTE>& data, const std::vecto
 // state lock free.
 CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
 {
-    std::vector<BYTE> data;
-    const std::vector<BYTE>* source = nullptr;
+    CPixelBlock data;
+    const BYTE* source = nullptr;
+    std::size_t sourceSize = 0;
     bool readable;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        readable = ReadSource(data, source);
+        readable = ReadSource(data, source, sourceSize);
         if (!readable) {
             // The nearest copy held: the largest one.
             Entry* best = nullptr;
@@ -258,9 +261,9 @@ CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
     bool ok;
     if (format == IMAGE_FORMAT_JPG) {
         const bool whole = w >= width && h >= height;
-        ok = DecodeJpegScaled(source->data(), source->size(), *decoded, whole ? 0 : w, whole ? 0 : h);
+        ok = DecodeJpegScaled(source, sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h);
     } else {
-        ok = decoded->Decode(source->data(), source->size(), format);
+        ok = decoded->Decode(source, sourceSize, format);
     }
     std::lock_guard<std::mutex> lock(mutex);
     ++decodes;
