@@ -68,11 +68,7 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi)
         CQtDC dc(image, dpi, dpi);
         // Mapped like the screen: 0.01 inch per unit, y up, the page's top
         // left corner at the picture's origin.
-        const CSize page = doc.PageSize();
-        dc.SetMapMode(MM_ANISOTROPIC);
-        dc.SetWindowExt(100, -100);
-        dc.SetViewportExt(dpi, dpi);
-        dc.SetWindowOrg(-page.cx / 2, page.cy / 2);
+        PreparePagePicture(&dc, doc, dpi);
         // The photos decode on the worker pool while the background and the
         // calendars are drawn.
         PrefetchPagePictures(&dc, doc);
