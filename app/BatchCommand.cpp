@@ -10,6 +10,7 @@
 #include "imageio/PictureHolder.h"
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
+#include "platform/FontConfiguration.h"
 #include "platform/PageExport.h"
 #include "MondrelVersion.h"
 
@@ -494,6 +495,8 @@ std::unique_ptr<CDrawDoc> CBatchCommand::OpenForExport(const std::vector<std::st
     if (!o || o->m_bHelp || o->m_bVersion || o->m_bNew || o->m_bListRegions || !o->m_strSamplePhoto.empty() ||
         o->m_strDocument.empty() || o->m_strExport.empty() || Extension(o->m_strExport) == "pdf")
         return nullptr;
+    // The fonts' configuration loads beside the document and the toolkit.
+    LoadFontConfigurationAhead();
     auto doc = std::make_unique<CDrawDoc>();
     if (!doc->OnOpenDocument(o->m_strDocument, &error)) return nullptr;
     PrefetchPagePictures(*doc, o->m_nResolution);
