@@ -4,11 +4,13 @@
 #include "calendar/PublicHolidays.h"
 #include "calendar/WeekNumbers.h"
 #include "document/DrawDoc.h"
+#include "document/PagePictures.h"
 #include "document/ValueRanges.h"
 #include "imageio/PictureImage.h"
 #include "imageio/PictureHolder.h"
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
+#include "platform/FontConfiguration.h"
 #include "platform/PageExport.h"
 #include "MondrelVersion.h"
 
@@ -396,7 +398,7 @@ std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>
     return o;
 }
 
-int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostream& err)
+int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostream& err, CDrawDoc* opened)
 {
     if (o.m_bHelp) {
         out << Usage();
@@ -420,7 +422,12 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         return 0;
     }
 
-    CDrawDoc doc;
+    std::unique_ptr<CDrawDoc> own;
+    if (!opened || o.m_bNew || o.m_strDocument.empty()) {
+        own = std::make_unique<CDrawDoc>();
+        opened = nullptr;
+    }
+    CDrawDoc& doc = opened ? *opened : *own;
     if (o.m_bNew) {
         // The document keeps the paths of its pictures and holiday files;
         // relative ones would point elsewhere once it is opened from another
@@ -499,7 +506,7 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
         }
     } else {
         std::string error;
-        if (!doc.OnOpenDocument(o.m_strDocument, &error)) {
+        if (!opened && !doc.OnOpenDocument(o.m_strDocument, &error)) {
             err << "mondrel: " << error << "\n";
             return 1;
         }
@@ -528,7 +535,7 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
     return 0;
 }
 
-int CBatchCommand::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int CBatchCommand::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, CDrawDoc* opened)
 {
     std::string error;
     std::optional<CBatchOptions> options = Parse(args, &error);
@@ -536,5 +543,20 @@ int CBatchCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
         err << "mondrel: " << error << "\n" << "Try mondrel --help.\n";
         return 2;
     }
-    return Execute(*options, out, err);
+    return Execute(*options, out, err, opened);
+}
+
+std::unique_ptr<CDrawDoc> CBatchCommand::OpenForExport(const std::vector<std::string>& args)
+{
+    std::string error;
+    const std::optional<CBatchOptions> o = Parse(args, &error);
+    if (!o || o->m_bHelp || o->m_bVersion || o->m_bNew || o->m_bListRegions || !o->m_strSamplePhoto.empty() ||
+        o->m_strDocument.empty() || o->m_strExport.empty() || Extension(o->m_strExport) == "pdf")
+        return nullptr;
+    // The fonts' configuration loads beside the document and the toolkit.
+    LoadFontConfigurationAhead();
+    auto doc = std::make_unique<CDrawDoc>();
+    if (!doc->OnOpenDocument(o->m_strDocument, &error)) return nullptr;
+    PrefetchPagePictures(*doc, o->m_nResolution);
+    return doc;
 }

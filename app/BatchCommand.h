@@ -7,6 +7,7 @@
 #include "document/CalendarGenerator.h"
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ struct CBatchOptions {
     int m_nWeekNumbers = 0;  // a WeekNumbering, for every calendar
 };
 
+class CDrawDoc;
+
 class CBatchCommand {
 public:
     // True when the arguments ask for batch mode (no window).
@@ -33,8 +36,17 @@ public:
     // Parses the arguments (without the program name); on failure returns
     // nothing and error says why.
     static std::optional<CBatchOptions> Parse(const std::vector<std::string>& args, std::string* error);
-    // Runs a parsed command; the exit status of the program.
-    static int Execute(const CBatchOptions& options, std::ostream& out, std::ostream& err);
-    static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    // Runs a parsed command; the exit status of the program. opened, when
+    // given, is the command's document, already opened by OpenForExport.
+    static int Execute(const CBatchOptions& options, std::ostream& out, std::ostream& err,
+                       CDrawDoc* opened = nullptr);
+    static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   CDrawDoc* opened = nullptr);
+    // The usual batch job, a saved document exported as a picture, can
+    // start before the toolkit does: the document is opened and its photos
+    // start decoding at the export's resolution. Needs no application
+    // object. Null for any other command, or when the document cannot be
+    // opened (Run then opens it again and reports why).
+    static std::unique_ptr<CDrawDoc> OpenForExport(const std::vector<std::string>& args);
     static std::string Usage();
 };

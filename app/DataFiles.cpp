@@ -6,6 +6,9 @@
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 std::string WithSlash(std::string folder)
@@ -56,8 +59,17 @@ std::string FindInstallDir(const std::string& destinationPath, const std::string
 
 std::string FindInstallDir(const std::string& destinationPath)
 {
-    const std::string programDir =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString() : std::string();
+    // Before the application object exists (a batch run finds its data
+    // while the toolkit has not started yet) the program's folder is read
+    // where the application object would read it.
+    std::string programDir;
+    if (QCoreApplication::instance()) {
+        programDir = QCoreApplication::applicationDirPath().toStdString();
+    } else {
+        std::error_code ec;
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+        if (!ec) programDir = program.parent_path().string();
+    }
     return FindInstallDir(destinationPath, programDir, SourceTreeData());
 }
 

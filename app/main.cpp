@@ -1,6 +1,7 @@
 #include "app/BatchCommand.h"
 #include "app/DataFiles.h"
 #include "app/MondrelApp.h"
+#include "document/DrawDoc.h"
 #include "MondrelVersion.h"
 #include "objects/Environment.h"
 #include "platform/QtSettingsStore.h"
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +51,13 @@ int main(int argc, char** argv)
     if (batch || unknown != args.end()) {
         // Batch runs need no display: Qt draws off screen unless told otherwise.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The data files (the default picture of new objects) come from the
+        // installation folder, as in the window.
+        Environment().m_strInstallDir =
+            FindInstallDir(CQtSettingsStore().GetProfileString("Settings", "DestinationPath", ""));
+        // A saved document to export is opened, and its photos start
+        // decoding, while the toolkit starts.
+        const std::unique_ptr<CDrawDoc> opened = batch ? CBatchCommand::OpenForExport(args) : nullptr;
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
         InstallTranslations();
@@ -61,11 +70,7 @@ int main(int argc, char** argv)
                       << CBatchCommand::Usage();
             return 2;
         }
-        // The data files (the default picture of new objects) come from the
-        // installation folder, as in the window.
-        const CQtSettingsStore settings;
-        Environment().m_strInstallDir = FindInstallDir(settings.GetProfileString("Settings", "DestinationPath", ""));
-        return CBatchCommand::Run(args, std::cout, std::cerr);
+        return CBatchCommand::Run(args, std::cout, std::cerr, opened.get());
     }
 
     // The documents are resolved against the folder the user started in,

@@ -6,7 +6,35 @@
 #include "objects/DrawRect.h"
 #include "objects/PictureOnSurface.h"
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
+
+// A surface that only maps: it measures where pictures would go.
+class CMappingDC : public CDC {
+public:
+    int GetDeviceCaps(int) const override { return 0; }
+    std::unique_ptr<CDC> CreateCompatibleDC() override { return std::make_unique<CMappingDC>(); }
+
+protected:
+    void DevPolyline(const std::vector<CPoint>&, const DevPen&) override {}
+    void DevPolygon(const std::vector<CPoint>&, const DevPen*, const DevBrush*) override {}
+    void DevRectangle(const CRect&, const DevPen*, const DevBrush*) override {}
+    void DevRoundRect(const CRect&, CSize, const DevPen*, const DevBrush*) override {}
+    void DevEllipse(const CRect&, const DevPen*, const DevBrush*) override {}
+    void DevFillRect(const CRect&, COLORREF) override {}
+    void DevText(CPoint, UINT, const std::string&, const DevFont&, COLORREF, const COLORREF*, const CRect*) override {}
+    CSize DevTextExtent(const std::string&, const DevFont&) const override { return CSize(0, 0); }
+    void DevTextMetrics(const DevFont&, TEXTMETRIC*) const override {}
+    void DevDrawImage(const CRect&, int, int, const CRect&, const std::uint32_t*, bool, DWORD) override {}
+    bool DevReadPixels(const CRect&, std::vector<std::uint32_t>*) const override { return false; }
+    void DevPatBlt(const CRect&, DWORD, const DevBrush*) override {}
+    void DevSetPixel(int, int, COLORREF) override {}
+    COLORREF DevGetPixel(int, int) const override { return 0; }
+    void DevSetClip(const CRect*) override {}
+};
 
 bool Fetch(CPictureHolder* holder, CSize need)
 {
@@ -43,4 +71,20 @@ int PrefetchPagePictures(CDC* dc, CDrawDoc& doc)
         started += Fetch(rect->m_pImage.get(), DeviceSizeOf(dc, rect->m_position));
     }
     return started;
+}
+
+void PreparePagePicture(CDC* dc, const CDrawDoc& doc, int dpi)
+{
+    const CSize page = doc.PageSize();
+    dc->SetMapMode(MM_ANISOTROPIC);
+    dc->SetWindowExt(100, -100);
+    dc->SetViewportExt(dpi, dpi);
+    dc->SetWindowOrg(-page.cx / 2, page.cy / 2);
+}
+
+int PrefetchPagePictures(CDrawDoc& doc, int dpi)
+{
+    CMappingDC dc;
+    PreparePagePicture(&dc, doc, dpi);
+    return PrefetchPagePictures(&dc, doc);
 }

@@ -12,3 +12,10 @@ class CDrawDoc;
 
 // Returns how many decodes were started.
 int PrefetchPagePictures(CDC* dc, CDrawDoc& doc);
+
+// Maps a surface as a page picture at dpi dots per inch is mapped: 0.01
+// inch per unit, y up, the page's top left corner at the origin.
+void PreparePagePicture(CDC* dc, const CDrawDoc& doc, int dpi);
+// The same fetch for a page picture at dpi, before any surface exists (a
+// batch export starts its decodes while the rest of the program starts).
+int PrefetchPagePictures(CDrawDoc& doc, int dpi);

@@ -8,6 +8,7 @@
 #include "objects/Types.h"
 
 #include <cstddef>
+#include <cstdio>
 
 class CPictureImage;
 
@@ -36,6 +37,9 @@ int JpegScaleFor(long long width, long long height, long long needWidth, long lo
 // Decodes at the smallest scale that covers the need; a need of 0 decodes
 // the whole picture.
 bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight);
+// The same, reading the compressed data from an open file as the decoder
+// needs it rather than from a copy of the whole file; size is the file's.
+bool DecodeJpegFileScaled(std::FILE* file, std::size_t size, CPictureImage& image, long needWidth, long needHeight);
 // Reads only the header: the stored size of the picture and its resolution
 // in dots per inch (0 when the file gives none).
 bool ReadJpegInfo(const BYTE* data, std::size_t size, long* width, long* height, long* xdpi, long* ydpi);

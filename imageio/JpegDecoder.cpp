@@ -54,10 +54,12 @@ void LimitScans(j_common_ptr cinfo)
 
 // Reads the header and settles the output format. Nothing with a destructor
 // lives in this frame: a library error jumps back to the setjmp below.
-bool ReadHeader(JpegDecodeState& st, const BYTE* data, std::size_t size, long needWidth, long needHeight)
+bool ReadHeader(JpegDecodeState& st, const BYTE* data, std::size_t size, std::FILE* file, long needWidth,
+                long needHeight)
 {
     if (setjmp(st.err.jump)) return false;
-    jpeg_mem_src(&st.cinfo, data, static_cast<unsigned long>(size));
+    if (file) jpeg_stdio_src(&st.cinfo, file);
+    else jpeg_mem_src(&st.cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&st.cinfo, TRUE);
     if (needWidth > 0 && needHeight > 0) {
         // The inverse DCT then makes the smaller picture itself: far less
@@ -176,7 +178,7 @@ bool ReadJpegInfo(const BYTE* data, std::size_t size, long* width, long* height,
     if (!data || size < 2) return false;
     JpegDecodeState st{};
     CreateDecompressor(st);
-    bool ok = ReadHeader(st, data, size, 0, 0);
+    bool ok = ReadHeader(st, data, size, nullptr, 0, 0);
     if (ok) {
         *width = static_cast<long>(st.cinfo.image_width);
         *height = static_cast<long>(st.cinfo.image_height);
@@ -192,15 +194,20 @@ bool DecodeJpeg(const BYTE* data, std::size_t size, CPictureImage& image)
     return DecodeJpegScaled(data, size, image, 0, 0);
 }
 
-bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight)
+namespace {
+
+// Decodes from the bytes, or from the file when one is given (size is then
+// the file's size).
+bool DecodeScaled(const BYTE* data, std::size_t size, std::FILE* file, CPictureImage& image, long needWidth,
+                  long needHeight)
 {
-    if (!data || size < 2) return false;
+    if ((!data && !file) || size < 2) return false;
     JpegDecodeState st{};
     CreateDecompressor(st);
     st.progress.progress_monitor = &LimitScans;
     st.cinfo.progress = &st.progress;
 
-    bool ok = ReadHeader(st, data, size, needWidth, needHeight);
+    bool ok = ReadHeader(st, data, size, file, needWidth, needHeight);
     if (ok) {
         // The caps and the plausibility test look at the stored picture,
         // whatever scale it is decoded at.
@@ -248,4 +255,16 @@ bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, 
     }
     jpeg_destroy_decompress(&st.cinfo);
     return ok;
+}
+
+}  // namespace
+
+bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight)
+{
+    return DecodeScaled(data, size, nullptr, image, needWidth, needHeight);
+}
+
+bool DecodeJpegFileScaled(std::FILE* file, std::size_t size, CPictureImage& image, long needWidth, long needHeight)
+{
+    return DecodeScaled(nullptr, size, file, image, needWidth, needHeight);
 }

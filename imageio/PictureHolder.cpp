@@ -12,6 +12,8 @@
 #include <set>
 #include <utility>
 
+#include <sys/stat.h>
+
 namespace {
 
 std::atomic<std::uint64_t> g_useClock{1};
@@ -57,6 +59,27 @@ bool ReadPrefix(const std::string& path, std::size_t bytes, std::vector<BYTE>& d
     return !data.empty();
 }
 
+// The decoder asks for 4 KB at a time; each read of the system brings a
+// quarter of a megabyte instead, as a whole-file read would.
+constexpr std::size_t kStreamBuffer = std::size_t(1) << 18;
+
+struct CCloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using CFilePtr = std::unique_ptr<std::FILE, CCloseFile>;
+
+// Opens a regular file for reading through buffer (kStreamBuffer bytes,
+// kept until the file is closed); size receives the file's size.
+CFilePtr OpenWithSize(const std::string& path, char* buffer, std::size_t* size)
+{
+    CFilePtr file(std::fopen(path.c_str(), "rb"));
+    struct stat st {};
+    if (!file || fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return nullptr;
+    *size = static_cast<std::size_t>(st.st_size);
+    std::setvbuf(file.get(), buffer, _IOFBF, kStreamBuffer);
+    return file;
+}
+
 }  // namespace
 
 struct CPictureHolder::State {
@@ -93,7 +116,11 @@ struct CPictureHolder::State {
     void Insert(std::shared_ptr<CPictureImage> image, bool pinned = false);
     Picture_t Find(long w, long h, bool exactOnly);
     Picture_t Make(long w, long h);
-    bool ReadSource(std::vector<BYTE>& data, const std::vector<BYTE>*& view);
+    // The source: an embedded picture's bytes, a file read whole, or, when
+    // stream is given and the source is a file, the file opened at its
+    // start (the caller closes it).
+    bool ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size, CFilePtr* stream,
+                    std::unique_ptr<char[]>* streamBuffer);
     void Setup(const BYTE* data, std::size_t size);
     void Clamp(long& w, long& h) const;
     ~State();
@@ -217,20 +244,33 @@ CPictureHolder::Picture_t CPictureHolder::State::Find(long w, long h, bool exact
     return reduced;
 }
 
-bool CPictureHolder::State::ReadSource(std::vector<BYTE>& data, const std::vector<BYTE>*& view)
+bool CPictureHolder::State::ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size, CFilePtr* stream,
+                                       std::unique_ptr<char[]>* streamBuffer)
 {
     if (bytes) {
-        view = bytes.get();
+        view = bytes->data();
+        size = bytes->size();
         return true;
     }
     if (path.empty() || sourceLost) return false;
     // A file that changed since it was first read no longer matches the
     // size the object was fitted to; the copies held go on showing.
-    if (!(StampOf(path) == stamp) || !CPictureImage::ReadWholeFile(path, data, nullptr)) {
+    if (!(StampOf(path) == stamp)) {
         sourceLost = true;
         return false;
     }
-    view = &data;
+    if (stream) {
+        streamBuffer->reset(new char[kStreamBuffer]);
+        *stream = OpenWithSize(path, streamBuffer->get(), &size);
+        if (!*stream) sourceLost = true;
+        return static_cast<bool>(*stream);
+    }
+    if (!CPictureImage::ReadWholeFile(path, data, nullptr)) {
+        sourceLost = true;
+        return false;
+    }
+    view = data.data();
+    size = data.size();
     return true;
 }
 
@@ -238,12 +278,17 @@ bool CPictureHolder::State::ReadSource(std::vector<BYTE>& data, const std::vecto
 // state lock free.
 CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
 {
-    std::vector<BYTE> data;
-    const std::vector<BYTE>* source = nullptr;
+    CPixelBlock data;
+    const BYTE* source = nullptr;
+    std::size_t sourceSize = 0;
+    // A JPEG file is read by the decoder as it goes: no copy of the file.
+    std::unique_ptr<char[]> streamBuffer;
+    CFilePtr stream;
     bool readable;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        readable = ReadSource(data, source);
+        const bool streamed = format == IMAGE_FORMAT_JPG;
+        readable = ReadSource(data, source, sourceSize, streamed ? &stream : nullptr, streamed ? &streamBuffer : nullptr);
         if (!readable) {
             // The nearest copy held: the largest one.
             Entry* best = nullptr;
@@ -258,9 +303,11 @@ CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
     bool ok;
     if (format == IMAGE_FORMAT_JPG) {
         const bool whole = w >= width && h >= height;
-        ok = DecodeJpegScaled(source->data(), source->size(), *decoded, whole ? 0 : w, whole ? 0 : h);
+        ok = stream ? DecodeJpegFileScaled(stream.get(), sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h)
+                    : DecodeJpegScaled(source, sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h);
+        stream.reset();
     } else {
-        ok = decoded->Decode(source->data(), source->size(), format);
+        ok = decoded->Decode(source, sourceSize, format);
     }
     std::lock_guard<std::mutex> lock(mutex);
     ++decodes;

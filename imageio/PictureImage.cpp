@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -170,8 +171,20 @@ bool CPictureImage::LoadResource(const std::string& resourceName, int format)
 }
 
 namespace {
-bool ReadStream(std::FILE* file, std::vector<BYTE>& data, std::string* error)
+template <class Bytes>
+bool ReadStream(std::FILE* file, Bytes& data, std::string* error)
 {
+    // A regular file's size is known: one block of that size is read into,
+    // instead of a block that doubles (and is copied) as it fills.
+    struct stat st {};
+    if (fstat(fileno(file), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && st.st_size <= kMaxFileSize) {
+        const std::size_t size = static_cast<std::size_t>(st.st_size);
+        const std::size_t start = data.size();
+        data.resize(start + size);
+        const std::size_t n = std::fread(data.data() + start, 1, size, file);
+        data.resize(start + n);
+        if (n < size) return true;
+    }
     BYTE chunk[65536];
     for (;;) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
@@ -184,9 +197,9 @@ bool ReadStream(std::FILE* file, std::vector<BYTE>& data, std::string* error)
     }
     return true;
 }
-}  // namespace
 
-bool CPictureImage::ReadWholeFile(const std::string& path, std::vector<BYTE>& data, std::string* error)
+template <class Bytes>
+bool ReadFile(const std::string& path, Bytes& data, std::string* error)
 {
     data.clear();
     std::FILE* file = OpenRegularFile(path);
@@ -197,6 +210,17 @@ bool CPictureImage::ReadWholeFile(const std::string& path, std::vector<BYTE>& da
     const bool ok = ReadStream(file, data, error);
     std::fclose(file);
     return ok;
+}
+}  // namespace
+
+bool CPictureImage::ReadWholeFile(const std::string& path, std::vector<BYTE>& data, std::string* error)
+{
+    return ReadFile(path, data, error);
+}
+
+bool CPictureImage::ReadWholeFile(const std::string& path, CPixelBlock& data, std::string* error)
+{
+    return ReadFile(path, data, error);
 }
 
 bool CPictureImage::Decode(std::FILE* file, int format)

@@ -53,6 +53,9 @@ public:
     // Reads a regular file whole; error (when given) receives the reason of
     // a failure.
     static bool ReadWholeFile(const std::string& path, std::vector<BYTE>& data, std::string* error);
+    // The same into a block that a large file fills without first being
+    // zeroed.
+    static bool ReadWholeFile(const std::string& path, CPixelBlock& data, std::string* error);
     void Destroy();
     bool IsValid() const { return !m_dib.empty(); }
     // True when a picture of this size may be created: both sides positive

@@ -3,35 +3,61 @@
 #include "imageio/PictureImage.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <new>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
 
-// The source pixels that one new pixel covers along one axis, with their
-// weights (summing to 1).
-struct CSpan {
+// Weights are fixed point: the weights of one new pixel sum to kOne.
+constexpr int kWeightBits = 14;
+constexpr std::uint32_t kOne = 1u << kWeightBits;
+
+// The source pixels that one new pixel covers along one axis: the first of
+// them and how many, with their weights at weights[offset...].
+struct CTaps {
     long first = 0;
-    std::vector<float> weights;
+    int count = 0;
+    std::size_t offset = 0;
 };
 
-std::vector<CSpan> AreaSpans(long from, long to)
+struct CAxis {
+    std::vector<CTaps> taps;
+    std::vector<std::uint32_t> weights;
+};
+
+CAxis AreaAxis(long from, long to)
 {
-    std::vector<CSpan> spans(static_cast<std::size_t>(to));
+    CAxis axis;
+    axis.taps.resize(static_cast<std::size_t>(to));
     const double step = static_cast<double>(from) / static_cast<double>(to);
     for (long i = 0; i < to; ++i) {
         const double a = i * step;
         const double b = std::min<double>(static_cast<double>(from), (i + 1) * step);
-        CSpan& span = spans[static_cast<std::size_t>(i)];
-        span.first = static_cast<long>(std::floor(a));
+        CTaps& t = axis.taps[static_cast<std::size_t>(i)];
+        t.first = static_cast<long>(std::floor(a));
+        t.offset = axis.weights.size();
         const long last = std::min<long>(from - 1, static_cast<long>(std::ceil(b)) - 1);
-        for (long k = span.first; k <= last; ++k) {
+        std::uint32_t total = 0;
+        std::size_t largest = t.offset;
+        for (long k = t.first; k <= last; ++k) {
             const double w = std::min<double>(b, k + 1.0) - std::max<double>(a, static_cast<double>(k));
-            span.weights.push_back(static_cast<float>(w / step));
+            const auto q = static_cast<std::uint32_t>(std::lround(w / step * kOne));
+            axis.weights.push_back(q);
+            total += q;
+            if (q > axis.weights[largest]) largest = axis.weights.size() - 1;
         }
+        t.count = static_cast<int>(axis.weights.size() - t.offset);
+        // Rounding may leave the sum a little off one; the largest weight
+        // takes the difference, so that a flat area stays exactly flat.
+        axis.weights[largest] += kOne - total;
     }
-    return spans;
+    return axis;
 }
 
 bool IsGreyRamp(const CPictureImage& image)
@@ -74,6 +100,58 @@ void FetchRow(const CPictureImage& image, long row, int channels, bool grey, boo
     }
 }
 
+// The new rows [fromRow, toRow) of a reduction.
+template <int kChannels>
+void ReduceRows(const CPictureImage& source, const CAxis& cols, const CAxis& rows, bool grey, bool alpha,
+                CPictureImage& out, long fromRow, long toRow)
+{
+    const long sw = source.GetWidth();
+    const long width = out.GetWidth();
+    // 24-bit rows without alpha, and grey rows, are read where they are.
+    const bool direct = grey || (kChannels == 3 && source.GetBpp() == 24);
+    std::vector<BYTE> line(direct ? 0 : static_cast<std::size_t>(sw) * kChannels);
+    std::vector<std::uint32_t> sum(static_cast<std::size_t>(sw) * kChannels);
+    const auto row = [&](long y) -> const BYTE* {
+        if (direct) return source.GetBits(y);
+        FetchRow(source, y, kChannels, grey, alpha, line.data());
+        return line.data();
+    };
+    constexpr int kColour = kChannels == 4 ? 3 : kChannels;
+    for (long y = fromRow; y < toRow; ++y) {
+        // Down the rows first: the covered source rows, weighed, into one
+        // row of sums (scaled to 8 fraction bits); then across it.
+        const CTaps& rt = rows.taps[static_cast<std::size_t>(y)];
+        const std::uint32_t* rw = rows.weights.data() + rt.offset;
+        if (rt.count == 1) {
+            const BYTE* src = row(rt.first);
+            for (std::size_t i = 0; i < sum.size(); ++i) sum[i] = static_cast<std::uint32_t>(src[i]) << 8;
+        } else {
+            std::fill(sum.begin(), sum.end(), 0u);
+            for (int k = 0; k < rt.count; ++k) {
+                const BYTE* src = row(rt.first + k);
+                const std::uint32_t w = rw[k];
+                for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += w * src[i];
+            }
+            for (std::uint32_t& v : sum) v = (v + (1u << (kWeightBits - 9))) >> (kWeightBits - 8);
+        }
+        BYTE* dst = out.GetBits(y);
+        BYTE* dstAlpha = alpha ? out.AlphaGetPointer(0, y) : nullptr;
+        for (long x = 0; x < width; ++x) {
+            const CTaps& ct = cols.taps[static_cast<std::size_t>(x)];
+            const std::uint32_t* cw = cols.weights.data() + ct.offset;
+            std::uint32_t acc[kChannels] = {};
+            const std::uint32_t* s = sum.data() + static_cast<std::size_t>(ct.first) * kChannels;
+            for (int k = 0; k < ct.count; ++k, s += kChannels)
+                for (int c = 0; c < kChannels; ++c) acc[c] += cw[k] * s[c];
+            constexpr int kShift = kWeightBits + 8;
+            for (int c = 0; c < kColour; ++c)
+                dst[x * kColour + c] = static_cast<BYTE>(std::min<std::uint32_t>(255, (acc[c] + (1u << (kShift - 1))) >> kShift));
+            if (kChannels == 4 && dstAlpha)
+                dstAlpha[x] = static_cast<BYTE>(std::min<std::uint32_t>(255, (acc[kChannels - 1] + (1u << (kShift - 1))) >> kShift));
+        }
+    }
+}
+
 }  // namespace
 
 bool ReducePicture(const CPictureImage& source, long width, long height, CPictureImage& target)
@@ -92,34 +170,34 @@ bool ReducePicture(const CPictureImage& source, long width, long height, CPictur
     if (grey) out.SetGrayPalette();
     if (alpha && !out.AlphaCreate()) return false;
 
-    const std::vector<CSpan> cols = AreaSpans(sw, width);
-    const std::vector<CSpan> rows = AreaSpans(sh, height);
-    std::vector<BYTE> line(static_cast<std::size_t>(sw) * channels);
-    std::vector<float> sum(static_cast<std::size_t>(sw) * channels);
-    for (long y = 0; y < height; ++y) {
-        // Down the rows first: the covered source rows, weighed, into one
-        // row of sums; then across it.
-        const CSpan& rs = rows[static_cast<std::size_t>(y)];
-        std::fill(sum.begin(), sum.end(), 0.0f);
-        for (std::size_t k = 0; k < rs.weights.size(); ++k) {
-            FetchRow(source, rs.first + static_cast<long>(k), channels, grey, alpha, line.data());
-            const float w = rs.weights[k];
-            for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += w * line[i];
+    const CAxis cols = AreaAxis(sw, width);
+    const CAxis rows = AreaAxis(sh, height);
+    std::atomic<bool> failed{false};
+    const auto reduce = [&](long from, long to) {
+        try {
+            if (channels == 1) ReduceRows<1>(source, cols, rows, grey, alpha, out, from, to);
+            else if (channels == 3) ReduceRows<3>(source, cols, rows, grey, alpha, out, from, to);
+            else ReduceRows<4>(source, cols, rows, grey, alpha, out, from, to);
+        } catch (const std::bad_alloc&) {
+            failed = true;
         }
-        BYTE* dst = out.GetBits(y);
-        BYTE* dstAlpha = alpha ? out.AlphaGetPointer(0, y) : nullptr;
-        for (long x = 0; x < width; ++x) {
-            const CSpan& cs = cols[static_cast<std::size_t>(x)];
-            float acc[4] = {0, 0, 0, 0};
-            const float* s = sum.data() + static_cast<std::size_t>(cs.first) * channels;
-            for (std::size_t k = 0; k < cs.weights.size(); ++k, s += channels)
-                for (int c = 0; c < channels; ++c) acc[c] += cs.weights[k] * s[c];
-            const int colourChannels = grey ? 1 : 3;
-            for (int c = 0; c < colourChannels; ++c)
-                dst[x * colourChannels + c] = static_cast<BYTE>(std::clamp(acc[c] + 0.5f, 0.0f, 255.0f));
-            if (dstAlpha) dstAlpha[x] = static_cast<BYTE>(std::clamp(acc[3] + 0.5f, 0.0f, 255.0f));
+    };
+    // A large picture is reduced by two threads, each taking half the rows:
+    // the thread that asked for it would otherwise only wait.
+    long split = height;
+    std::thread helper;
+    if (static_cast<long long>(sw) * sh >= (1LL << 20) && height >= 2 && std::thread::hardware_concurrency() > 1) {
+        split = height / 2;
+        try {
+            helper = std::thread(reduce, split, height);
+        } catch (const std::system_error&) {
+            split = height;
         }
     }
+    reduce(0, split);
+    if (helper.joinable()) helper.join();
+    if (failed) return false;
+
     out.m_nTransIndex = -1;
     out.m_rgbBackground = source.m_rgbBackground;
     out.m_nFrameCount = source.m_nFrameCount;

@@ -1,17 +1,26 @@
 #include "imageio/PixelBlock.h"
 
-#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <sys/mman.h>
-#include <unistd.h>
 
-void AdviseHugePages(void* p, std::size_t bytes)
+void* AllocateLargePixels(std::size_t bytes)
 {
-    // Small blocks gain nothing; the advice only matters for whole 2 MB
-    // stretches inside the block.
     constexpr std::size_t kHuge = std::size_t(2) << 20;
-    if (bytes < 2 * kHuge) return;
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    auto start = (reinterpret_cast<std::uintptr_t>(p) + page - 1) & ~(page - 1);
-    auto end = (reinterpret_cast<std::uintptr_t>(p) + bytes) & ~(page - 1);
-    if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    if (bytes < kHuge) return std::malloc(bytes ? bytes : 1);
+    if (bytes > static_cast<std::size_t>(-1) - kHuge) return nullptr;
+    const std::size_t whole = (bytes + kHuge - 1) & ~(kHuge - 1);
+    void* p = nullptr;
+    if (posix_memalign(&p, kHuge, whole) != 0) return nullptr;
+    madvise(p, whole, MADV_HUGEPAGE);
+    return p;
+}
+
+void* AllocateZeroedPixels(std::size_t bytes)
+{
+    constexpr std::size_t kHuge = std::size_t(2) << 20;
+    if (bytes < kHuge) return std::calloc(bytes ? bytes : 1, 1);
+    void* p = AllocateLargePixels(bytes);
+    if (p) std::memset(p, 0, bytes);
+    return p;
 }

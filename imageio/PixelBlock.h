@@ -2,17 +2,24 @@
 
 // Storage for a picture's DIB block. Large pictures (a 24-megapixel photo is
 // a 72 MB block) are dominated by the cost of first touching fresh memory, so
-// the block comes from calloc, whose large blocks arrive already zeroed from
-// the system without a second pass, and is marked for huge pages so that the
+// a block from 2 MB on is aligned to and marked for huge pages, so that the
 // decoder's first writes fault a few 2 MB pages instead of thousands of 4 KB
-// ones. Elements are not value-initialised again by the vector.
+// ones; smaller blocks come from calloc. Elements are not value-initialised
+// again by the vector.
 
 #include <cstddef>
 #include <cstdlib>
 #include <new>
 #include <vector>
 
-void AdviseHugePages(void* p, std::size_t bytes);
+// A zeroed block: from calloc when small, in huge pages from 2 MB on. Give
+// it back with std::free. Null when there is no memory.
+void* AllocateZeroedPixels(std::size_t bytes);
+// A block for a large picture that is about to be written whole (a page
+// being painted): aligned to a 2 MB page and marked for huge pages
+// throughout, not zeroed. Give it back with std::free. Null when there is
+// no memory.
+void* AllocateLargePixels(std::size_t bytes);
 
 template <class T>
 struct CZeroedAllocator {
@@ -24,9 +31,8 @@ struct CZeroedAllocator {
     T* allocate(std::size_t n)
     {
         if (n > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_alloc();
-        void* p = std::calloc(n ? n : 1, sizeof(T));
+        void* p = AllocateZeroedPixels(n * sizeof(T));
         if (!p) throw std::bad_alloc();
-        AdviseHugePages(p, n * sizeof(T));
         return static_cast<T*>(p);
     }
     void deallocate(T* p, std::size_t) noexcept { std::free(p); }

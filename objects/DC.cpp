@@ -5,6 +5,7 @@
 
 #include "objects/GdiDib.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -873,7 +874,12 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
     if (!vis.IntersectRect(nd, DevVisible())) return;
 
     const int vw = vis.Width(), vh = vis.Height();
-    std::vector<std::uint32_t> out(static_cast<std::size_t>(vw) * vh);
+    // A picture surface takes the rows in bands of about a megabyte, so that
+    // a page-wide photo never needs a page-sized copy of fresh memory; a
+    // printer or a PDF gets the picture in one piece, as one image.
+    const int band = IsPrinting() ? vh : std::clamp((1 << 18) / vw, 1, vh);
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(vw) * band);
+    int bandTop = 0;
     std::vector<std::uint32_t> row(static_cast<std::size_t>(srcW));
     const double fx = double(ns.Width()) / nd.Width();
     const double fy = double(ns.Height()) / nd.Height();
@@ -906,7 +912,12 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
             rowFrom = ns.top + static_cast<int>(std::floor((dy + 0.5) * fy));
             rowTo = rowFrom + 1;
         }
-        std::uint32_t* o = &out[static_cast<std::size_t>(j) * vw];
+        if (j - bandTop == band) {
+            DevDrawImage(CRect(vis.left, vis.top + bandTop, vis.right, vis.top + j), vw, band, CRect(0, 0, vw, band),
+                         out.data(), hasAlpha, rop);
+            bandTop = j;
+        }
+        std::uint32_t* o = &out[static_cast<std::size_t>(j - bandTop) * vw];
         if (!average) {
             if (rowFrom != cachedRow) {
                 if (rowFrom >= 0 && rowFrom < srcH) fetchRow(rowFrom, row.data());
@@ -943,7 +954,9 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
                    std::uint32_t((s[2] + n / 2) / n) << 8 | std::uint32_t((s[3] + n / 2) / n);
         }
     }
-    DevDrawImage(vis, vw, vh, CRect(0, 0, vw, vh), out.data(), hasAlpha, rop);
+    const int rest = vh - bandTop;
+    DevDrawImage(CRect(vis.left, vis.top + bandTop, vis.right, vis.bottom), vw, rest, CRect(0, 0, vw, rest), out.data(),
+                 hasAlpha, rop);
 }
 
 int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc, int hSrc,

@@ -4,6 +4,7 @@
 #include "document/PagePainter.h"
 #include "document/PagePictures.h"
 #include "imageio/JpegWriter.h"
+#include "imageio/PixelBlock.h"
 #include "platform/QtDC.h"
 #include "objects/DrawObj.h"
 #include "text3d/DibSection.h"
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -44,9 +47,19 @@ QSize PagePictureSize(const CDrawDoc& doc, int dpi)
 
 QImage RenderPagePicture(CDrawDoc& doc, int dpi)
 {
-    QSize size = PagePictureSize(doc, dpi);
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull()) return image;
+    const QSize size = PagePictureSize(doc, dpi);
+    if (size.isEmpty() || size.width() > std::numeric_limits<int>::max() / 4) return QImage();
+    // Fresh memory is slow to touch page by page: the page's block comes
+    // in huge pages.
+    const std::size_t bytes = static_cast<std::size_t>(size.width()) * 4 * static_cast<std::size_t>(size.height());
+    void* block = AllocateLargePixels(bytes);
+    if (!block) return QImage();
+    QImage image(static_cast<uchar*>(block), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
+                 [](void* p) { std::free(p); }, block);
+    if (image.isNull()) {
+        std::free(block);
+        return image;
+    }
     // The page starts white, as on the screen, so that anything the
     // background leaves out (the narrow remainder of a gradient) is white
     // rather than undefined.
@@ -55,11 +68,7 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi)
         CQtDC dc(image, dpi, dpi);
         // Mapped like the screen: 0.01 inch per unit, y up, the page's top
         // left corner at the picture's origin.
-        const CSize page = doc.PageSize();
-        dc.SetMapMode(MM_ANISOTROPIC);
-        dc.SetWindowExt(100, -100);
-        dc.SetViewportExt(dpi, dpi);
-        dc.SetWindowOrg(-page.cx / 2, page.cy / 2);
+        PreparePagePicture(&dc, doc, dpi);
         // The photos decode on the worker pool while the background and the
         // calendars are drawn.
         PrefetchPagePictures(&dc, doc);

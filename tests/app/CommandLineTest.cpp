@@ -192,6 +192,33 @@ TEST_F(CommandLine, TheDemoCalendarEndToEnd)
     EXPECT_TRUE(again == direct);
 }
 
+TEST_F(CommandLine, ASavedCameraPhotoPageExportsAsTheNewPageDoes)
+{
+    // A camera-sized photo: a saved document's export opens it before the
+    // toolkit starts, decodes it at a reduced scale, reduces it on two
+    // threads and draws it in bands; the page must not change for that.
+    Shell("convert -size 4000x3000 gradient:'#f0d020-#102080' -fill '#c02020' -draw 'circle 2000,1500 2600,1700' "
+          "-quality 90 " + Path("camera.jpg"));
+    ASSERT_TRUE(Exists("camera.jpg"));
+    for (const std::string dpi : {"100", "300"}) {
+        Result r = Mondrel("--new --photo " + Path("camera.jpg") + " --months 12 --first-month 1 --year 2027" +
+                           " --save " + Path("cam.mdr") + " --resolution " + dpi + " --export " + Path("new.bmp"));
+        ASSERT_EQ(r.status, 0) << r.out;
+        r = Mondrel("--export " + Path("saved.bmp") + " --resolution " + dpi + " " + Path("cam.mdr"));
+        ASSERT_EQ(r.status, 0) << r.out;
+        QImage made(QString::fromStdString(Path("new.bmp")));
+        QImage saved(QString::fromStdString(Path("saved.bmp")));
+        ASSERT_FALSE(made.isNull()) << dpi;
+        EXPECT_EQ(saved.size(), made.size()) << dpi;
+        EXPECT_TRUE(saved == made) << dpi;
+    }
+    // The photo gone since: the saved page is still made, without it.
+    std::filesystem::remove(Path("camera.jpg"));
+    Result r = Mondrel("--export " + Path("gone.jpg") + " " + Path("cam.mdr"));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(Exists("gone.jpg"));
+}
+
 TEST_F(CommandLine, HolidayFilesAreKeptBesideAnUnchangedContentsStream)
 {
     const std::string data = std::string(MONDREL_TEST_DATA) + "/holidays/";
