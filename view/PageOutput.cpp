@@ -10,6 +10,7 @@
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -33,7 +34,7 @@ namespace {
 class CPageSizeCommand : public QUndoCommand {
 public:
     CPageSizeCommand(CDesignDocument* design, CSize before, CSize after)
-        : QUndoCommand(QStringLiteral("Page Size")), m_pDesign(design), m_before(before), m_after(after)
+        : QUndoCommand(QCoreApplication::translate("PageOutput", "Page Size")), m_pDesign(design), m_before(before), m_after(after)
     {
     }
     void undo() override { Apply(m_before); }
@@ -94,14 +95,14 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     SetupPrinter(printer, design);
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, 1);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("PageOutput", "Print"));
     // The page keeps its size unless asked: a printout on other paper
     // should not quietly reshape the design.
     auto* options = new QWidget;
-    options->setWindowTitle(QStringLiteral("Calendar Page"));
-    auto* fit = new QCheckBox(QStringLiteral("&Fit the page to the paper"), options);
+    options->setWindowTitle(QCoreApplication::translate("PageOutput", "Calendar Page"));
+    auto* fit = new QCheckBox(QCoreApplication::translate("PageOutput", "&Fit the page to the paper"), options);
     fit->setObjectName(QStringLiteral("fitPageToPaper"));
-    fit->setToolTip(QStringLiteral("Give the calendar page the size of the paper's printable area (Undo takes it back)"));
+    fit->setToolTip(QCoreApplication::translate("PageOutput", "Give the calendar page the size of the paper's printable area (Undo takes it back)"));
     auto* layout = new QVBoxLayout(options);
     layout->addWidget(fit);
     layout->addStretch(1);
@@ -117,9 +118,9 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     }
     if (!PrintPage(&printer, design, false)) {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
-                                   ? QStringLiteral("the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()))
-                                   : QStringLiteral("the printer \"%1\"").arg(printer.printerName());
-        ShowMessage(parent, QStringLiteral("The calendar could not be printed: %1 did not take the page.").arg(target),
+                                   ? QCoreApplication::translate("PageOutput", "the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()))
+                                   : QCoreApplication::translate("PageOutput", "the printer \"%1\"").arg(printer.printerName());
+        ShowMessage(parent, QCoreApplication::translate("PageOutput", "The calendar could not be printed: %1 did not take the page.").arg(target),
                     QMessageBox::Critical);
         return;
     }
@@ -132,7 +133,7 @@ void PreviewDocument(QWidget* parent, CDesignDocument* design)
     QPrinter printer(QPrinter::HighResolution);
     SetupPrinter(printer, design);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("PageOutput", "Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [design](QPrinter* p) { PrintPage(p, design, true); });
     dialog.resize(900, 1000);
     dialog.exec();
@@ -149,10 +150,10 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext != QLatin1String("bmp") && ext != QLatin1String("jpg")) {
-        if (error) *error = QStringLiteral("ERROR: File extension must be - bmp or jpg.");
+        if (error) *error = QCoreApplication::translate("PageOutput", "ERROR: File extension must be - bmp or jpg.");
         return false;
     }
-    if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3);
+    if (progress.m_begin) progress.m_begin(QCoreApplication::translate("PageOutput", "Saving the calendar picture..."), 0, 3);
     std::string why;
     const bool ok = ExportPagePicture(*design->Doc(), QFile::encodeName(path).toStdString(), dpi, &why,
                                       [&progress](int step) {
@@ -173,17 +174,17 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
     int dpi = s_nDpi;
     {
         CPreviewFileDialog dialog(
-            false, true, QStringLiteral("Save Calendar Image As.."),
-            QStringLiteral("JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"),
+            false, true, QCoreApplication::translate("PageOutput", "Save Calendar Image As.."),
+            QCoreApplication::translate("PageOutput", "JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"),
             StartPath(FileKind::PagePicture), parent);
         // The resolution sits under the file type, as one more row of the
         // dialog's own grid.
         auto* resolution = new QComboBox(&dialog);
         resolution->setObjectName(QStringLiteral("resolution"));
-        for (int d : ExportResolutions()) resolution->addItem(QStringLiteral("%1 dpi").arg(d), d);
+        for (int d : ExportResolutions()) resolution->addItem(QCoreApplication::translate("PageOutput", "%1 dpi").arg(d), d);
         resolution->setCurrentIndex(std::max<int>(0, ExportResolutions().indexOf(s_nDpi)));
-        resolution->setToolTip(QStringLiteral("100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
-        auto* label = new QLabel(QStringLiteral("&Resolution:"), &dialog);
+        resolution->setToolTip(QCoreApplication::translate("PageOutput", "100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
+        auto* label = new QLabel(QCoreApplication::translate("PageOutput", "&Resolution:"), &dialog);
         label->setBuddy(resolution);
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
             const int row = grid->rowCount();
@@ -201,7 +202,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
     s_nDpi = dpi;
     QString error;
     if (!ExportPictureTo(design, path, &error, progress, dpi)) {
-        ShowMessage(parent, error.isEmpty() ? QStringLiteral("The picture could not be written.") : error,
+        ShowMessage(parent, error.isEmpty() ? QCoreApplication::translate("PageOutput", "The picture could not be written.") : error,
                     QMessageBox::Critical);
     }
 }
@@ -211,8 +212,8 @@ void ExportPdf(QWidget* parent, CDesignDocument* design)
     QString initial;
     if (!design->FilePath().isEmpty())
         initial = QFileInfo(design->FilePath()).absolutePath() + "/" + QFileInfo(design->FilePath()).completeBaseName() + ".pdf";
-    QString path = GetSaveFileNameWithPreview(parent, FileKind::PagePicture, QStringLiteral("Export as PDF"),
-                                              QStringLiteral("PDF Files (*.pdf)|*.pdf||"), initial, false);
+    QString path = GetSaveFileNameWithPreview(parent, FileKind::PagePicture, QCoreApplication::translate("PageOutput", "Export as PDF"),
+                                              QCoreApplication::translate("PageOutput", "PDF Files (*.pdf)|*.pdf||"), initial, false);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     std::string why;
