@@ -68,6 +68,9 @@ bool CMondrelApp::InitInstance(const QStringList& documents, bool showWindow)
     // The data files come from the installation folder, or from beside the
     // program when none was set.
     env.m_strInstallDir = FindInstallDir(AppSettings().m_strInstallDir);
+    // New objects' own texts in the user's language.
+    env.m_strNewText = tr("Double-click to change this text").toStdString();
+    env.m_strImagePlaceholder = tr("Image Place Holder").toStdString();
 
     // The program's folder becomes the current folder; the documents named
     // on the command line were resolved before.

@@ -2520,6 +2520,14 @@ Die 3D-Text-Engine von Mondrel: Sie zeichnet beleuchtete, massive oder Drahtgitt
 
 %1</translation>
     </message>
+    <message>
+        <source>Double-click to change this text</source>
+        <translation>Doppelklicken, um diesen Text zu ändern</translation>
+    </message>
+    <message>
+        <source>Image Place Holder</source>
+        <translation>Bildplatzhalter</translation>
+    </message>
 </context>
 <context>
     <name>CNewCalendarWizard</name>

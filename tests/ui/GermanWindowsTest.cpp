@@ -11,8 +11,11 @@
 #include "app/DataFiles.h"
 #include "app/HelpWindow.h"
 #include "app/MainFrame.h"
+#include "app/MondrelApp.h"
 #include "app/TipOfDayDialog.h"
+#include "objects/DrawRect.h"
 #include "objects/Environment.h"
+#include "platform/QtSettingsStore.h"
 #include "properties/CalDaysText.h"
 #include "properties/CalSPText.h"
 #include "properties/CalendarSheet.h"
@@ -204,6 +207,17 @@ private slots:
         const QStringList texts = LabelTexts(&dialog);
         QVERIFY2(texts.contains("Wussten Sie schon..."), qPrintable(texts.join('|')));
         QVERIFY2(texts.filter("Assistent für neue Kalender").size() == 1, qPrintable(texts.join('|')));
+    }
+
+    void newObjectsTextsInGerman()
+    {
+        CQtSettingsStore store;
+        store.WriteProfileInt("Settings", "NoNewWizard", 1);
+        CMondrelApp app;
+        QVERIFY(app.InitInstance({}, false));
+        const CDrawRect text(CRect(0, 0, 100, -50), CDrawRect::kindText);
+        QCOMPARE(text.m_strText, std::string("Doppelklicken, um diesen Text zu ändern"));
+        QCOMPARE(Environment().m_strImagePlaceholder, std::string("Bildplatzhalter"));
     }
 
     // Last: without the catalogue the same windows are English again.
