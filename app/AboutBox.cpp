@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QHBoxLayout>
@@ -11,7 +12,7 @@
 void ShowAboutBox(QWidget* parent)
 {
     QDialog box(parent);
-    box.setWindowTitle(QStringLiteral("About Mondrel..."));
+    box.setWindowTitle(QCoreApplication::translate("AboutBox", "About Mondrel..."));
     box.setWindowIcon(AppIcon());
 
     auto* icon = new QLabel(&box);
@@ -23,7 +24,7 @@ void ShowAboutBox(QWidget* parent)
     nameFont.setBold(true);
     name->setFont(nameFont);
     auto* description = new QLabel(
-        QStringLiteral("A desktop publisher for personal photo calendars: lay out photos, months, texts and frames "
+        QCoreApplication::translate("AboutBox", "A desktop publisher for personal photo calendars: lay out photos, months, texts and frames "
                        "on a page, then print it, save it or export it as a picture or PDF."),
         &box);
     description->setWordWrap(true);

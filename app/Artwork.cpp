@@ -1,6 +1,7 @@
 #include "app/Artwork.h"
 #include "MondrelVersion.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QBuffer>
 #include <QtCore/QtMath>
 #include <QtGui/QIconEngine>
@@ -885,7 +886,7 @@ QPixmap SplashPicture()
     sub.setPixelSize(15);
     p.setFont(sub);
     p.setPen(QColor(0xcf, 0xe3, 0xfa));
-    p.drawText(QPointF(32, 168), QStringLiteral("Photo calendars, designed by you"));
+    p.drawText(QPointF(32, 168), QCoreApplication::translate("Artwork", "Photo calendars, designed by you"));
     p.setPen(kYellow);
     p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(32, 182), QPointF(112, 182));
@@ -893,7 +894,7 @@ QPixmap SplashPicture()
     small.setPixelSize(12);
     p.setFont(small);
     p.setPen(QColor(255, 255, 255, 190));
-    p.drawText(QPointF(32, 276), QStringLiteral("Version " MONDREL_VERSION));
+    p.drawText(QPointF(32, 276), QCoreApplication::translate("Artwork", "Version %1").arg(QStringLiteral(MONDREL_VERSION)));
     p.end();
     return QPixmap::fromImage(image);
 }

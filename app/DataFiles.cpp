@@ -87,3 +87,21 @@ QString HelpFolder()
 {
     return DataFolder() + QStringLiteral("help/");
 }
+
+QString DataLanguage()
+{
+    // The catalogue in use says which language it is, so the tips and help
+    // pages always follow the language of the menus.
+    return QCoreApplication::translate("DataFiles", "en", "the language code of the tips and help pages");
+}
+
+QString LocalizedFile(const QString& path)
+{
+    const QString language = DataLanguage();
+    if (language.isEmpty() || language == QLatin1String("en")) return path;
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    if (suffix.isEmpty()) return path;
+    const QString translated = path.left(path.size() - suffix.size()) + language + QLatin1Char('.') + suffix;
+    return QFileInfo(translated).isFile() ? translated : path;
+}

@@ -28,3 +28,13 @@ QString DataFolder();
 QString DataFile(const QString& name);
 // The folder of the help pages.
 QString HelpFolder();
+
+// The language of the tips and help pages the user reads: the language of
+// the program's catalogue in use ("de"), or "en" without one. The German
+// texts live beside the English ones with the language before the
+// extension: "tips.de.txt", "help/index.de.html".
+QString DataLanguage();
+// The file in the user's language beside the English one given ("tips.txt"
+// becomes "tips.de.txt"), or the English file itself when there is no
+// translation of it (or the user reads English).
+QString LocalizedFile(const QString& path);

@@ -62,8 +62,8 @@ LONG ClampSide(long long side)
 bool WaitForEngine(QProcess& engine, QWidget* parent)
 {
     QEventLoop loop;
-    QProgressDialog waiting(QStringLiteral("The 3D text engine is running.\nReturn from it to go on."),
-                            QStringLiteral("Cancel"), 0, 0, parent);
+    QProgressDialog waiting(QCoreApplication::translate("Exchange3D", "The 3D text engine is running.\nReturn from it to go on."),
+                            QCoreApplication::translate("Exchange3D", "Cancel"), 0, 0, parent);
     waiting.setWindowTitle(QStringLiteral("Mondrel"));
     // Every other window of the designer is blocked while the engine runs.
     waiting.setWindowModality(Qt::ApplicationModal);
@@ -101,7 +101,7 @@ void Fail(CDrawRect& text, QWidget* parent)
 
 QString Exchange3DFailureText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("Exchange3D", 
         "FATAL ERROR:\nUnable to start 3D Text Engine,\nYour system may be running low on virtual memory, close "
         "some applications to free some.\nPlease also check that you have all the executables that you\n"
         "Downloaded installed in the same directory Mondrel is installed in.\nOr contact Quillon Support by "

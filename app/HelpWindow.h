@@ -2,6 +2,8 @@
 
 // The help window: the program's own HTML pages (help/ in the data folder)
 // in a browser with back, forward and home, and a list of topics beside it.
+// Every page, asked for or reached by a link, is shown in the user's
+// language where it is translated ("tools.de.html"), else in English.
 // There is one help window; asking for help again brings it to the front on
 // the page asked for.
 

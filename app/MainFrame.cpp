@@ -28,6 +28,7 @@
 #include "properties/BackgroundSheets.h"
 #include "properties/OptionsSheet.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
 #include <QtCore/QMimeData>
 #include <QtCore/QPointer>
@@ -60,7 +61,7 @@ const char* const kToolIds[toolCount] = {"tool_select",  "tool_line",   "tool_re
 
 QString SplitPrompt(const char* prompt, bool tooltip)
 {
-    const QString text = QString::fromUtf8(prompt);
+    const QString text = QCoreApplication::translate("Actions", prompt);
     const int nl = text.indexOf('\n');
     if (nl < 0) return tooltip ? QString() : text;
     return tooltip ? text.mid(nl + 1) : text.left(nl);
@@ -124,13 +125,13 @@ QStringList DocumentFiles(const QMimeData* data)
 // Insert New Object could not make its object; the picture's own fault is
 // said in plain words after it.
 const char* const kCreateFailed =
-    "Failed to create object.  Make sure the object is entered in the system registry.";
+    QT_TRANSLATE_NOOP("CMainFrame", "Failed to create object.  Make sure the object is entered in the system registry.");
 constexpr qint64 kMaxInsertedFile = qint64(256) << 20;
 
 void ReportInsertFailure(QWidget* parent, const QString& path, const QString& reason)
 {
     ShowMessage(parent,
-                QStringLiteral("Failed to create object.  The picture \"%1\" cannot be read: %2.")
+                QCoreApplication::translate("CMainFrame", "Failed to create object.  The picture \"%1\" cannot be read: %2.")
                     .arg(QFileInfo(path).fileName(), reason),
                 QMessageBox::Critical);
 }
@@ -214,18 +215,19 @@ void CMainFrame::CreateActions()
     m_pTools->setExclusive(true);
     for (const CActionSpec& row : ActionTable()) {
         QAction* action = nullptr;
-        action = new QAction(QString::fromUtf8(row.m_text), this);
+        action = new QAction(QCoreApplication::translate("Actions", row.m_text), this);
         const bool undo = std::strcmp(row.m_id, "edit_undo") == 0;
         if (undo || std::strcmp(row.m_id, "edit_redo") == 0) {
             // The step's name goes into the menu text: "Undo Move".
-            const QString verb = undo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
-            const QString key = undo ? QStringLiteral("\tCtrl+Z") : QStringLiteral("\tCtrl+Shift+Z");
+            const QString verb = undo ? tr("&Undo") : tr("&Redo");
+            const QString verbWithName = undo ? tr("&Undo %1") : tr("&Redo %1");
+            const QString key = undo ? tr("\tCtrl+Z") : tr("\tCtrl+Shift+Z");
             action->setEnabled(false);
             connect(m_pUndoGroup, undo ? &QUndoGroup::canUndoChanged : &QUndoGroup::canRedoChanged, action,
                     &QAction::setEnabled);
             connect(m_pUndoGroup, undo ? &QUndoGroup::undoTextChanged : &QUndoGroup::redoTextChanged, action,
-                    [action, verb, key](const QString& name) {
-                        action->setText(name.isEmpty() ? verb + key : verb + ' ' + name + key);
+                    [action, verb, verbWithName, key](const QString& name) {
+                        action->setText((name.isEmpty() ? verb : verbWithName.arg(name)) + key);
                     });
         }
         action->setObjectName(QString::fromLatin1(row.m_id));
@@ -245,8 +247,8 @@ void CMainFrame::CreateActions()
     Connect("file_new", [this] { NewDocument(); });
     Connect("file_open", [this] {
         const QString path = GetOpenFileNameWithPreview(this, FileKind::Document,
-                                                        QStringLiteral("Select Saved Mondrel File to open"),
-                                                        QStringLiteral("Mondrel Files (.mdr)|*.mdr||"));
+                                                        tr("Select Saved Mondrel File to open"),
+                                                        tr("Mondrel Files (.mdr)|*.mdr||"));
         if (!path.isEmpty()) OpenDocument(path);
     });
     Connect("file_close", [this] {
@@ -278,8 +280,8 @@ void CMainFrame::CreateActions()
         ui::CDrawView* view = ActiveView();
         if (!view) return;
         const QString path = GetOpenFileNameWithPreview(
-            this, FileKind::Picture, QStringLiteral("Insert Picture"),
-            QStringLiteral("Pictures|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.ico;*.tif;*.tiff;*.tga;*.pcx|All Files (*.*)|*.*||"));
+            this, FileKind::Picture, tr("Insert Picture"),
+            tr("Pictures|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.ico;*.tif;*.tiff;*.tga;*.pcx|All Files (*.*)|*.*||"));
         if (path.isEmpty()) return;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -287,19 +289,19 @@ void CMainFrame::CreateActions()
             return;
         }
         if (file.size() > kMaxInsertedFile) {
-            ReportInsertFailure(this, path, QStringLiteral("the file is larger than 256 MB"));
+            ReportInsertFailure(this, path, tr("the file is larger than 256 MB"));
             return;
         }
         QImage picture;
         if (!picture.loadFromData(file.readAll())) {
-            ReportInsertFailure(this, path, QStringLiteral("it is not a picture in a format the program reads, or it is damaged"));
+            ReportInsertFailure(this, path, tr("it is not a picture in a format the program reads, or it is damaged"));
             return;
         }
         QMimeData data;
         data.setImageData(picture);
         const QPoint corner(10, 10);
         if (!view->InsertFromMime(&data, &corner))
-            ShowMessage(this, QString::fromLatin1(kCreateFailed), QMessageBox::Critical);
+            ShowMessage(this, tr(kCreateFailed), QMessageBox::Critical);
     });
     Connect("file_exit", [this] { close(); });
 
@@ -428,7 +430,7 @@ void CMainFrame::CreateActions()
 
     // Help
     Connect("help_tip", [this] {
-        CTipOfDayDialog tips(DataFile(QStringLiteral("tips.txt")), this);
+        CTipOfDayDialog tips(LocalizedFile(DataFile(QStringLiteral("tips.txt"))), this);
         tips.exec();
     });
     Connect("help_topics", [this] { ShowHelp(this); });
@@ -450,7 +452,7 @@ void CMainFrame::OnViewCommand(std::function<void(ui::CDrawView*)> command)
 void CMainFrame::CreateMenus()
 {
     for (const CMenuSpec& row : MenuTable()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(row.m_title));
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Actions", row.m_title));
         for (const char* item : row.m_items) {
             if (std::strcmp(item, "-") == 0) {
                 menu->addSeparator();
@@ -469,7 +471,7 @@ void CMainFrame::CreateMenus()
 
 void CMainFrame::CreateToolbar()
 {
-    m_pToolbar = addToolBar(QStringLiteral("Standard"));
+    m_pToolbar = addToolBar(tr("Standard"));
     m_pToolbar->setObjectName(QStringLiteral("toolbar"));
     m_pToolbar->setIconSize(QSize(24, 24));
     m_pToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -499,7 +501,7 @@ void CMainFrame::CreateStatusBar()
     m_pZoomLabel->setMinimumWidth(60);
     m_pStatus->addPermanentWidget(m_pZoomLabel);
     Action("view_status_bar")->setChecked(true);
-    m_pStatus->showMessage(QStringLiteral("Ready"));
+    m_pStatus->showMessage(tr("Ready"));
 }
 
 void CMainFrame::BeginProgress(const QString& text, int low, int high)
@@ -601,7 +603,7 @@ CDesignDocument* CMainFrame::OpenDocument(const QString& path)
     QString error;
     if (!design->Open(absolute, &error)) {
         delete design;
-        ShowMessage(this, QStringLiteral("Mondrel cannot open \"%1\".\n\n%2").arg(QFileInfo(path).fileName(), error),
+        ShowMessage(this, tr("Mondrel cannot open \"%1\".\n\n%2").arg(QFileInfo(path).fileName(), error),
                     QMessageBox::Warning);
         return nullptr;
     }
@@ -613,15 +615,15 @@ CDesignDocument* CMainFrame::OpenDocument(const QString& path)
     AddRecentFile(absolute);
     if (const std::string& problem = design->Doc()->HolidayProblem(); !problem.empty())
         ShowMessage(this,
-                    QStringLiteral("\"%1\" opens without the holidays of its calendars.\n\n%2\n\n"
+                    tr("\"%1\" opens without the holidays of its calendars.\n\n%2\n\n"
                                    "Add the holiday files again on a calendar's Special Days (Holidays) page; "
                                    "saving the document keeps it without them.")
                         .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
                     QMessageBox::Information);
     if (const std::string& problem = design->Doc()->PageProblem(); !problem.empty())
         ShowMessage(this,
-                    QStringLiteral("\"%1\" opens without some of its pages.\n\n%2\n\n"
-                                   "The file itself is left as it is until you save the document.")
+                    tr("\"%1\" opens without some of its pages.\n\n%2\n\n"
+                       "The file itself is left as it is until you save the document.")
                         .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
                     QMessageBox::Warning);
     return design;
@@ -649,14 +651,14 @@ bool CMainFrame::SaveDocument(CDesignDocument* design, bool askForName)
     QString path = design->FilePath();
     if (askForName || path.isEmpty()) {
         const QString initial = path.isEmpty() ? design->DisplayName() + QStringLiteral(".mdr") : path;
-        path = GetSaveFileNameWithPreview(this, FileKind::Document, QStringLiteral("Save As"),
-                                          QStringLiteral("Calendar Files (*.mdr)|*.mdr||"), initial, false);
+        path = GetSaveFileNameWithPreview(this, FileKind::Document, tr("Save As"),
+                                          tr("Calendar Files (*.mdr)|*.mdr||"), initial, false);
         if (path.isEmpty()) return false;
         if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".mdr");
     }
     QString error;
     if (!design->Save(path, &error)) {
-        ShowMessage(this, QStringLiteral("Mondrel cannot save \"%1\".\n\n%2").arg(QFileInfo(path).fileName(), error),
+        ShowMessage(this, tr("Mondrel cannot save \"%1\".\n\n%2").arg(QFileInfo(path).fileName(), error),
                     QMessageBox::Critical);
         return false;
     }
@@ -669,7 +671,7 @@ bool CMainFrame::PromptToSave(CDesignDocument* design)
 {
     if (!design->IsModified()) return true;
     const QMessageBox::StandardButton answer =
-        ShowMessage(this, QStringLiteral("Save changes to %1?").arg(design->DisplayName()), QMessageBox::Question,
+        ShowMessage(this, tr("Save changes to %1?").arg(design->DisplayName()), QMessageBox::Question,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::Yes) return SaveDocument(design, false);
@@ -816,7 +818,7 @@ void CMainFrame::UpdateActions()
     Action("page_later")->setEnabled(hasDoc && page + 1 < pageCount);
     Action("page_next")->setEnabled(hasDoc && page + 1 < pageCount);
     Action("page_previous")->setEnabled(hasDoc && page > 0);
-    if (hasDoc) m_pPageLabel->setText(QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
+    if (hasDoc) m_pPageLabel->setText(tr("Page %1 of %2").arg(page + 1).arg(pageCount));
     else m_pPageLabel->clear();
     QString title = QStringLiteral("Mondrel");
     if (design) title = design->DisplayName() + (design->IsModified() ? QStringLiteral(" * - Mondrel") : QStringLiteral(" - Mondrel"));

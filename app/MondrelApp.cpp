@@ -68,6 +68,9 @@ bool CMondrelApp::InitInstance(const QStringList& documents, bool showWindow)
     // The data files come from the installation folder, or from beside the
     // program when none was set.
     env.m_strInstallDir = FindInstallDir(AppSettings().m_strInstallDir);
+    // New objects' own texts in the user's language.
+    env.m_strNewText = tr("Double-click to change this text").toStdString();
+    env.m_strImagePlaceholder = tr("Image Place Holder").toStdString();
 
     // The program's folder becomes the current folder; the documents named
     // on the command line were resolved before.
@@ -99,7 +102,7 @@ bool CMondrelApp::InitInstance(const QStringList& documents, bool showWindow)
     m_pRecoveryTimer->start();
 
     if (showWindow && CAppSettings::ShowTipAtStartup(*Environment().m_settings)) {
-        CTipOfDayDialog tips(DataFile(QStringLiteral("tips.txt")), m_pFrame.get());
+        CTipOfDayDialog tips(LocalizedFile(DataFile(QStringLiteral("tips.txt"))), m_pFrame.get());
         tips.exec();
     }
     return true;
@@ -137,9 +140,9 @@ int CMondrelApp::OfferRecovery()
     if (entries.empty()) return 0;
     const QString text =
         entries.size() == 1
-            ? QStringLiteral("Mondrel was not closed properly last time. Restore the document with the changes "
+            ? tr("Mondrel was not closed properly last time. Restore the document with the changes "
                              "that were not saved?")
-            : QStringLiteral("Mondrel was not closed properly last time. Restore the %1 documents with the changes "
+            : tr("Mondrel was not closed properly last time. Restore the %1 documents with the changes "
                              "that were not saved?")
                   .arg(entries.size());
     const bool restore = ShowMessage(m_pFrame.get(), text, QMessageBox::Question,
@@ -152,7 +155,7 @@ int CMondrelApp::OfferRecovery()
                                           entry.m_strDocumentPath))
                 ++count;
             else
-                ShowMessage(m_pFrame.get(), QStringLiteral("A document could not be restored.\n\n%1").arg(error));
+                ShowMessage(m_pFrame.get(), tr("A document could not be restored.\n\n%1").arg(error));
         }
         // A restored document has its own copy from now on.
         m_pRecovery->Remove(entry.m_strId);

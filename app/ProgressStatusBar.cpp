@@ -83,7 +83,7 @@ void CProgressStatusBar::UpdateIndicators()
         const std::optional<bool> on = LockState(i);
         // An unknown state shows greyed, as does a lock that is off.
         m_pIndicators[i]->setEnabled(on.value_or(false));
-        m_pIndicators[i]->setToolTip(on ? QString() : QStringLiteral("The lock state cannot be read on this display"));
+        m_pIndicators[i]->setToolTip(on ? QString() : tr("The lock state cannot be read on this display"));
     }
 }
 

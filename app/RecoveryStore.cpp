@@ -83,7 +83,7 @@ QString CRecoveryStore::InfoPath(const QString& id) const
 bool CRecoveryStore::EnsureFolder(QString* error)
 {
     if (!QDir().mkpath(m_strFolder) || !QFile::setPermissions(m_strFolder, kOwnerOnlyFolder)) {
-        if (error) *error = QStringLiteral("Cannot make the recovery folder %1").arg(m_strFolder);
+        if (error) *error = QCoreApplication::translate("CRecoveryStore", "Cannot make the recovery folder %1").arg(m_strFolder);
         return false;
     }
     return true;
@@ -115,7 +115,7 @@ bool CRecoveryStore::Save(const QString& id, CDrawDoc& doc, const QString& docum
     info[QStringLiteral("pid")] = QCoreApplication::applicationPid();
     QSaveFile file(InfoPath(id));
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(info).toJson()) < 0 || !file.commit()) {
-        if (error) *error = QStringLiteral("Cannot write %1: %2").arg(InfoPath(id), file.errorString());
+        if (error) *error = QCoreApplication::translate("CRecoveryStore", "Cannot write %1: %2").arg(InfoPath(id), file.errorString());
         return false;
     }
     QFile::setPermissions(InfoPath(id), kOwnerOnlyFile);

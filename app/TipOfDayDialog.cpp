@@ -22,9 +22,9 @@
 namespace {
 
 const char* const kSection = "Tip";
-const char* const kMissingText = "Tips file does not exist in the prescribed directory";
-const char* const kTroubleText = "Trouble reading the tips file";
-const char* const kNoTipsText = "The tips file holds no tips.";
+const char* const kMissingText = QT_TRANSLATE_NOOP("CTipOfDayDialog", "Tips file does not exist in the prescribed directory");
+const char* const kTroubleText = QT_TRANSLATE_NOOP("CTipOfDayDialog", "Trouble reading the tips file");
+const char* const kNoTipsText = QT_TRANSLATE_NOOP("CTipOfDayDialog", "The tips file holds no tips.");
 
 // A line longer than this is cut; four bytes per character cover any UTF-8 text.
 constexpr qint64 kMaxLineBytes = 4 * CTipOfDayDialog::kMaxTipLength + 1;
@@ -52,7 +52,7 @@ bool IsTipLine(const QString& line)
 CTipOfDayDialog::CTipOfDayDialog(const QString& tipsPath, QWidget* parent)
     : QDialog(parent), m_strPath(tipsPath), m_pStore(Environment().m_settings)
 {
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
 
     // The white panel: the light bulb, the heading and the tip.
     auto* panel = new QFrame(this);
@@ -67,7 +67,7 @@ CTipOfDayDialog::CTipOfDayDialog(const QString& tipsPath, QWidget* parent)
     auto* bulb = new QLabel(panel);
     bulb->setPixmap(LightBulbPicture());
     bulb->setFixedSize(48, 48);
-    auto* heading = new QLabel(QStringLiteral("Did you know..."), panel);
+    auto* heading = new QLabel(tr("Did you know..."), panel);
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.45);
     headingFont.setBold(true);
@@ -104,10 +104,10 @@ CTipOfDayDialog::CTipOfDayDialog(const QString& tipsPath, QWidget* parent)
     textRow->addWidget(m_pTipLabel, 1);
     panelLayout->addLayout(textRow, 1);
 
-    m_pStartupCheck = new QCheckBox(QStringLiteral("&Show Tips on StartUp"), this);
-    m_pNextButton = new QPushButton(QStringLiteral("&Next Tip"), this);
+    m_pStartupCheck = new QCheckBox(tr("&Show Tips on StartUp"), this);
+    m_pNextButton = new QPushButton(tr("&Next Tip"), this);
     m_pNextButton->setObjectName(QStringLiteral("nextTip"));
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    auto* closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName(QStringLiteral("closeTip"));
     closeButton->setDefault(true);
     connect(m_pNextButton, &QPushButton::clicked, this, &CTipOfDayDialog::NextTip);
@@ -142,7 +142,7 @@ void CTipOfDayDialog::OpenTips()
     qint64 offset = m_pStore->GetProfileInt(kSection, "FilePos", 0);
     auto file = std::make_unique<QFile>(m_strPath);
     if (!QFileInfo(m_strPath).isFile() || !file->open(QIODevice::ReadOnly)) {
-        m_strTip = QString::fromLatin1(kMissingText);
+        m_strTip = tr(kMissingText);
         return;
     }
     m_pFile = std::move(file);
@@ -153,7 +153,7 @@ void CTipOfDayDialog::OpenTips()
         m_pStore->WriteProfileString(kSection, "TimeStamp", stamp);
     }
     if (offset < 0 || !m_pFile->seek(offset)) {
-        ShowMessage(parentWidget(), QString::fromLatin1(kTroubleText));
+        ShowMessage(parentWidget(), tr(kTroubleText));
         // The dialog still opens, with the first tip rather than none.
         if (!m_pFile->seek(0)) return;
     }
@@ -189,11 +189,11 @@ void CTipOfDayDialog::ReadNextTip()
         if (!ReadLine(&line)) {
             if (++wraps > 1) {
                 m_bNoTips = true;
-                m_strTip = QString::fromLatin1(kNoTipsText);
+                m_strTip = tr(kNoTipsText);
                 return;
             }
             if (!m_pFile->seek(0)) {
-                ShowMessage(this, QString::fromLatin1(kTroubleText));
+                ShowMessage(this, tr(kTroubleText));
                 return;
             }
             continue;

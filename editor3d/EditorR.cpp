@@ -1,7 +1,7 @@
 #include "editor3d/EditorR.h"
 
 CEditorR::CEditorR(QWidget* parent)
-    : CVectorPage(QStringLiteral("Rotation"), {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")},
+    : CVectorPage(tr("Rotation"), {tr("X"), tr("Y"), tr("Z")},
                   {-180, 180, 10, 10, 1}, parent)
 {
 }

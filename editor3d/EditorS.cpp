@@ -1,7 +1,7 @@
 #include "editor3d/EditorS.h"
 
 CEditorS::CEditorS(QWidget* parent)
-    : CVectorPage(QStringLiteral("Scale"), {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")},
+    : CVectorPage(tr("Scale"), {tr("X"), tr("Y"), tr("Z")},
                   {0, 2000, 100, 100, 1000}, parent)
 {
 }

@@ -13,17 +13,17 @@
 
 CEditorT::CEditorT(QWidget* parent) : QWidget(parent)
 {
-    auto* label = new QLabel(QStringLiteral("Text To Display"), this);
+    auto* label = new QLabel(tr("Text To Display"), this);
     m_pText = new QLineEdit(this);
     m_pText->setMinimumWidth(260);
     label->setBuddy(m_pText);
-    auto* font = new QPushButton(QStringLiteral("Font"), this);
+    auto* font = new QPushButton(tr("Font"), this);
     m_pFace = new QLabel(this);
     connect(font, &QPushButton::clicked, this, &CEditorT::OnFont);
 
-    auto* type = new QGroupBox(QStringLiteral("Type"), this);
-    m_pSolid = new QRadioButton(QStringLiteral("Solid"), type);
-    m_pWireframe = new QRadioButton(QStringLiteral("Wireframe"), type);
+    auto* type = new QGroupBox(tr("Type"), this);
+    m_pSolid = new QRadioButton(tr("Solid"), type);
+    m_pWireframe = new QRadioButton(tr("Wireframe"), type);
     m_pSolid->setChecked(true);
     auto* typeLayout = new QVBoxLayout(type);
     typeLayout->addWidget(m_pSolid);
@@ -83,7 +83,7 @@ void CEditorT::OnFont()
     initial.setPointSize(10);
     initial.setWeight(QFont::Normal);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("Font"),
+    const QFont chosen = QFontDialog::getFont(&ok, initial, this, tr("Font"),
                                               QFontDialog::ScalableFonts);
     if (ok) ChooseFace(QString::fromStdString(FaceWithoutFoundry(chosen.family().toStdString())));
 }

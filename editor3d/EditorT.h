@@ -23,7 +23,7 @@ public:
     std::string GetFaceName() const { return m_strFaceName; }
     void SetGlyphStyle(int style);
     int GetGlyphStyle() const;
-    QString Caption() const { return QStringLiteral("Display String"); }
+    QString Caption() const { return tr("Display String"); }
 
     // Takes a face chosen in the font dialog, as the "Font" button does.
     void ChooseFace(const QString& face);

@@ -5,9 +5,9 @@
 
 CLightEditor::CLightEditor(const QString& caption, QWidget* parent) : CPageSheet(caption, parent)
 {
-    m_pAmbient = new CEditor(QStringLiteral("Ambient"));
-    m_pDiffuse = new CEditor(QStringLiteral("Diffuse"));
-    m_pSpecular = new CEditor(QStringLiteral("Specular"));
+    m_pAmbient = new CEditor(tr("Ambient"));
+    m_pDiffuse = new CEditor(tr("Diffuse"));
+    m_pSpecular = new CEditor(tr("Specular"));
     m_pPosition = new CEditorP;
     for (CVectorPage* page : {static_cast<CVectorPage*>(m_pAmbient), static_cast<CVectorPage*>(m_pDiffuse),
                               static_cast<CVectorPage*>(m_pSpecular), static_cast<CVectorPage*>(m_pPosition)})

@@ -8,12 +8,12 @@
 #include <cmath>
 #include <limits>
 
-CMatEditor::CMatEditor(QWidget* parent) : CPageSheet(QStringLiteral("Color, Size and Rotation"), parent)
+CMatEditor::CMatEditor(QWidget* parent) : CPageSheet(tr("Color, Size and Rotation"), parent)
 {
-    m_pAmbient = new CEditor(QStringLiteral("Ambient"));
-    m_pDiffuse = new CEditor(QStringLiteral("Diffuse"));
-    m_pSpecular = new CEditor(QStringLiteral("Specular"));
-    m_pEmission = new CEditor(QStringLiteral("Emission"));
+    m_pAmbient = new CEditor(tr("Ambient"));
+    m_pDiffuse = new CEditor(tr("Diffuse"));
+    m_pSpecular = new CEditor(tr("Specular"));
+    m_pEmission = new CEditor(tr("Emission"));
     m_pShine = new CShineEdit;
     m_pRotation = new CEditorR;
     m_pScale = new CEditorS;

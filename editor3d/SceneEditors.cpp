@@ -6,9 +6,11 @@
 
 #include <cstring>
 
+#include <QtCore/QCoreApplication>
+
 bool EditDesignerLight(QWidget* parent, CTextSceneParams& params)
 {
-    CLightEditor sheet(QStringLiteral("Light Source 1"), parent);
+    CLightEditor sheet(QCoreApplication::translate("SceneEditors", "Light Source 1"), parent);
     sheet.SetLight(params.light[0]);
     if (sheet.exec() != QDialog::Accepted) return false;
     params.light[0] = sheet.GetLight();

@@ -16,7 +16,7 @@ constexpr int kSpinMax = 128;
 
 CShineEdit::CShineEdit(QWidget* parent) : QWidget(parent)
 {
-    auto* label = new QLabel(QStringLiteral("Shininess"), this);
+    auto* label = new QLabel(tr("Shininess"), this);
     m_pEdit = new QLineEdit(this);
     m_pEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), m_pEdit));
@@ -41,7 +41,7 @@ CShineEdit::CShineEdit(QWidget* parent) : QWidget(parent)
     spin->addWidget(up);
     spin->addWidget(down);
 
-    auto* note = new QLabel(QStringLiteral("The shininess of a material may range from 0 to 128."), this);
+    auto* note = new QLabel(tr("The shininess of a material may range from 0 to 128."), this);
     note->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);

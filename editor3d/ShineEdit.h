@@ -19,7 +19,7 @@ public:
     // no number.
     bool GetShininess(int& value) const;
     int GetShininess() const;
-    QString Caption() const { return QStringLiteral("Shine"); }
+    QString Caption() const { return tr("Shine"); }
     QLineEdit* Box() const { return m_pEdit; }
 
 private:

@@ -79,7 +79,7 @@ void CRelievoView::ConsumeRequest()
         // Nothing is answered for a damaged request; the defaults stay.
         m_scene.m_bReplyWritten = 1;
         m_bDamagedRequest = true;
-        const QString message = QStringLiteral("The request \"%1\" could not be read; the scene keeps its values.")
+        const QString message = tr("The request \"%1\" could not be read; the scene keeps its values.")
                                     .arg(QString::fromLatin1(kRequestFile));
         QTimer::singleShot(0, this, [this, message] { emit RequestRefused(message); });
         return;
@@ -198,7 +198,7 @@ void CRelievoView::EditMaterial()
 
 void CRelievoView::EditText()
 {
-    CPageSheet sheet(QStringLiteral("Display"), this);
+    CPageSheet sheet(tr("Display"), this);
     auto* page = new CEditorT;
     page->SetText(m_scene.m_strText);
     page->SetFaceName(m_scene.m_strFaceName);
@@ -214,8 +214,9 @@ void CRelievoView::EditText()
 void CRelievoView::EditLight(int index)
 {
     if (index < 0 || index > 2) return;
-    static const char* const captions[3] = {"Lighting Properties", "Light Source 2", "Light Source 3"};
-    CLightEditor sheet(QString::fromLatin1(captions[index]), this);
+    static const char* const captions[3] = {QT_TR_NOOP("Lighting Properties"), QT_TR_NOOP("Light Source 2"),
+                                            QT_TR_NOOP("Light Source 3")};
+    CLightEditor sheet(tr(captions[index]), this);
     sheet.SetLight(m_scene.m_light[index]);
     if (sheet.exec() != QDialog::Accepted) return;
     m_scene.m_light[index] = sheet.GetLight();

@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr const char* kDefaultText = "Double-click to change this text";
-constexpr const char* kPlaceholderCaption = "Image Place Holder";
-
 // Line types 0-4 are the five pen styles; anything else draws solid.
 UINT PenStyleForLineType(int type)
 {
@@ -80,7 +77,7 @@ void CDrawRect::InitDefaults(int kind)
 {
     const CEnvironment& env = Environment();
     m_nKind = kind;
-    m_strText = kDefaultText;
+    m_strText = env.m_strNewText;
     if (kind == kindFrame) {
         m_nGridLineType = 1;
         m_nGridThickness = 15;
@@ -805,7 +802,7 @@ void CDrawRect::DrawText(CDC* dc)
 void CDrawRect::DrawImage(CDC* dc)
 {
     const CRect& p = m_position;
-    m_strText = kPlaceholderCaption;
+    m_strText = Environment().m_strImagePlaceholder;
 
     if (m_pImage && m_bShow3D && m_b3DBitmapValid) {
         // The picture has been rendered onto a 3D object: show that picture.

@@ -46,6 +46,11 @@ struct CEnvironment {
     COLORREF m_crWindow = RGB(255, 255, 255);
     COLORREF m_crBtnShadow = RGB(160, 160, 160);
     std::shared_ptr<CSettingsStore> m_settings = std::make_shared<CMemorySettingsStore>();
+    // The text a new text object starts with and the caption an image
+    // object shows in place of its picture; the designer sets them in the
+    // user's language.
+    std::string m_strNewText = "Double-click to change this text";
+    std::string m_strImagePlaceholder = "Image Place Holder";
 };
 
 // The one environment of the process.

@@ -11,19 +11,20 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QRadioButton>
 
-CCalDWText::CCalDWText(QWidget* parent) : CCalTextPage(QStringLiteral("Days of Week Header"), ClippedTextCaptions(), parent)
+CCalDWText::CCalDWText(QWidget* parent) : CCalTextPage(tr("Days of Week Header"), ClippedTextCaptions(), parent)
 {
-    auto* formatBox = new QGroupBox(QStringLiteral("Format"), this);
+    auto* formatBox = new QGroupBox(tr("Format"), this);
     auto* row = new QHBoxLayout(formatBox);
     m_pFormat = new QButtonGroup(this);
-    const char* const captions[4] = {"M, T..", "Mon, Tue...", "MON, TUE...", "Monday...."};
+    const char* const captions[4] = {QT_TR_NOOP("M, T.."), QT_TR_NOOP("Mon, Tue..."), QT_TR_NOOP("MON, TUE..."),
+                                     QT_TR_NOOP("Monday....")};
     for (int i = 0; i < 4; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), formatBox);
+        auto* radio = new QRadioButton(tr(captions[i]), formatBox);
         m_pFormat->addButton(radio, i);
         row->addWidget(radio);
     }
     auto* heightLabel = new QLabel(
-        QStringLiteral("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
+        tr("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
     m_pHeight = new CIntField(this, kRowPercentRange);
     heightLabel->setBuddy(m_pHeight);
     Extras()->addWidget(formatBox, 0, 0, 1, 3);

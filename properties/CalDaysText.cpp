@@ -16,18 +16,18 @@ CTextPageCaptions DaysCaptions()
 }
 }  // namespace
 
-CCalDaysText::CCalDaysText(QWidget* parent) : CCalTextPage(QStringLiteral("Days"), DaysCaptions(), parent)
+CCalDaysText::CCalDaysText(QWidget* parent) : CCalTextPage(tr("Days"), DaysCaptions(), parent)
 {
     m_strText = "1 2 3 4 5 6 7";
-    auto* label = new QLabel(QStringLiteral("&Week Numbers"), this);
+    auto* label = new QLabel(tr("&Week Numbers"), this);
     m_pWeekNumbers = new QComboBox(this);
     // In the order of the stored values.
-    m_pWeekNumbers->addItem(QStringLiteral("None"));
-    m_pWeekNumbers->addItem(QStringLiteral("ISO 8601 (weeks start on Monday)"));
-    m_pWeekNumbers->addItem(QStringLiteral("US (weeks start on Sunday, week 1 holds 1 January)"));
+    m_pWeekNumbers->addItem(tr("None"));
+    m_pWeekNumbers->addItem(tr("ISO 8601 (weeks start on Monday)"));
+    m_pWeekNumbers->addItem(tr("US (weeks start on Sunday, week 1 holds 1 January)"));
     label->setBuddy(m_pWeekNumbers);
     m_pWeekNumbersNote = new QLabel(
-        QStringLiteral("Week numbers are drawn only in the Vertical and Horizontal layouts."), this);
+        tr("Week numbers are drawn only in the Vertical and Horizontal layouts."), this);
     m_pWeekNumbersNote->setWordWrap(true);
     m_pWeekNumbersNote->hide();
     Extras()->addWidget(label, 0, 0);

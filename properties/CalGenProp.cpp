@@ -17,40 +17,40 @@
 #include <QtWidgets/QRadioButton>
 #include <QtWidgets/QVBoxLayout>
 
-CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(QStringLiteral("General"), parent)
+CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(tr("General"), parent)
 {
     auto* grid = new QGridLayout(this);
 
-    auto* dateBox = new QGroupBox(QStringLiteral("Date"), this);
+    auto* dateBox = new QGroupBox(tr("Date"), this);
     auto* dateForm = new QFormLayout(dateBox);
     m_pMonth = new QComboBox(dateBox);
     for (int m = 1; m <= 12; ++m) m_pMonth->addItem(QString::fromStdString(m_monthControl.MonthName(m)));
     m_pYear = new CIntField(dateBox, kYearRange);
     m_pFirstDay = new QComboBox(dateBox);
     for (int d = 1; d <= 7; ++d) m_pFirstDay->addItem(QString::fromStdString(m_monthControl.WeekdayName(d)));
-    dateForm->addRow(QStringLiteral("Calendar Month"), m_pMonth);
-    dateForm->addRow(QStringLiteral("Year"), m_pYear);
-    dateForm->addRow(QStringLiteral("First Day of Week"), m_pFirstDay);
+    dateForm->addRow(tr("Calendar Month"), m_pMonth);
+    dateForm->addRow(tr("Year"), m_pYear);
+    dateForm->addRow(tr("First Day of Week"), m_pFirstDay);
     grid->addWidget(dateBox, 0, 0);
 
-    auto* borderBox = new QGroupBox(QStringLiteral("Border"), this);
+    auto* borderBox = new QGroupBox(tr("Border"), this);
     auto* borderColumn = new QVBoxLayout(borderBox);
-    m_p3DBorder = new QCheckBox(QStringLiteral("Draw 3D Border"), borderBox);
-    m_pBorder = new QCheckBox(QStringLiteral("Draw Border"), borderBox);
+    m_p3DBorder = new QCheckBox(tr("Draw 3D Border"), borderBox);
+    m_pBorder = new QCheckBox(tr("Draw Border"), borderBox);
     borderColumn->addWidget(m_p3DBorder);
     borderColumn->addWidget(m_pBorder);
     borderColumn->addStretch();
     grid->addWidget(borderBox, 0, 1);
 
-    auto* gridBox = new QGroupBox(QStringLiteral("Grid"), this);
+    auto* gridBox = new QGroupBox(tr("Grid"), this);
     auto* gridForm = new QGridLayout(gridBox);
-    m_pGrid = new QCheckBox(QStringLiteral("Draw Grid"), gridBox);
-    m_pGridColor = new CColorButton(QStringLiteral("Grid Line Color"), gridBox);
+    m_pGrid = new QCheckBox(tr("Draw Grid"), gridBox);
+    m_pGridColor = new CColorButton(tr("Grid Line Color"), gridBox);
     m_pGridType = new CLineTypeCombo(gridBox);
-    m_pGridTypeLabel = new QLabel(QStringLiteral("Grid Line Type"), gridBox);
+    m_pGridTypeLabel = new QLabel(tr("Grid Line Type"), gridBox);
     m_pGridTypeLabel->setBuddy(m_pGridType);
     m_pGridThickness = new CIntField(gridBox, kCalendarGridRange);
-    m_pThicknessLabel = new QLabel(QStringLiteral("Grid Line Thickness"), gridBox);
+    m_pThicknessLabel = new QLabel(tr("Grid Line Thickness"), gridBox);
     m_pThicknessLabel->setBuddy(m_pGridThickness);
     gridForm->addWidget(m_pGrid, 0, 0);
     gridForm->addWidget(m_pGridColor, 0, 1);
@@ -60,12 +60,13 @@ CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(QStringLiteral("Genera
     gridForm->addWidget(m_pGridThickness, 2, 1);
     grid->addWidget(gridBox, 1, 0);
 
-    auto* layoutBox = new QGroupBox(QStringLiteral("Layout"), this);
+    auto* layoutBox = new QGroupBox(tr("Layout"), this);
     auto* layoutGrid = new QGridLayout(layoutBox);
     m_pLayout = new QButtonGroup(this);
-    const char* const layouts[5] = {"Vertical", "Star", "Horizontal", "Top", "Mountain"};
+    const char* const layouts[5] = {QT_TR_NOOP("Vertical"), QT_TR_NOOP("Star"), QT_TR_NOOP("Horizontal"),
+                                    QT_TR_NOOP("Top"), QT_TR_NOOP("Mountain")};
     for (int i = 0; i < 5; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(layouts[i]), layoutBox);
+        auto* radio = new QRadioButton(tr(layouts[i]), layoutBox);
         m_pLayout->addButton(radio, i);
         layoutGrid->addWidget(radio, i % 3, i / 3);
     }
@@ -74,7 +75,7 @@ CCalGenProp::CCalGenProp(QWidget* parent) : CPropertyPage(QStringLiteral("Genera
     m_pPreview = new CPreviewBox(this);
     grid->addWidget(m_pPreview, 2, 0, 1, 2);
     grid->setRowStretch(2, 1);
-    m_pApplyToAll = new QCheckBox(QStringLiteral("Apply these properties to ALL Calendar objects"), this);
+    m_pApplyToAll = new QCheckBox(tr("Apply these properties to ALL Calendar objects"), this);
     grid->addWidget(m_pApplyToAll, 3, 0, 1, 2);
 
     auto changed = [this] { OnControlChanged(); };

@@ -5,6 +5,7 @@
 #include "properties/IntField.h"
 #include "properties/LineTypeCombo.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QGridLayout>
@@ -17,22 +18,22 @@ namespace {
 CTextPageCaptions HeaderCaptions()
 {
     CTextPageCaptions c;
-    c.m_strLineGroup = QStringLiteral("Line");
-    c.m_strLineCheck = QStringLiteral("Draw Line Under Header");
-    c.m_strLineColor = QStringLiteral("Line Color");
-    c.m_strThickness = QStringLiteral("Line Thickness");
-    c.m_strFlag = QStringLiteral("Do not draw Header");
+    c.m_strLineGroup = QCoreApplication::translate("CCalHText", "Line");
+    c.m_strLineCheck = QCoreApplication::translate("CCalHText", "Draw Line Under Header");
+    c.m_strLineColor = QCoreApplication::translate("CCalHText", "Line Color");
+    c.m_strThickness = QCoreApplication::translate("CCalHText", "Line Thickness");
+    c.m_strFlag = QCoreApplication::translate("CCalHText", "Do not draw Header");
     return c;
 }
 }  // namespace
 
-CCalHText::CCalHText(QWidget* parent) : CCalTextPage(QStringLiteral("Header"), HeaderCaptions(), parent)
+CCalHText::CCalHText(QWidget* parent) : CCalTextPage(tr("Header"), HeaderCaptions(), parent)
 {
-    m_pTextLabel = new QLabel(QStringLiteral("Header Text"), this);
+    m_pTextLabel = new QLabel(tr("Header Text"), this);
     m_pText = new QLineEdit(this);
     m_pTextLabel->setBuddy(m_pText);
     m_pHeightLabel = new QLabel(
-        QStringLiteral("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
+        tr("Height (as % of total Height)\nwill be used to calculate Width\nfor Horizontal Layout"), this);
     m_pHeight = new CIntField(this, kRowPercentRange);
     m_pHeightLabel->setBuddy(m_pHeight);
     Extras()->addWidget(m_pTextLabel, 0, 0);

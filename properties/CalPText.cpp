@@ -23,29 +23,29 @@ CTextPageCaptions TextCaptions()
 }
 }  // namespace
 
-CCalPText::CCalPText(QWidget* parent) : CCalTextPage(QStringLiteral("Text Properties"), TextCaptions(), parent)
+CCalPText::CCalPText(QWidget* parent) : CCalTextPage(tr("Text Properties"), TextCaptions(), parent)
 {
     // The rotation belongs to the flat text, beside its alignment.
     auto* alignGrid = static_cast<QGridLayout*>(m_pAlignGroup->layout());
-    m_pRotationLabel = new QLabel(QStringLiteral("Rotation"), m_pAlignGroup);
+    m_pRotationLabel = new QLabel(tr("Rotation"), m_pAlignGroup);
     m_pRotation = new CIntField(m_pAlignGroup, -180, 180);
     m_pRotationLabel->setBuddy(m_pRotation);
     alignGrid->addWidget(m_pRotationLabel, 1, 0);
     alignGrid->addWidget(m_pRotation, 1, 1, 1, 2);
 
-    auto* textLabel = new QLabel(QStringLiteral("Text"), this);
+    auto* textLabel = new QLabel(tr("Text"), this);
     m_pText = new QLineEdit(this);
     textLabel->setBuddy(m_pText);
 
-    m_pShow3D = new QCheckBox(QStringLiteral("Use 3D Fonts"), this);
-    auto* box3D = new QGroupBox(QStringLiteral("3D Text"), this);
+    m_pShow3D = new QCheckBox(tr("Use 3D Fonts"), this);
+    auto* box3D = new QGroupBox(tr("3D Text"), this);
     auto* row = new QHBoxLayout(box3D);
-    m_pSolid = new QRadioButton(QStringLiteral("Solid"), box3D);
-    m_pWireframe = new QRadioButton(QStringLiteral("WireFrame"), box3D);
+    m_pSolid = new QRadioButton(tr("Solid"), box3D);
+    m_pWireframe = new QRadioButton(tr("WireFrame"), box3D);
     auto* kind = new QButtonGroup(this);
     kind->addButton(m_pSolid, 0);
     kind->addButton(m_pWireframe, 1);
-    m_pLight = new QPushButton(QStringLiteral("Light Source 1"), box3D);
+    m_pLight = new QPushButton(tr("Light Source 1"), box3D);
     row->addWidget(m_pShow3D);
     row->addWidget(m_pSolid);
     row->addWidget(m_pWireframe);

@@ -35,18 +35,20 @@ std::string LastFile(const CHolidayList& list)
 
 }  // namespace
 
-CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special Days (Holidays)"), ClippedTextCaptions(), parent)
+CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(tr("Special Days (Holidays)"), ClippedTextCaptions(), parent)
 {
-    auto* markBox = new QGroupBox(QStringLiteral("Mark as Special"), this);
+    auto* markBox = new QGroupBox(tr("Mark as Special"), this);
     auto* marks = new QGridLayout(markBox);
-    const char* const captions[7] = {"All Saturdays",  "All Sundays",   "All Mondays", "All Tuesdays",
-                                     "All Wednesdays", "All Thursdays", "All Fridays"};
+    const char* const captions[7] = {QT_TR_NOOP("All Saturdays"),  QT_TR_NOOP("All Sundays"),
+                                     QT_TR_NOOP("All Mondays"),    QT_TR_NOOP("All Tuesdays"),
+                                     QT_TR_NOOP("All Wednesdays"), QT_TR_NOOP("All Thursdays"),
+                                     QT_TR_NOOP("All Fridays")};
     for (int i = 0; i < 7; ++i) {
-        m_pWeekday[i] = new QCheckBox(QString::fromLatin1(captions[i]), markBox);
+        m_pWeekday[i] = new QCheckBox(tr(captions[i]), markBox);
         marks->addWidget(m_pWeekday[i], i / 4, i % 4);
         Watch(m_pWeekday[i]);
     }
-    auto* datesLabel = new QLabel(QStringLiteral("Other Dates (Between 1 && 31 Seperated by Comma+Space)"), this);
+    auto* datesLabel = new QLabel(tr("Other Dates (Between 1 && 31 Seperated by Comma+Space)"), this);
     m_pDates = new QLineEdit(this);
     datesLabel->setBuddy(m_pDates);
     Extras()->addWidget(markBox, 0, 0, 1, 2);
@@ -56,29 +58,29 @@ CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special D
     Watch(m_pDates);
 
     auto* filesBox =
-        new QGroupBox(QStringLiteral("Public Holidays, and Holidays and Birthdays from iCalendar Files (.ics)"), this);
+        new QGroupBox(tr("Public Holidays, and Holidays and Birthdays from iCalendar Files (.ics)"), this);
     auto* files = new QGridLayout(filesBox);
     m_pFiles = new QListWidget(filesBox);
     m_pFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     // Three lines are enough to see the files; the page must not grow tall.
     m_pFiles->setFixedHeight(m_pFiles->fontMetrics().height() * 3 + 8);
-    m_pAddFile = new QPushButton(QStringLiteral("&Add..."), filesBox);
-    m_pRemoveFile = new QPushButton(QStringLiteral("Re&move"), filesBox);
-    m_pReload = new QPushButton(QStringLiteral("Reload"), filesBox);
+    m_pAddFile = new QPushButton(tr("&Add..."), filesBox);
+    m_pRemoveFile = new QPushButton(tr("Re&move"), filesBox);
+    m_pReload = new QPushButton(tr("Reload"), filesBox);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(m_pAddFile);
     buttons->addWidget(m_pRemoveFile);
     buttons->addWidget(m_pReload);
     buttons->addStretch(1);
-    m_pNames = new QCheckBox(QStringLiteral("Write the event names under the day numbers"), filesBox);
+    m_pNames = new QCheckBox(tr("Write the event names under the day numbers"), filesBox);
     files->addWidget(m_pFiles, 0, 0);
     files->addLayout(buttons, 0, 1);
     auto* regionRow = new QHBoxLayout;
-    auto* regionLabel = new QLabel(QStringLiteral("Public &holidays of"), filesBox);
+    auto* regionLabel = new QLabel(tr("Public &holidays of"), filesBox);
     m_pRegion = MakeHolidayRegionCombo(filesBox, false);
     regionLabel->setBuddy(m_pRegion);
-    m_pAddRegion = new QPushButton(QStringLiteral("Add Re&gion"), filesBox);
+    m_pAddRegion = new QPushButton(tr("Add Re&gion"), filesBox);
     regionRow->addWidget(regionLabel);
     regionRow->addWidget(m_pRegion, 1);
     regionRow->addWidget(m_pAddRegion);
@@ -98,16 +100,16 @@ CCalSPText::CCalSPText(QWidget* parent) : CCalTextPage(QStringLiteral("Special D
 void CCalSPText::ChooseHolidayFile()
 {
     const QString path = GetOpenFileNameWithPreview(
-        window(), QStringLiteral("Add Holiday File"),
-        QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
+        window(), tr("Add Holiday File"),
+        tr("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
         UserFileFolder(QString::fromStdString(LastFile(m_holidays))),
         false);
     if (!path.isEmpty()) AddHolidayFile(path.toStdString());
 }
 
-bool CCalSPText::Refused(const std::string& error)
+bool CCalSPText::Refused(const QString& error)
 {
-    ShowMessage(window(), QString::fromStdString(error), QMessageBox::Warning);
+    ShowMessage(window(), error, QMessageBox::Warning);
     return false;
 }
 
@@ -115,7 +117,7 @@ bool CCalSPText::AddHolidayFile(const std::string& path)
 {
     const std::string absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
     for (const std::string& known : m_holidays.m_files)
-        if (known == absolute) return Refused("The file " + absolute + " is in the list already.");
+        if (known == absolute) return Refused(tr("The file %1 is in the list already.").arg(QString::fromStdString(absolute)));
     CHolidayList grown = m_holidays;
     std::string error;
     const int from = m_nYear - CHolidayList::kYearsBefore, to = m_nYear + CHolidayList::kYearsAfter;
@@ -125,7 +127,7 @@ bool CCalSPText::AddHolidayFile(const std::string& path)
                 return AddICalendarFile(&grown, absolute, from, to, why, progress);
             },
             &error))
-        return error == kIcalCancelled ? false : Refused(error);
+        return error == kIcalCancelled ? false : Refused(QString::fromStdString(error));
     TakeSources(std::move(grown));
     return true;
 }
@@ -135,16 +137,17 @@ bool CCalSPText::AddHolidayRegion(const std::string& code)
     const std::string source = RegionSource(code);
     for (const std::string& known : m_holidays.m_files)
         if (known == source)
-            return Refused("The public holidays of " + HolidaySourceTitle(source) + " are in the list already.");
+            return Refused(tr("The public holidays of %1 are in the list already.")
+                               .arg(HolidaySourceName(source)));
     CHolidayList days;
     std::string error;
     if (!ReadRegionSource(source, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter, &days,
                           &error))
-        return Refused(error);
+        return Refused(QString::fromStdString(error));
     CHolidayList grown = m_holidays;
     grown.SetFileDays(grown.m_files.size(), source, days);
     if (!grown.WithinLimits(&error))
-        return Refused(error);
+        return Refused(QString::fromStdString(error));
     TakeSources(std::move(grown));
     return true;
 }
@@ -180,8 +183,10 @@ bool CCalSPText::ReadForYear(int year, bool quietCancel)
                 return ReloadHolidayList(&reread, from, to, why, progress);
             },
             &error)) {
-        if (error == kIcalCancelled && !quietCancel) error = "The holiday files were not read again.";
-        return error == kIcalCancelled ? false : Refused(error + "\nThe days read before are kept.");
+        const bool cancelled = error == kIcalCancelled;
+        if (cancelled && quietCancel) return false;
+        const QString why = cancelled ? tr("The holiday files were not read again.") : QString::fromStdString(error);
+        return Refused(why + tr("\nThe days read before are kept."));
     }
     m_holidays = std::move(reread);
     m_nYear = year;
@@ -195,9 +200,10 @@ void CCalSPText::ShowFiles()
     SetLoading(true);
     m_pFiles->clear();
     for (const std::string& file : m_holidays.m_files) {
-        auto* item = new QListWidgetItem(QString::fromStdString(HolidaySourceTitle(file)), m_pFiles);
-        item->setToolTip(QString::fromStdString(IsRegionSource(file) ? "Public holidays (" + RegionOfSource(file) + ")"
-                                                                     : file));
+        auto* item = new QListWidgetItem(HolidaySourceName(file), m_pFiles);
+        item->setToolTip(IsRegionSource(file)
+                             ? tr("Public holidays (%1)").arg(QString::fromStdString(RegionOfSource(file)))
+                             : QString::fromStdString(file));
     }
     SetLoading(wasLoading);
 }
@@ -260,7 +266,7 @@ bool CCalSPText::Validate()
     std::string stored;
     if (StoredDates(&stored)) return true;
     ShowMessage(window(),
-                QStringLiteral("Other Dates must be whole numbers between 1 and 31, separated by commas "
+                tr("Other Dates must be whole numbers between 1 and 31, separated by commas "
                                "(for example: 1, 15, 25)."),
                 QMessageBox::Warning);
     m_pDates->setFocus(Qt::OtherFocusReason);

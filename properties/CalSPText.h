@@ -71,7 +71,7 @@ protected:
 private:
     void ChooseHolidayFile();
     void ShowFiles();
-    bool Refused(const std::string& error);
+    bool Refused(const QString& error);
     // Takes a source's days once they are made.
     // Takes the list with a source added at its end and shows it chosen.
     void TakeSources(CHolidayList grown);

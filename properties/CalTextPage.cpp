@@ -9,6 +9,7 @@
 #include "properties/PreviewBox.h"
 #include "properties/StoredChoice.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -27,8 +28,11 @@
 namespace {
 
 const char* const kAlignCaptions[9] = {
-    "Center - &Center", "Center - &Left", "Center - &Right", "Top - Center",   "Top - Left",
-    "Top - Right",      "Bottom - Center", "Bottom - Left",  "Bottom - Right",
+    QT_TRANSLATE_NOOP("CCalTextPage", "Center - &Center"), QT_TRANSLATE_NOOP("CCalTextPage", "Center - &Left"),
+    QT_TRANSLATE_NOOP("CCalTextPage", "Center - &Right"),  QT_TRANSLATE_NOOP("CCalTextPage", "Top - Center"),
+    QT_TRANSLATE_NOOP("CCalTextPage", "Top - Left"),       QT_TRANSLATE_NOOP("CCalTextPage", "Top - Right"),
+    QT_TRANSLATE_NOOP("CCalTextPage", "Bottom - Center"),  QT_TRANSLATE_NOOP("CCalTextPage", "Bottom - Left"),
+    QT_TRANSLATE_NOOP("CCalTextPage", "Bottom - Right"),
 };
 
 }  // namespace
@@ -36,7 +40,7 @@ const char* const kAlignCaptions[9] = {
 CTextPageCaptions ClippedTextCaptions()
 {
     CTextPageCaptions c;
-    c.m_strFlag = QStringLiteral("Cli&p Text to Boundary");
+    c.m_strFlag = QCoreApplication::translate("CCalTextPage", "Cli&p Text to Boundary");
     c.m_bFlagFixed = true;
     return c;
 }
@@ -46,18 +50,18 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
 {
     auto* grid = new QGridLayout(this);
 
-    auto* fontBox = new QGroupBox(QStringLiteral("Font"), this);
+    auto* fontBox = new QGroupBox(tr("Font"), this);
     auto* fontRow = new QHBoxLayout(fontBox);
-    m_pFont = new QPushButton(QStringLiteral("Font"), fontBox);
-    m_pFontColor = new CColorButton(QStringLiteral("Font Color"), fontBox);
+    m_pFont = new QPushButton(tr("Font"), fontBox);
+    m_pFontColor = new CColorButton(tr("Font Color"), fontBox);
     fontRow->addWidget(m_pFont);
     fontRow->addWidget(m_pFontColor);
     grid->addWidget(fontBox, 0, 0);
 
-    auto* backBox = new QGroupBox(QStringLiteral("Background"), this);
+    auto* backBox = new QGroupBox(tr("Background"), this);
     auto* backRow = new QHBoxLayout(backBox);
-    m_pTransparent = new QCheckBox(QStringLiteral("Transparent Background"), backBox);
-    m_pBackColor = new CColorButton(QStringLiteral("Background Color"), backBox);
+    m_pTransparent = new QCheckBox(tr("Transparent Background"), backBox);
+    m_pBackColor = new CColorButton(tr("Background Color"), backBox);
     backRow->addWidget(m_pTransparent);
     backRow->addWidget(m_pBackColor);
     grid->addWidget(backBox, 0, 1);
@@ -69,7 +73,7 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
     m_pLineType = new CLineTypeCombo(lineBox);
     m_pThicknessLabel = new QLabel(captions.m_strThickness, lineBox);
     m_pThickness = new CIntField(lineBox, kLineThicknessRange);
-    m_pLineTypeLabel = new QLabel(QStringLiteral("Line Type"), lineBox);
+    m_pLineTypeLabel = new QLabel(tr("Line Type"), lineBox);
     m_pLineTypeLabel->setBuddy(m_pLineType);
     m_pThicknessLabel->setBuddy(m_pThickness);
     lineGrid->addWidget(m_pLineCheck, 0, 0);
@@ -80,15 +84,15 @@ CCalTextPage::CCalTextPage(const QString& caption, const CTextPageCaptions& capt
     lineGrid->addWidget(m_pThickness, 2, 1);
     grid->addWidget(lineBox, 1, 0);
 
-    m_pAlignGroup = new QGroupBox(captions.m_bTextObject ? QStringLiteral("2D Text Alignment/Rotation")
-                                                         : QStringLiteral("Alignment"),
+    m_pAlignGroup = new QGroupBox(captions.m_bTextObject ? tr("2D Text Alignment/Rotation")
+                                                         : QCoreApplication::translate("CCalTextPage", "Alignment"),
                                   this);
     auto* alignGrid = new QGridLayout(m_pAlignGroup);
     m_pAlign = new QButtonGroup(this);
     const int count = captions.m_bNineAlignments ? 9 : 3;
     for (int i = 0; i < count; ++i) {
-        QString text = QString::fromLatin1(kAlignCaptions[i]);
-        if (i == 8 && captions.m_bDaysSpelling) text = QStringLiteral("Bottom  - Right");
+        QString text = tr(kAlignCaptions[i]);
+        if (i == 8 && captions.m_bDaysSpelling) text = QCoreApplication::translate("CCalTextPage", "Bottom  - Right");
         if (captions.m_bTextObject) text = text.mid(text.indexOf('&'));
         auto* radio = new QRadioButton(text, m_pAlignGroup);
         m_pAlign->addButton(radio, i);
@@ -160,7 +164,7 @@ void CCalTextPage::ChooseFont()
     QFont initial(QString::fromStdString(m_strFace), std::clamp(m_nPointSize, 1, 72),
                   m_bBold ? QFont::Bold : QFont::Normal, m_bItalic != 0);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("Font"));
+    const QFont chosen = QFontDialog::getFont(&ok, initial, this, tr("Font"));
     if (ok) TakeFont(chosen);
 }
 

@@ -9,6 +9,8 @@
 #include "objects/Types.h"
 #include "properties/PropertyPage.h"
 
+#include <QtCore/QCoreApplication>
+
 #include <string>
 
 class CCalFont;
@@ -24,10 +26,10 @@ class QLabel;
 class QPushButton;
 
 struct CTextPageCaptions {
-    QString m_strLineGroup = QStringLiteral("Border");
-    QString m_strLineCheck = QStringLiteral("Draw Border");
-    QString m_strLineColor = QStringLiteral("Border Color");
-    QString m_strThickness = QStringLiteral("Border Line Thickness");
+    QString m_strLineGroup = QCoreApplication::translate("CCalTextPage", "Border");
+    QString m_strLineCheck = QCoreApplication::translate("CCalTextPage", "Draw Border");
+    QString m_strLineColor = QCoreApplication::translate("CCalTextPage", "Border Color");
+    QString m_strThickness = QCoreApplication::translate("CCalTextPage", "Border Line Thickness");
     // The check box beside the alignment group; empty for none.
     QString m_strFlag;
     // The check box only tells how the text is drawn: ticked, greyed and

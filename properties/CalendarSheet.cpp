@@ -35,7 +35,7 @@ CTextPageFields SpecialFields(CDrawRect& o)
 
 }  // namespace
 
-CCalendarSheet::CCalendarSheet(QWidget* parent) : CObjectSheet(QStringLiteral("Calendar Properties"), parent)
+CCalendarSheet::CCalendarSheet(QWidget* parent) : CObjectSheet(tr("Calendar Properties"), parent)
 {
     m_pGeneral = new CCalGenProp;
     m_pHeader = new CCalHText;
@@ -169,7 +169,7 @@ void CCalendarSheet::ApplyTo(CDrawRect& o)
 
 CDocChange CCalendarSheet::Change(CDrawRect& o) const
 {
-    CDocChange change{QStringLiteral("Calendar Properties"), {&o}, false, false};
+    CDocChange change{tr("Calendar Properties"), {&o}, false, false};
     if (m_pGeneral->m_bApplyToAll && o.m_pDocument) {
         for (CDrawObj* other : *o.m_pDocument->GetObjects()) {
             auto* rect = dynamic_cast<CDrawRect*>(other);

@@ -124,7 +124,7 @@ void CCompletion::ChooseHolidayFile()
 {
     const QString path =
         GetOpenFileNameWithPreview(window(), tr("Select Holiday File"),
-                                   QStringLiteral("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
+                                   tr("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"),
                                    UserFileFolder(QString::fromStdString(m_strHolidayFile)), false);
     if (!path.isEmpty()) SetHolidayFile(path.toStdString());
 }
@@ -185,7 +185,7 @@ void CCompletion::ShowSummary(const CNewCalendarChoices& choices)
                                       choices.m_nMonths)
                                  : QString());
     m_pMonthsNote->setVisible(fixed);
-    const QString month = EnglishMonthName(choices.m_nFirstMonth);
+    const QString month = WizardMonthName(choices.m_nFirstMonth);
     if (!month.isEmpty()) m_pFirstMonth->setText(month);
     m_pYear->setText(QString::number(choices.m_nYear));
 }

@@ -17,18 +17,18 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
-CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("Properties"), parent)
+CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(tr("Properties"), parent)
 {
     auto* grid = new QGridLayout(this);
 
-    auto* outlineBox = new QGroupBox(QStringLiteral("Frame Outline"), this);
+    auto* outlineBox = new QGroupBox(tr("Frame Outline"), this);
     auto* outline = new QGridLayout(outlineBox);
-    m_pOutline = new QCheckBox(QStringLiteral("Draw Outline"), outlineBox);
-    m_pOutlineColor = new CColorButton(QStringLiteral("Outline Color"), outlineBox);
-    m_pThicknessLabel = new QLabel(QStringLiteral("Thickness"), outlineBox);
+    m_pOutline = new QCheckBox(tr("Draw Outline"), outlineBox);
+    m_pOutlineColor = new CColorButton(tr("Outline Color"), outlineBox);
+    m_pThicknessLabel = new QLabel(tr("Thickness"), outlineBox);
     m_pOutlineThickness = new CIntField(outlineBox, kLineThicknessRange);
     m_pThicknessLabel->setBuddy(m_pOutlineThickness);
-    m_pTypeLabel = new QLabel(QStringLiteral("Outline Line Type"), outlineBox);
+    m_pTypeLabel = new QLabel(tr("Outline Line Type"), outlineBox);
     m_pLineType = new CLineTypeCombo(outlineBox);
     m_pTypeLabel->setBuddy(m_pLineType);
     outline->addWidget(m_pOutline, 0, 0);
@@ -39,16 +39,16 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     outline->addWidget(m_pLineType, 2, 1);
     grid->addWidget(outlineBox, 0, 0);
 
-    auto* typeBox = new QGroupBox(QStringLiteral("Type of Frame"), this);
+    auto* typeBox = new QGroupBox(tr("Type of Frame"), this);
     auto* type = new QGridLayout(typeBox);
-    m_pPatternType = new QRadioButton(QStringLiteral("Fill using Image as pattern"), typeBox);
-    m_pSolidType = new QRadioButton(QStringLiteral("Solid"), typeBox);
+    m_pPatternType = new QRadioButton(tr("Fill using Image as pattern"), typeBox);
+    m_pSolidType = new QRadioButton(tr("Solid"), typeBox);
     m_pTypes = new QButtonGroup(this);
     m_pTypes->addButton(m_pPatternType, 0);
     m_pTypes->addButton(m_pSolidType, 1);
-    m_pFillColor = new CColorButton(QStringLiteral("Color"), typeBox);
-    m_pPattern = new QPushButton(QStringLiteral("Pattern"), typeBox);
-    auto* frameLabel = new QLabel(QStringLiteral("Frame Thickness"), typeBox);
+    m_pFillColor = new CColorButton(tr("Color"), typeBox);
+    m_pPattern = new QPushButton(tr("Pattern"), typeBox);
+    auto* frameLabel = new QLabel(tr("Frame Thickness"), typeBox);
     m_pFrameThickness = new CIntField(typeBox, kFrameBandRange);
     frameLabel->setBuddy(m_pFrameThickness);
     type->addWidget(m_pSolidType, 0, 0);
@@ -61,7 +61,7 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
 
     m_pPath = new QLineEdit(this);
     m_pPath->setReadOnly(true);
-    auto* pathLabel = new QLabel(QStringLiteral("Pattern Image"), this);
+    auto* pathLabel = new QLabel(tr("Pattern Image"), this);
     pathLabel->setBuddy(m_pPath);
     auto* pathRow = new QGridLayout;
     pathRow->addWidget(pathLabel, 0, 0);
@@ -81,7 +81,7 @@ CFramePropPage::CFramePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     connect(m_pOutlineColor, &CColorButton::ColorChosen, this, changed);
     connect(m_pFillColor, &CColorButton::ColorChosen, this, changed);
     connect(m_pPattern, &QPushButton::clicked, this, [this] {
-        const QString chosen = GetOpenFileNameWithPreview(this, FileKind::Picture, QStringLiteral("Select Pattern Filling Image File"),
+        const QString chosen = GetOpenFileNameWithPreview(this, FileKind::Picture, tr("Select Pattern Filling Image File"),
                                                           ImageFileFilter(), QString::fromStdString(m_strPath));
         if (!chosen.isEmpty()) TakeChosenFile(chosen);
     });

@@ -5,7 +5,7 @@
 #include "properties/PictureFiles.h"
 #include "properties/PreviewBox.h"
 
-CFrameSheet::CFrameSheet(QWidget* parent) : CObjectSheet(QStringLiteral("Frame"), parent)
+CFrameSheet::CFrameSheet(QWidget* parent) : CObjectSheet(tr("Frame"), parent)
 {
     m_pFrame = new CFramePropPage;
     AddPage(m_pFrame);

@@ -12,17 +12,17 @@
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 
-CGenericPropPage::CGenericPropPage(QWidget* parent) : CPropertyPage(QStringLiteral("Properties"), parent)
+CGenericPropPage::CGenericPropPage(QWidget* parent) : CPropertyPage(tr("Properties"), parent)
 {
     auto* grid = new QGridLayout(this);
-    auto* borderBox = new QGroupBox(QStringLiteral("Border"), this);
+    auto* borderBox = new QGroupBox(tr("Border"), this);
     auto* border = new QGridLayout(borderBox);
-    m_pDrawBorder = new QCheckBox(QStringLiteral("Draw Border"), borderBox);
-    m_pBorderColor = new CColorButton(QStringLiteral("Border Color"), borderBox);
-    m_pThicknessLabel = new QLabel(QStringLiteral("Thickness"), borderBox);
+    m_pDrawBorder = new QCheckBox(tr("Draw Border"), borderBox);
+    m_pBorderColor = new CColorButton(tr("Border Color"), borderBox);
+    m_pThicknessLabel = new QLabel(tr("Thickness"), borderBox);
     m_pThickness = new CIntField(borderBox, kLineThicknessRange);
     m_pThicknessLabel->setBuddy(m_pThickness);
-    m_pTypeLabel = new QLabel(QStringLiteral("Border Line Type"), borderBox);
+    m_pTypeLabel = new QLabel(tr("Border Line Type"), borderBox);
     m_pLineType = new CLineTypeCombo(borderBox);
     m_pTypeLabel->setBuddy(m_pLineType);
     border->addWidget(m_pDrawBorder, 0, 0);
@@ -33,10 +33,10 @@ CGenericPropPage::CGenericPropPage(QWidget* parent) : CPropertyPage(QStringLiter
     border->addWidget(m_pLineType, 2, 1);
     grid->addWidget(borderBox, 0, 0);
 
-    auto* fillBox = new QGroupBox(QStringLiteral("Fill"), this);
+    auto* fillBox = new QGroupBox(tr("Fill"), this);
     auto* fill = new QVBoxLayout(fillBox);
-    m_pFillColor = new CColorButton(QStringLiteral("Color"), fillBox);
-    m_pTransparent = new QCheckBox(QStringLiteral("Transparent"), fillBox);
+    m_pFillColor = new CColorButton(tr("Color"), fillBox);
+    m_pTransparent = new QCheckBox(tr("Transparent"), fillBox);
     fill->addWidget(m_pFillColor);
     fill->addWidget(m_pTransparent);
     fill->addStretch();

@@ -4,7 +4,7 @@
 #include "properties/GenericPage.h"
 #include "properties/PreviewBox.h"
 
-CGenericSheet::CGenericSheet(QWidget* parent) : CObjectSheet(QStringLiteral("Generic Drawing Object"), parent)
+CGenericSheet::CGenericSheet(QWidget* parent) : CObjectSheet(tr("Generic Drawing Object"), parent)
 {
     m_pPage = new CGenericPropPage;
     AddPage(m_pPage);

@@ -1,5 +1,6 @@
 #include "properties/HolidayReading.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QEventLoop>
 #include <QtCore/QThread>
 #include <QtCore/QTimer>
@@ -20,8 +21,8 @@ bool ReadHolidays(QWidget* parent, const std::vector<std::string>& files,
     bool ok = false;
     std::string why;
     std::unique_ptr<QThread> thread(QThread::create([&] { ok = read(&progress, &why); }));
-    QProgressDialog dialog(QStringLiteral("Reading the holiday files..."), QStringLiteral("Cancel"), 0, 1000, parent);
-    dialog.setWindowTitle(QStringLiteral("Special Days"));
+    QProgressDialog dialog(QCoreApplication::translate("HolidayReading", "Reading the holiday files..."), QCoreApplication::translate("HolidayReading", "Cancel"), 0, 1000, parent);
+    dialog.setWindowTitle(QCoreApplication::translate("HolidayReading", "Special Days"));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);

@@ -3,6 +3,8 @@
 // The choice of a public-holiday region, as the Special Days page and the
 // wizard offer it: the regions by name, each item's data its code.
 
+#include <QtCore/QString>
+
 #include <string>
 
 class QComboBox;
@@ -18,3 +20,7 @@ QComboBox* MakeHolidayRegionCombo(QWidget* parent, bool withNone);
 // listed.
 bool SelectHolidayRegion(QComboBox* combo, const std::string& code);
 std::string SelectedHolidayRegion(const QComboBox* combo);
+
+// The name of a holiday source as the user reads it: a file's name, or a
+// region's name in the user's language.
+QString HolidaySourceName(const std::string& source);

@@ -14,18 +14,18 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-CImagePropPage::CImagePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("Image Properties"), parent)
+CImagePropPage::CImagePropPage(QWidget* parent) : CPropertyPage(tr("Image Properties"), parent)
 {
     auto* grid = new QGridLayout(this);
-    auto* pathLabel = new QLabel(QStringLiteral("Image File Name"), this);
+    auto* pathLabel = new QLabel(tr("Image File Name"), this);
     m_pPath = new QLineEdit(this);
     pathLabel->setBuddy(m_pPath);
-    m_pBrowse = new QPushButton(QStringLiteral("Browse"), this);
-    m_pTransparentColor = new CColorButton(QStringLiteral("Select Image Transparent Color"), this);
-    m_pOpaque = new QCheckBox(QStringLiteral("Draw Opaque"), this);
-    m_pSameSize = new QCheckBox(QStringLiteral("Draw same size as original Image/Photo"), this);
-    m_pTexture = new QCheckBox(QStringLiteral("Draw as Texture on a 3D Object"), this);
-    m_pKeepAspect = new QCheckBox(QStringLiteral("Adjust height or width to preserve aspect ratio"), this);
+    m_pBrowse = new QPushButton(tr("Browse"), this);
+    m_pTransparentColor = new CColorButton(tr("Select Image Transparent Color"), this);
+    m_pOpaque = new QCheckBox(tr("Draw Opaque"), this);
+    m_pSameSize = new QCheckBox(tr("Draw same size as original Image/Photo"), this);
+    m_pTexture = new QCheckBox(tr("Draw as Texture on a 3D Object"), this);
+    m_pKeepAspect = new QCheckBox(tr("Adjust height or width to preserve aspect ratio"), this);
     m_pPreviewBox = new CPreviewBox(this);
     m_pPreviewBox->SetPainter([this](CDC* dc, const CRect& box) { PaintPreview(dc, box); });
 
@@ -41,7 +41,7 @@ CImagePropPage::CImagePropPage(QWidget* parent) : CPropertyPage(QStringLiteral("
     grid->setRowStretch(5, 1);
     grid->setColumnStretch(1, 1);
 
-    m_pPreviewBox->setToolTip(QStringLiteral("Click the picture to choose its transparent colour"));
+    m_pPreviewBox->setToolTip(tr("Click the picture to choose its transparent colour"));
     connect(m_pPreviewBox, &CPreviewBox::Clicked, this, &CImagePropPage::PickTransparentColor);
     connect(m_pBrowse, &QPushButton::clicked, this, &CImagePropPage::Browse);
     connect(m_pPath, &QLineEdit::editingFinished, this, &CImagePropPage::PathTyped);
@@ -136,7 +136,7 @@ void CImagePropPage::PathTyped()
 
 void CImagePropPage::Browse()
 {
-    const QString chosen = GetOpenFileNameWithPreview(this, FileKind::Picture, QStringLiteral("Select Image File"), ImageFileFilter(),
+    const QString chosen = GetOpenFileNameWithPreview(this, FileKind::Picture, tr("Select Image File"), ImageFileFilter(),
                                                       QString::fromStdString(m_strPath));
     if (!chosen.isEmpty()) TakeChosenFile(chosen);
 }

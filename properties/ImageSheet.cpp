@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-CImageSheet::CImageSheet(QWidget* parent) : CObjectSheet(QStringLiteral("Properties"), parent)
+CImageSheet::CImageSheet(QWidget* parent) : CObjectSheet(tr("Properties"), parent)
 {
     m_pImage = new CImagePropPage;
     AddPage(m_pImage);

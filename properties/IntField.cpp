@@ -3,6 +3,7 @@
 #include "app/MessageBox.h"
 #include "document/ValueRanges.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QLineEdit>
 
 #include <algorithm>
@@ -92,5 +93,5 @@ bool ValidateIntFields(QWidget* page)
 
 QString IntRangeMessage(int min, int max)
 {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
+    return QCoreApplication::translate("CIntField", "Please enter an integer between %1 and %2.").arg(min).arg(max);
 }

@@ -9,11 +9,16 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QVBoxLayout>
 
-QString EnglishMonthName(int index)
+QString WizardMonthName(int index)
 {
-    static const char* const names[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                          "July",    "August",   "September", "October", "November", "December"};
-    return index >= 0 && index < 12 ? QString::fromLatin1(names[index]) : QString();
+    static const char* const names[12] = {
+        QT_TRANSLATE_NOOP("CInterior1", "January"), QT_TRANSLATE_NOOP("CInterior1", "February"),
+        QT_TRANSLATE_NOOP("CInterior1", "March"),   QT_TRANSLATE_NOOP("CInterior1", "April"),
+        QT_TRANSLATE_NOOP("CInterior1", "May"),     QT_TRANSLATE_NOOP("CInterior1", "June"),
+        QT_TRANSLATE_NOOP("CInterior1", "July"),    QT_TRANSLATE_NOOP("CInterior1", "August"),
+        QT_TRANSLATE_NOOP("CInterior1", "September"), QT_TRANSLATE_NOOP("CInterior1", "October"),
+        QT_TRANSLATE_NOOP("CInterior1", "November"), QT_TRANSLATE_NOOP("CInterior1", "December")};
+    return index >= 0 && index < 12 ? CInterior1::tr(names[index]) : QString();
 }
 
 CInterior1::CInterior1(QWidget* parent) : CWizardStep(parent)
@@ -25,7 +30,7 @@ CInterior1::CInterior1(QWidget* parent) : CWizardStep(parent)
 
     m_pMonths = new CIntField(this, kMinMonths, kMaxMonths);
     m_pFirstMonth = new QComboBox(this);
-    for (int i = 0; i < 12; ++i) m_pFirstMonth->addItem(EnglishMonthName(i));
+    for (int i = 0; i < 12; ++i) m_pFirstMonth->addItem(WizardMonthName(i));
     m_pYear = new CIntField(this, kYearRange);
     m_pMonths->setMinimumWidth(90);
     m_pYear->setMinimumWidth(90);

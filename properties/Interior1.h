@@ -37,5 +37,5 @@ private:
     QLabel* m_pLayoutNote;
 };
 
-// "January" ... "December" for 0-11, empty otherwise.
-QString EnglishMonthName(int index);
+// "January" ... "December" for 0-11 in the user's language, empty otherwise.
+QString WizardMonthName(int index);

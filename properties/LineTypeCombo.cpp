@@ -33,10 +33,11 @@ CLineTypeCombo::CLineTypeCombo(QWidget* parent) : QComboBox(parent)
 {
     const QSize picture(96, 12);
     setIconSize(picture);
-    static const char* const names[5] = {"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot"};
+    static const char* const names[5] = {QT_TR_NOOP("Solid"), QT_TR_NOOP("Dash"), QT_TR_NOOP("Dot"),
+                                         QT_TR_NOOP("Dash Dot"), QT_TR_NOOP("Dash Dot Dot")};
     for (int type = 0; type < 5; ++type) addItem(QIcon(LinePicture(type, picture)), QString(), QString(names[type]));
-    for (int type = 0; type < 5; ++type) setItemData(type, QString(names[type]), Qt::ToolTipRole);
-    setAccessibleName(QStringLiteral("Line Type"));
+    for (int type = 0; type < 5; ++type) setItemData(type, tr(names[type]), Qt::ToolTipRole);
+    setAccessibleName(tr("Line Type"));
 }
 
 int CLineTypeCombo::LineType() const

@@ -9,7 +9,7 @@ CObjectSheet::~CObjectSheet() = default;
 
 CDocChange CObjectSheet::Change(CDrawRect& object) const
 {
-    return CDocChange{QStringLiteral("Properties"), {&object}, false, false};
+    return CDocChange{tr("Properties"), {&object}, false, false};
 }
 
 bool CObjectSheet::Edit(CDrawRect& object)

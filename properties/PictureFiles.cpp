@@ -3,6 +3,7 @@
 #include "imageio/PictureImage.h"
 #include "properties/PreviewFileDialog.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
 #include <QtCore/QString>
 
@@ -28,9 +29,9 @@ QString PictureProblem(const QString& path, const std::string& ext, std::unique_
     const std::string type = PictureType(ext, path.toStdString());
     QString reason;
     if (!file.exists()) {
-        reason = QStringLiteral("The file is not there.");
+        reason = QCoreApplication::translate("PictureFiles", "The file is not there.");
     } else if (!file.isFile() || !file.isReadable()) {
-        reason = QStringLiteral("The file cannot be opened.");
+        reason = QCoreApplication::translate("PictureFiles", "The file cannot be opened.");
     } else {
         auto picture = std::make_unique<CPictureImage>();
         if (picture->Load(path.toStdString(), ImageFormatFromExtension(type)) && picture->IsValid()) {
@@ -38,9 +39,9 @@ QString PictureProblem(const QString& path, const std::string& ext, std::unique_
             return QString();
         }
         reason = IsPictureExtension(type)
-                     ? QStringLiteral("It is damaged, or it is not the kind of picture its name says.")
-                     : QStringLiteral("It is not a picture the program can read (BMP, GIF, JPEG, PNG, ICO, TIFF, "
+                     ? QCoreApplication::translate("PictureFiles", "It is damaged, or it is not the kind of picture its name says.")
+                     : QCoreApplication::translate("PictureFiles", "It is not a picture the program can read (BMP, GIF, JPEG, PNG, ICO, TIFF, "
                                       "TGA or PCX).");
     }
-    return QStringLiteral("The picture \"%1\" cannot be read.\n\n%2").arg(file.fileName(), reason);
+    return QCoreApplication::translate("PictureFiles", "The picture \"%1\" cannot be read.\n\n%2").arg(file.fileName(), reason);
 }

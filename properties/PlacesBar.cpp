@@ -12,6 +12,8 @@
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMaxRecent = 8;
@@ -60,7 +62,6 @@ CPlacesBar::CPlacesBar(QWidget* parent) : QWidget(parent)
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        button->setFixedWidth(84);
         layout->addWidget(button);
         return button;
     };
@@ -81,6 +82,12 @@ CPlacesBar::CPlacesBar(QWidget* parent) : QWidget(parent)
     m_pRecent->setToolTip(tr("Folders used recently"));
     connect(m_pRecent, &QToolButton::clicked, this, &CPlacesBar::ShowRecent);
     layout->addStretch(1);
+    // One width for all, wide enough for the longest caption of the
+    // user's language.
+    int width = 84;
+    for (const QToolButton* button : findChildren<QToolButton*>())
+        width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 12);
+    for (QToolButton* button : findChildren<QToolButton*>()) button->setFixedWidth(width);
 }
 
 void CPlacesBar::SetCurrentFolder(const QString& folder)

@@ -3,6 +3,7 @@
 #include "properties/PlacesBar.h"
 #include "properties/PreviewPane.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QStringList>
@@ -28,7 +29,7 @@ QString QtFilterFromClassic(const QString& filter)
 
 QString ImageFileFilter()
 {
-    return QStringLiteral("Supported Image Files (.jpg;.jpeg;.bmp;.gif;.png;.ico;.tif;.tiff)|"
+    return QCoreApplication::translate("PreviewFileDialog", "Supported Image Files (.jpg;.jpeg;.bmp;.gif;.png;.ico;.tif;.tiff)|"
                           "*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.ico;*.tif;*.tiff|All Files (*.*)|*.*||");
 }
 

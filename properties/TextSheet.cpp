@@ -16,7 +16,7 @@ CTextPageFields TextFields(CDrawRect& o)
 }
 }  // namespace
 
-CTextSheet::CTextSheet(QWidget* parent) : CObjectSheet(QStringLiteral("Properties"), parent)
+CTextSheet::CTextSheet(QWidget* parent) : CObjectSheet(tr("Properties"), parent)
 {
     m_pText = new CCalPText;
     AddPage(m_pText);

@@ -2,6 +2,750 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Mondrel...</source>
+        <translation>Über Mondrel...</translation>
+    </message>
+    <message>
+        <source>A desktop publisher for personal photo calendars: lay out photos, months, texts and frames on a page, then print it, save it or export it as a picture or PDF.</source>
+        <translation>Ein Gestaltungsprogramm für persönliche Fotokalender: Fotos, Monate, Texte und Rahmen auf einer Seite anordnen, dann drucken, speichern oder als Bild oder PDF exportieren.</translation>
+    </message>
+</context>
+<context>
+    <name>Actions</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Strg+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Ein neues Dokument anlegen
+Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Schließen	Strg+W</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Das aktive Dokument schließen
+Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>S&amp;peichern	Strg+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...	Ctrl+Shift+S</source>
+        <translation>Speichern &amp;unter...	Strg+Umschalt+S</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save Calendar &amp;Image as... </source>
+        <translation>Kalender als B&amp;ild speichern... </translation>
+    </message>
+    <message>
+        <source>Save Calendar as BMP or JPEG file
+BMP or JPEG file</source>
+        <translation>Den Kalender als BMP- oder JPEG-Datei speichern
+BMP- oder JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>&amp;Als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the page as a PDF document
+PDF file</source>
+        <translation>Die Seite als PDF-Dokument speichern
+PDF-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Das aktive Dokument drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Display full pages for Printing Preview
+Print Preview</source>
+        <translation>Ganze Seiten als Druckvorschau anzeigen
+Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Insert &amp;New Object...</source>
+        <translation>Neues &amp;Objekt einfügen...</translation>
+    </message>
+    <message>
+        <source>Insert new linked or embedded object
+New Object</source>
+        <translation>Ein neues verknüpftes oder eingebettetes Objekt einfügen
+Neues Objekt</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Ctrl+Q</source>
+        <translation>&amp;Beenden	Strg+Q</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Das Programm beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Shift+Z</source>
+        <translation>Wieder&amp;herstellen	Strg+Umschalt+Z</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederherstellen
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Strg+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Strg+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Die Auswahl in die Zwischenablage kopieren
+Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>E&amp;infügen	Strg+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Den Inhalt der Zwischenablage einfügen
+Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>&amp;Löschen	Entf</translation>
+    </message>
+    <message>
+        <source>Erase the selection
+Erase</source>
+        <translation>Die Auswahl löschen
+Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>Alles aus&amp;wählen	Strg+A</translation>
+    </message>
+    <message>
+        <source>Select the entire document
+Select All</source>
+        <translation>Das ganze Dokument auswählen
+Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Proper&amp;ties...	Alt+Enter</source>
+        <translation>&amp;Eigenschaften...	Alt+Eingabe</translation>
+    </message>
+    <message>
+        <source>Edit drawing object properties</source>
+        <translation>Die Eigenschaften des Zeichenobjekts bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Die Symbolleiste ein- oder ausblenden
+Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Die Statusleiste ein- oder ausblenden
+Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Design &amp;Grid Lines	G</source>
+        <translation>Gestaltungs&amp;raster	G</translation>
+    </message>
+    <message>
+        <source>Toggle display of Design Gridlines on current Calendar
+Toggle Gridlines</source>
+        <translation>Das Gestaltungsraster des aktuellen Kalenders ein- oder ausblenden
+Raster ein/aus</translation>
+    </message>
+    <message>
+        <source>Show &amp;Objects</source>
+        <translation>&amp;Objekte kennzeichnen</translation>
+    </message>
+    <message>
+        <source>Toggle OLE object indication</source>
+        <translation>Die Kennzeichnung eingebetteter Objekte ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl+=</source>
+        <translation>&amp;Vergrößern	Strg+=</translation>
+    </message>
+    <message>
+        <source>Increase Magnification - Zoom In
+Zoom In</source>
+        <translation>Die Ansicht vergrößern
+Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut	Ctrl+-</source>
+        <translation>Ver&amp;kleinern	Strg+-</translation>
+    </message>
+    <message>
+        <source>Decrease Magnification - Zoom Out
+Zoom Out</source>
+        <translation>Die Ansicht verkleinern
+Verkleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Page	Ctrl+0</source>
+        <translation>&amp;Ganze Seite	Strg+0</translation>
+    </message>
+    <message>
+        <source>Show the whole page
+Fit Page</source>
+        <translation>Die ganze Seite zeigen
+Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Seiten&amp;breite</translation>
+    </message>
+    <message>
+        <source>Show the page as wide as the window
+Fit Width</source>
+        <translation>Die Seite so breit wie das Fenster zeigen
+Seitenbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size	Ctrl+1</source>
+        <translation>Origina&amp;lgröße	Strg+1</translation>
+    </message>
+    <message>
+        <source>Show the page at its natural size
+Actual Size</source>
+        <translation>Die Seite in ihrer wirklichen Größe zeigen
+Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>&amp;Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Change Background Color of current Calendar
+Background Color</source>
+        <translation>Die Hintergrundfarbe des aktuellen Kalenders ändern
+Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Background &amp;Image</source>
+        <translation>Hintergrundb&amp;ild</translation>
+    </message>
+    <message>
+        <source>Change Background Image of current Calendar
+Background Image</source>
+        <translation>Das Hintergrundbild des aktuellen Kalenders ändern
+Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>&amp;Mondrel Options</source>
+        <translation>&amp;Mondrel-Optionen</translation>
+    </message>
+    <message>
+        <source>Set Default options of Mondrel
+Mondrel Options</source>
+        <translation>Die Voreinstellungen von Mondrel festlegen
+Mondrel-Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Auswahl</translation>
+    </message>
+    <message>
+        <source>Choose object selection tool
+Selection Tool</source>
+        <translation>Das Auswahlwerkzeug wählen
+Auswahlwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Linie</translation>
+    </message>
+    <message>
+        <source>Choose line drawing tool
+Line Tool</source>
+        <translation>Das Linienwerkzeug wählen
+Linienwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rechteck</translation>
+    </message>
+    <message>
+        <source>Choose rectangle drawing tool
+Rectangle Tool</source>
+        <translation>Das Rechteckwerkzeug wählen
+Rechteckwerkzeug</translation>
+    </message>
+    <message>
+        <source>R&amp;ound Rectangle</source>
+        <translation>Abger&amp;undetes Rechteck</translation>
+    </message>
+    <message>
+        <source>Choose rounded rectangle drawing tool
+Rounded Rectange Tool</source>
+        <translation>Das Werkzeug für abgerundete Rechtecke wählen
+Abgerundetes Rechteck</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipse</source>
+        <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+        <source>Choose ellipse, circle drawing tool
+Ellipse, Circle Tool</source>
+        <translation>Das Werkzeug für Ellipsen und Kreise wählen
+Ellipse, Kreis</translation>
+    </message>
+    <message>
+        <source>&amp;Polygon</source>
+        <translation>&amp;Polygon</translation>
+    </message>
+    <message>
+        <source>Choose the polygon drawing tool
+Polygon Tool</source>
+        <translation>Das Polygonwerkzeug wählen
+Polygonwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Choose the Text tool to draw a Text
+Text Tool</source>
+        <translation>Das Textwerkzeug wählen, um einen Text zu zeichnen
+Textwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <source>Choose the Calendar Tool to Draw a Calendar Object
+Calendar Tool</source>
+        <translation>Das Kalenderwerkzeug wählen, um einen Kalender zu zeichnen
+Kalenderwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>Choose the Image Tool to Draw an Image Object
+Image Tool</source>
+        <translation>Das Bildwerkzeug wählen, um ein Bild zu zeichnen
+Bildwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Frame</source>
+        <translation>Ra&amp;hmen</translation>
+    </message>
+    <message>
+        <source>Choose this tool to draw a frame
+Frame Tool</source>
+        <translation>Dieses Werkzeug wählen, um einen Rahmen zu zeichnen
+Rahmenwerkzeug</translation>
+    </message>
+    <message>
+        <source>Pol&amp;yLine</source>
+        <translation>&amp;Freihandlinie</translation>
+    </message>
+    <message>
+        <source>Choose this tool to draw a free hand line (polyline)
+Polyline Tool</source>
+        <translation>Dieses Werkzeug wählen, um eine Freihandlinie zu zeichnen
+Freihandlinie</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Change the Selected Object&apos;s Properties
+Properties</source>
+        <translation>Die Eigenschaften des ausgewählten Objekts ändern
+Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Align &amp;Top</source>
+        <translation>&amp;Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Selected Object - Top
+Align Top</source>
+        <translation>Ausgewählte Objekte oben ausrichten
+Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Bottom</source>
+        <translation>&amp;Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Selected Objects - Bottom
+Align Bottom</source>
+        <translation>Ausgewählte Objekte unten ausrichten
+Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Center</source>
+        <translation>Horizontal &amp;zentrieren</translation>
+    </message>
+    <message>
+        <source>Align Selected Objects - Center
+Align Center</source>
+        <translation>Ausgewählte Objekte horizontal zentrieren
+Horizontal zentrieren</translation>
+    </message>
+    <message>
+        <source>Align &amp;V Center</source>
+        <translation>&amp;Vertikal zentrieren</translation>
+    </message>
+    <message>
+        <source>Align Selected Objects - Center Vertically
+Align Center Vertically</source>
+        <translation>Ausgewählte Objekte vertikal zentrieren
+Vertikal zentrieren</translation>
+    </message>
+    <message>
+        <source>Align L&amp;eft</source>
+        <translation>&amp;Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Selected Objects - Left
+Align Left</source>
+        <translation>Ausgewählte Objekte links ausrichten
+Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Ri&amp;ght</source>
+        <translation>&amp;Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Selected Objects - Right
+Align Right</source>
+        <translation>Ausgewählte Objekte rechts ausrichten
+Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Same &amp;Width</source>
+        <translation>Gleiche &amp;Breite</translation>
+    </message>
+    <message>
+        <source>Make width of selected objects same
+Same Width</source>
+        <translation>Ausgewählten Objekten die gleiche Breite geben
+Gleiche Breite</translation>
+    </message>
+    <message>
+        <source>Same &amp;Height</source>
+        <translation>Gleiche &amp;Höhe</translation>
+    </message>
+    <message>
+        <source>Make height of selected objects same
+Same Height</source>
+        <translation>Ausgewählten Objekten die gleiche Höhe geben
+Gleiche Höhe</translation>
+    </message>
+    <message>
+        <source>&amp;Same Height, Width</source>
+        <translation>&amp;Gleiche Höhe und Breite</translation>
+    </message>
+    <message>
+        <source>Make width, height of selected objects same
+Same Width, Height</source>
+        <translation>Ausgewählten Objekten die gleiche Breite und Höhe geben
+Gleiche Höhe und Breite</translation>
+    </message>
+    <message>
+        <source>Space &amp;Across</source>
+        <translation>&amp;Nebeneinander verteilen</translation>
+    </message>
+    <message>
+        <source>Equally Space Objects Horizontally (Select Objects from Right to Left for correct results)
+Equally Space Across</source>
+        <translation>Objekte waagrecht gleichmäßig verteilen (Objekte von rechts nach links auswählen)
+Nebeneinander verteilen</translation>
+    </message>
+    <message>
+        <source>Space &amp;Down</source>
+        <translation>Unterein&amp;ander verteilen</translation>
+    </message>
+    <message>
+        <source>Equally Space Objects Down/Vertically (Select Objects from Top to Bottom for correct results)
+Equally Space Down</source>
+        <translation>Objekte senkrecht gleichmäßig verteilen (Objekte von oben nach unten auswählen)
+Untereinander verteilen</translation>
+    </message>
+    <message>
+        <source>Move To Front	Ctrl+Plus</source>
+        <translation>In den Vordergrund	Strg+Plus</translation>
+    </message>
+    <message>
+        <source>Move object to front of drawing</source>
+        <translation>Das Objekt ganz nach vorne bringen</translation>
+    </message>
+    <message>
+        <source>Move To Back	Ctrl+Minus</source>
+        <translation>In den Hintergrund	Strg+Minus</translation>
+    </message>
+    <message>
+        <source>Move object to back of drawing</source>
+        <translation>Das Objekt ganz nach hinten stellen</translation>
+    </message>
+    <message>
+        <source>Move Forward	Plus</source>
+        <translation>Eine Ebene nach vorne	Plus</translation>
+    </message>
+    <message>
+        <source>Move object to next position in z-order</source>
+        <translation>Das Objekt eine Ebene nach vorne bringen</translation>
+    </message>
+    <message>
+        <source>Move Back	Minus</source>
+        <translation>Eine Ebene nach hinten	Minus</translation>
+    </message>
+    <message>
+        <source>Move object to previous position in z-order</source>
+        <translation>Das Objekt eine Ebene nach hinten stellen</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Neues Fenster</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Ein weiteres Fenster für das aktive Dokument öffnen
+Neues Fenster</translation>
+    </message>
+    <message>
+        <source>S&amp;plit</source>
+        <translation>&amp;Teilen</translation>
+    </message>
+    <message>
+        <source>Split the active window into panes
+Split</source>
+        <translation>Das aktive Fenster in Bereiche teilen
+Teilen</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Überlappend</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Die Fenster überlappend anordnen
+Überlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Untereinander</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Die Fenster ohne Überlappung anordnen
+Untereinander</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>Symbole &amp;anordnen</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Die Symbole am unteren Fensterrand anordnen
+Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>Ti&amp;p of the Day...</source>
+        <translation>&amp;Tipp des Tages...</translation>
+    </message>
+    <message>
+        <source>Display a tip of the day
+Tip of the Day</source>
+        <translation>Einen Tipp des Tages anzeigen
+Tipp des Tages</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Hilfethemen	F1</translation>
+    </message>
+    <message>
+        <source>List Help topics
+Help Topics</source>
+        <translation>Die Hilfethemen anzeigen
+Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About Mondrel...</source>
+        <translation>Ü&amp;ber Mondrel...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Photo calendars, designed by you</source>
+        <translation>Fotokalender, von Ihnen gestaltet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>CBImgDlg</name>
+    <message>
+        <source>Yes, Draw Background Image</source>
+        <translation>Ja, ein Hintergrundbild zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Background Image</source>
+        <translation>Hintergrundbild zeichnen</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Placed in Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Tiled</source>
+        <translation>Gekachelt</translation>
+    </message>
+    <message>
+        <source>Stretch to Fit Page</source>
+        <translation>Auf Seitengröße strecken</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Bilddatei</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild...</translation>
+    </message>
+    <message>
+        <source>Image File:</source>
+        <translation>Bilddatei:</translation>
+    </message>
+    <message>
+        <source>Select Background Image File</source>
+        <translation>Hintergrundbild auswählen</translation>
+    </message>
+</context>
+<context>
     <name>CBatchCommand</name>
     <message>
         <source>Usage:
@@ -108,6 +852,479 @@
     </message>
 </context>
 <context>
+    <name>CBckClrDlg</name>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Fill Type</source>
+        <translation>Füllart</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Linearer Verlauf</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Radialer Verlauf</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>Linear Gradient Type</source>
+        <translation>Richtung des linearen Verlaufs</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Waagrecht</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Senkrecht</translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation>Von Farbe</translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation>Bis Farbe</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>CCalDWText</name>
+    <message>
+        <source>Days of Week Header</source>
+        <translation>Wochentagskopf</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>M, T..</source>
+        <translation>M, D..</translation>
+    </message>
+    <message>
+        <source>Mon, Tue...</source>
+        <translation>Mo, Di...</translation>
+    </message>
+    <message>
+        <source>MON, TUE...</source>
+        <translation>MO, DI...</translation>
+    </message>
+    <message>
+        <source>Monday....</source>
+        <translation>Montag....</translation>
+    </message>
+    <message>
+        <source>Height (as % of total Height)
+will be used to calculate Width
+for Horizontal Layout</source>
+        <translation>Höhe (in % der Gesamthöhe),
+bestimmt im waagrechten Layout
+auch die Breite</translation>
+    </message>
+</context>
+<context>
+    <name>CCalDaysText</name>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Week Numbers</source>
+        <translation>&amp;Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>ISO 8601 (weeks start on Monday)</source>
+        <translation>ISO 8601 (Wochen beginnen am Montag)</translation>
+    </message>
+    <message>
+        <source>US (weeks start on Sunday, week 1 holds 1 January)</source>
+        <translation>USA (Wochen beginnen am Sonntag, Woche 1 enthält den 1. Januar)</translation>
+    </message>
+    <message>
+        <source>Week numbers are drawn only in the Vertical and Horizontal layouts.</source>
+        <translation>Kalenderwochen erscheinen nur im senkrechten und im waagrechten Layout.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalGenProp</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Calendar Month</source>
+        <translation>Kalendermonat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>First Day of Week</source>
+        <translation>Erster Wochentag</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Draw 3D Border</source>
+        <translation>3D-Rand zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Border</source>
+        <translation>Rand zeichnen</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Draw Grid</source>
+        <translation>Gitter zeichnen</translation>
+    </message>
+    <message>
+        <source>Grid Line Color</source>
+        <translation>Gitterlinienfarbe</translation>
+    </message>
+    <message>
+        <source>Grid Line Type</source>
+        <translation>Gitterlinienart</translation>
+    </message>
+    <message>
+        <source>Grid Line Thickness</source>
+        <translation>Gitterlinienstärke</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Senkrecht</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Waagrecht</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Berg</translation>
+    </message>
+    <message>
+        <source>Apply these properties to ALL Calendar objects</source>
+        <translation>Diese Eigenschaften auf ALLE Kalenderobjekte anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>CCalHText</name>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Draw Line Under Header</source>
+        <translation>Linie unter dem Kopf zeichnen</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Do not draw Header</source>
+        <translation>Kopf nicht zeichnen</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopf</translation>
+    </message>
+    <message>
+        <source>Header Text</source>
+        <translation>Kopftext</translation>
+    </message>
+    <message>
+        <source>Height (as % of total Height)
+will be used to calculate Width
+for Horizontal Layout</source>
+        <translation>Höhe (in % der Gesamthöhe),
+bestimmt im waagrechten Layout
+auch die Breite</translation>
+    </message>
+</context>
+<context>
+    <name>CCalPText</name>
+    <message>
+        <source>Text Properties</source>
+        <translation>Texteigenschaften</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Use 3D Fonts</source>
+        <translation>3D-Schrift verwenden</translation>
+    </message>
+    <message>
+        <source>3D Text</source>
+        <translation>3D-Text</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Massiv</translation>
+    </message>
+    <message>
+        <source>WireFrame</source>
+        <translation>Drahtgitter</translation>
+    </message>
+    <message>
+        <source>Light Source 1</source>
+        <translation>Lichtquelle 1</translation>
+    </message>
+</context>
+<context>
+    <name>CCalSPText</name>
+    <message>
+        <source>Special Days (Holidays)</source>
+        <translation>Besondere Tage (Feiertage)</translation>
+    </message>
+    <message>
+        <source>Mark as Special</source>
+        <translation>Hervorheben</translation>
+    </message>
+    <message>
+        <source>All Saturdays</source>
+        <translation>Alle Samstage</translation>
+    </message>
+    <message>
+        <source>All Sundays</source>
+        <translation>Alle Sonntage</translation>
+    </message>
+    <message>
+        <source>All Mondays</source>
+        <translation>Alle Montage</translation>
+    </message>
+    <message>
+        <source>All Tuesdays</source>
+        <translation>Alle Dienstage</translation>
+    </message>
+    <message>
+        <source>All Wednesdays</source>
+        <translation>Alle Mittwoche</translation>
+    </message>
+    <message>
+        <source>All Thursdays</source>
+        <translation>Alle Donnerstage</translation>
+    </message>
+    <message>
+        <source>All Fridays</source>
+        <translation>Alle Freitage</translation>
+    </message>
+    <message>
+        <source>Other Dates (Between 1 &amp;&amp; 31 Seperated by Comma+Space)</source>
+        <translation>Weitere Tage (1 bis 31, getrennt durch Komma und Leerzeichen)</translation>
+    </message>
+    <message>
+        <source>Public Holidays, and Holidays and Birthdays from iCalendar Files (.ics)</source>
+        <translation>Gesetzliche Feiertage sowie Feiertage und Geburtstage aus iCalendar-Dateien (.ics)</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Write the event names under the day numbers</source>
+        <translation>Die Namen der Termine unter die Tageszahlen schreiben</translation>
+    </message>
+    <message>
+        <source>Public &amp;holidays of</source>
+        <translation>Gesetzliche &amp;Feiertage von</translation>
+    </message>
+    <message>
+        <source>Add Re&amp;gion</source>
+        <translation>&amp;Region hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Holiday File</source>
+        <translation>Feiertagsdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||</source>
+        <translation>iCalendar-Dateien (*.ics)|*.ics|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>The file %1 is in the list already.</source>
+        <translation>Die Datei %1 steht schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>The public holidays of %1 are in the list already.</source>
+        <translation>Die gesetzlichen Feiertage von %1 stehen schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>The holiday files were not read again.</source>
+        <translation>Die Feiertagsdateien wurden nicht neu gelesen.</translation>
+    </message>
+    <message>
+        <source>
+The days read before are kept.</source>
+        <translation>
+Die zuvor gelesenen Tage bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Public holidays (%1)</source>
+        <translation>Gesetzliche Feiertage (%1)</translation>
+    </message>
+    <message>
+        <source>Other Dates must be whole numbers between 1 and 31, separated by commas (for example: 1, 15, 25).</source>
+        <translation>Weitere Tage müssen ganze Zahlen von 1 bis 31 sein, getrennt durch Kommas (zum Beispiel: 1, 15, 25).</translation>
+    </message>
+</context>
+<context>
+    <name>CCalTextPage</name>
+    <message>
+        <source>Center - &amp;Center</source>
+        <translation>Mitte - &amp;Mitte</translation>
+    </message>
+    <message>
+        <source>Center - &amp;Left</source>
+        <translation>Mitte - &amp;Links</translation>
+    </message>
+    <message>
+        <source>Center - &amp;Right</source>
+        <translation>Mitte - &amp;Rechts</translation>
+    </message>
+    <message>
+        <source>Top - Center</source>
+        <translation>Oben - Mitte</translation>
+    </message>
+    <message>
+        <source>Top - Left</source>
+        <translation>Oben - Links</translation>
+    </message>
+    <message>
+        <source>Top - Right</source>
+        <translation>Oben - Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom - Center</source>
+        <translation>Unten - Mitte</translation>
+    </message>
+    <message>
+        <source>Bottom - Left</source>
+        <translation>Unten - Links</translation>
+    </message>
+    <message>
+        <source>Bottom - Right</source>
+        <translation>Unten - Rechts</translation>
+    </message>
+    <message>
+        <source>Cli&amp;p Text to Boundary</source>
+        <translation>Text am Rand &amp;abschneiden</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Transparent Background</source>
+        <translation>Transparenter Hintergrund</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Line Type</source>
+        <translation>Linienart</translation>
+    </message>
+    <message>
+        <source>2D Text Alignment/Rotation</source>
+        <translation>2D-Textausrichtung/Drehung</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Bottom  - Right</source>
+        <translation>Unten  - Rechts</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Draw Border</source>
+        <translation>Rand zeichnen</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Randfarbe</translation>
+    </message>
+    <message>
+        <source>Border Line Thickness</source>
+        <translation>Randstärke</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarSheet</name>
+    <message>
+        <source>Calendar Properties</source>
+        <translation>Kalendereigenschaften</translation>
+    </message>
+</context>
+<context>
     <name>CCompletion</name>
     <message>
         <source>Click Finish to start installation, Click on Cancel to Abort and Exit setup.</source>
@@ -120,6 +1337,112 @@
     <message>
         <source>Sorry ! No Help Available for Setup in this version.</source>
         <translation>Leider gibt es in dieser Version keine Hilfe zum Setup.</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>The wizard is ready to make your calendar with these choices. Press Finish to make it, or Back to change them.</source>
+        <translation>Der Assistent kann Ihren Kalender jetzt mit diesen Einstellungen anlegen. Klicken Sie auf Fertigstellen, um ihn anzulegen, oder auf Zurück, um etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>Image File:</source>
+        <translation>Bilddatei:</translation>
+    </message>
+    <message>
+        <source>Number of Months:</source>
+        <translation>Anzahl der Monate:</translation>
+    </message>
+    <message>
+        <source>First Month:</source>
+        <translation>Erster Monat:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Holidays and birthdays can come from a calendar file (.ics) that your calendar program exports; their days are marked on every month.</source>
+        <translation>Feiertage und Geburtstage können aus einer Kalenderdatei (.ics) kommen, die Ihr Kalenderprogramm exportiert; ihre Tage werden in jedem Monat hervorgehoben.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>&amp;Holiday File...</source>
+        <translation>&amp;Feiertagsdatei...</translation>
+    </message>
+    <message>
+        <source>&amp;No File</source>
+        <translation>&amp;Keine Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Public holidays of</source>
+        <translation>&amp;Gesetzliche Feiertage von</translation>
+    </message>
+    <message>
+        <source>Select Holiday File</source>
+        <translation>Feiertagsdatei auswählen</translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||</source>
+        <translation>iCalendar-Dateien (*.ics)|*.ics|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>There is no Image File to use.</source>
+        <translation>Es wird keine Bilddatei verwendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(always so many in the arrangement chosen; %n asked for)</source>
+        <translation>
+            <numerusform>(immer so viele in der gewählten Anordnung; %n gewünscht)</numerusform>
+            <numerusform>(immer so viele in der gewählten Anordnung; %n gewünscht)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesignDocument</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Sie haben keine Berechtigung, sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>It is not a Mondrel calendar document.</source>
+        <translation>Es ist kein Mondrel-Kalenderdokument.</translation>
+    </message>
+    <message>
+        <source>Calendar%1</source>
+        <translation>Kalender%1</translation>
+    </message>
+    <message>
+        <source>The document is damaged, or it was written in a form this version cannot read.</source>
+        <translation>Das Dokument ist beschädigt oder in einer Form geschrieben, die diese Version nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write in the folder &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, in den Ordner „%1“ zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The document could not be written (%1).</source>
+        <translation>Das Dokument konnte nicht geschrieben werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -143,6 +1466,444 @@
     <message>
         <source>The menu entry belongs to another installation of Mondrel; it is kept.</source>
         <translation>Der Menüeintrag gehört zu einer anderen Installation von Mondrel; er bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>CEditTool</name>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Line</source>
+        <translation>Linie zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Rectangle</source>
+        <translation>Rechteck zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Round Rectangle</source>
+        <translation>Abgerundetes Rechteck zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Ellipse</source>
+        <translation>Ellipse zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Polygon</source>
+        <translation>Polygon zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Text</source>
+        <translation>Text zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Calendar</source>
+        <translation>Kalender zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Image</source>
+        <translation>Bild zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Frame</source>
+        <translation>Rahmen zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Polyline</source>
+        <translation>Freihandlinie zeichnen</translation>
+    </message>
+</context>
+<context>
+    <name>CEditor</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+</context>
+<context>
+    <name>CEditorP</name>
+    <message>
+        <source>Light Source Position</source>
+        <translation>Position der Lichtquelle</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+</context>
+<context>
+    <name>CEditorR</name>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+</context>
+<context>
+    <name>CEditorS</name>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+</context>
+<context>
+    <name>CEditorT</name>
+    <message>
+        <source>Text To Display</source>
+        <translation>Anzuzeigender Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Massiv</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Drahtgitter</translation>
+    </message>
+    <message>
+        <source>Display String</source>
+        <translation>Anzeigetext</translation>
+    </message>
+</context>
+<context>
+    <name>CFramePropPage</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Frame Outline</source>
+        <translation>Rahmenumriss</translation>
+    </message>
+    <message>
+        <source>Draw Outline</source>
+        <translation>Umriss zeichnen</translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation>Umrissfarbe</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Outline Line Type</source>
+        <translation>Linienart des Umrisses</translation>
+    </message>
+    <message>
+        <source>Type of Frame</source>
+        <translation>Art des Rahmens</translation>
+    </message>
+    <message>
+        <source>Fill using Image as pattern</source>
+        <translation>Mit einem Bild als Muster füllen</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Frame Thickness</source>
+        <translation>Rahmenbreite</translation>
+    </message>
+    <message>
+        <source>Pattern Image</source>
+        <translation>Musterbild</translation>
+    </message>
+    <message>
+        <source>Select Pattern Filling Image File</source>
+        <translation>Bilddatei für die Musterfüllung auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CFrameSheet</name>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+</context>
+<context>
+    <name>CGenericPropPage</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Draw Border</source>
+        <translation>Rand zeichnen</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Randfarbe</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Border Line Type</source>
+        <translation>Linienart des Randes</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+</context>
+<context>
+    <name>CGenericSheet</name>
+    <message>
+        <source>Generic Drawing Object</source>
+        <translation>Zeichenobjekt</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>New Calendar Wizard</source>
+        <translation>Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>Drawing tools</source>
+        <translation>Zeichenwerkzeuge</translation>
+    </message>
+    <message>
+        <source>Selecting, moving, resizing</source>
+        <translation>Auswählen, verschieben, Größe ändern</translation>
+    </message>
+    <message>
+        <source>Arranging objects</source>
+        <translation>Objekte anordnen</translation>
+    </message>
+    <message>
+        <source>Property sheets</source>
+        <translation>Eigenschaftsfenster</translation>
+    </message>
+    <message>
+        <source>Calendar properties</source>
+        <translation>Kalendereigenschaften</translation>
+    </message>
+    <message>
+        <source>Text properties</source>
+        <translation>Texteigenschaften</translation>
+    </message>
+    <message>
+        <source>3D text</source>
+        <translation>3D-Text</translation>
+    </message>
+    <message>
+        <source>Image properties</source>
+        <translation>Bildeigenschaften</translation>
+    </message>
+    <message>
+        <source>Frame properties</source>
+        <translation>Rahmeneigenschaften</translation>
+    </message>
+    <message>
+        <source>Page background</source>
+        <translation>Seitenhintergrund</translation>
+    </message>
+    <message>
+        <source>Mondrel options</source>
+        <translation>Mondrel-Optionen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Undo and redo</source>
+        <translation>Rückgängig und wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Export as picture or PDF</source>
+        <translation>Als Bild oder PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Crash recovery</source>
+        <translation>Wiederherstellung nach Absturz</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Page not found&lt;/h1&gt;&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not installed. The help pages live in the &lt;code&gt;help&lt;/code&gt; folder of Mondrel&apos;s data folder.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Back to the contents&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Seite nicht gefunden&lt;/h1&gt;&lt;p&gt;Die Hilfeseite &lt;b&gt;%1&lt;/b&gt; ist nicht installiert. Die Hilfeseiten liegen im Ordner &lt;code&gt;help&lt;/code&gt; des Datenordners von Mondrel.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Zurück zum Inhalt&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mondrel Help</source>
+        <translation>Mondrel-Hilfe</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Mondrel Help - </source>
+        <translation>Mondrel-Hilfe - </translation>
+    </message>
+</context>
+<context>
+    <name>CHistorySink</name>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+</context>
+<context>
+    <name>CImagePropPage</name>
+    <message>
+        <source>Image Properties</source>
+        <translation>Bildeigenschaften</translation>
+    </message>
+    <message>
+        <source>Image File Name</source>
+        <translation>Name der Bilddatei</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Select Image Transparent Color</source>
+        <translation>Transparente Farbe des Bildes wählen</translation>
+    </message>
+    <message>
+        <source>Draw Opaque</source>
+        <translation>Deckend zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw same size as original Image/Photo</source>
+        <translation>In der Originalgröße des Bildes/Fotos zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw as Texture on a 3D Object</source>
+        <translation>Als Textur auf einem 3D-Objekt zeichnen</translation>
+    </message>
+    <message>
+        <source>Adjust height or width to preserve aspect ratio</source>
+        <translation>Höhe oder Breite anpassen, um das Seitenverhältnis zu erhalten</translation>
+    </message>
+    <message>
+        <source>Click the picture to choose its transparent colour</source>
+        <translation>Klicken Sie in das Bild, um seine transparente Farbe zu wählen</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Bilddatei auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CImageSheet</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
     </message>
 </context>
 <context>
@@ -193,6 +1954,244 @@
     </message>
 </context>
 <context>
+    <name>CIntField</name>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CInterior1</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard - Options</source>
+        <translation>Mondrel-Assistent für neue Kalender - Optionen</translation>
+    </message>
+    <message>
+        <source>Choose how many months the page shows and the month it starts with.</source>
+        <translation>Wählen Sie, wie viele Monate die Seite zeigt und mit welchem Monat sie beginnt.</translation>
+    </message>
+    <message>
+        <source>&amp;Number of Months:</source>
+        <translation>&amp;Anzahl der Monate:</translation>
+    </message>
+    <message>
+        <source>&amp;First Month:</source>
+        <translation>&amp;Erster Monat:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>The arrangement chosen in a later step always makes %1 months. Choose &quot;Image above months (no overlaying)&quot; or &quot;Months overlayed on image&quot; to set the number.</source>
+        <translation>Die in einem späteren Schritt gewählte Anordnung ergibt immer %1 Monate. Wählen Sie „Bild über den Monaten (ohne Überlagerung)“ oder „Monate über dem Bild“, um die Anzahl festzulegen.</translation>
+    </message>
+</context>
+<context>
+    <name>CInterior3</name>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard - Options</source>
+        <translation>Mondrel-Assistent für neue Kalender - Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>CInterior4</name>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard - Options</source>
+        <translation>Mondrel-Assistent für neue Kalender - Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>CInterior5</name>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard - Options</source>
+        <translation>Mondrel-Assistent für neue Kalender - Optionen</translation>
+    </message>
+    <message>
+        <source>Yes, I want to add a frame in my calendar</source>
+        <translation>Ja, ich möchte meinem Kalender einen Rahmen geben</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Umriss</translation>
+    </message>
+    <message>
+        <source>Draw Outline</source>
+        <translation>Umriss zeichnen</translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation>Umrissfarbe</translation>
+    </message>
+    <message>
+        <source>Thickness:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <source>Outline Line Type:</source>
+        <translation>Linienart des Umrisses:</translation>
+    </message>
+    <message>
+        <source>Type of Frame</source>
+        <translation>Art des Rahmens</translation>
+    </message>
+    <message>
+        <source>Fill using Image as pattern</source>
+        <translation>Mit einem Bild als Muster füllen</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Select Pattern Filling Image File</source>
+        <translation>Bilddatei für die Musterfüllung auswählen</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Muster:</translation>
+    </message>
+    <message>
+        <source>Frame Thickness:</source>
+        <translation>Rahmenbreite:</translation>
+    </message>
+</context>
+<context>
+    <name>CInterior6</name>
+    <message>
+        <source>Image above months (no overlaying)</source>
+        <translation>Bild über den Monaten (ohne Überlagerung)</translation>
+    </message>
+    <message>
+        <source>Months overlayed on image</source>
+        <translation>Monate über dem Bild</translation>
+    </message>
+    <message>
+        <source>Months on left and bottom with Image on right</source>
+        <translation>Monate links und unten, Bild rechts</translation>
+    </message>
+    <message>
+        <source>Months on right and bottom with Image on left</source>
+        <translation>Monate rechts und unten, Bild links</translation>
+    </message>
+    <message>
+        <source>Months on top and bottom Image in between</source>
+        <translation>Monate oben und unten, Bild dazwischen</translation>
+    </message>
+    <message>
+        <source>Months on all sides with Image in between</source>
+        <translation>Monate auf allen Seiten, Bild in der Mitte</translation>
+    </message>
+    <message>
+        <source>Months on top and right Image on left</source>
+        <translation>Monate oben und rechts, Bild links</translation>
+    </message>
+    <message>
+        <source>Months on top and left Image on right</source>
+        <translation>Monate oben und links, Bild rechts</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard - Options</source>
+        <translation>Mondrel-Assistent für neue Kalender - Optionen</translation>
+    </message>
+    <message>
+        <source>Arrangement of the photo and the months:</source>
+        <translation>Anordnung von Foto und Monaten:</translation>
+    </message>
+    <message>
+        <source>This arrangement always makes %1 months, whatever the number of months.</source>
+        <translation>Diese Anordnung ergibt immer %1 Monate, unabhängig von der gewählten Anzahl.</translation>
+    </message>
+    <message>
+        <source>This arrangement makes the one month asked for.</source>
+        <translation>Diese Anordnung ergibt den einen gewünschten Monat.</translation>
+    </message>
+    <message>
+        <source>This arrangement makes the %1 months asked for.</source>
+        <translation>Diese Anordnung ergibt die %1 gewünschten Monate.</translation>
+    </message>
+</context>
+<context>
     <name>CIntroPage</name>
     <message>
         <source>Thank you for your interest in this Quillon product.</source>
@@ -217,6 +2216,518 @@
     <message>
         <source>Destination Directory can not be empty</source>
         <translation>Das Zielverzeichnis darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Mondrel New Calendar Wizard</source>
+        <translation>Mondrel-Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>This wizard builds a first design for your calendar: a photo, the months, the page background, an optional frame and the arrangement of it all. Everything can be changed on the page afterwards.</source>
+        <translation>Dieser Assistent erstellt einen ersten Entwurf Ihres Kalenders: ein Foto, die Monate, den Seitenhintergrund, auf Wunsch einen Rahmen und die Anordnung von allem. Auf der Seite lässt sich danach alles ändern.</translation>
+    </message>
+    <message>
+        <source>&amp;Image (Photo):</source>
+        <translation>&amp;Bild (Foto):</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Bilddatei auswählen</translation>
+    </message>
+    <message>
+        <source>Leave it empty for a calendar without a photo.</source>
+        <translation>Leer lassen für einen Kalender ohne Foto.</translation>
+    </message>
+    <message>
+        <source>Do Not Show this Wizard in Future</source>
+        <translation>Diesen Assistenten künftig nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>The image file &quot;%1&quot; cannot be found.</source>
+        <translation>Die Bilddatei „%1“ wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>CLightEditor</name>
+    <message>
+        <source>Ambient</source>
+        <translation>Umgebung</translation>
+    </message>
+    <message>
+        <source>Diffuse</source>
+        <translation>Diffus</translation>
+    </message>
+    <message>
+        <source>Specular</source>
+        <translation>Glanzlicht</translation>
+    </message>
+</context>
+<context>
+    <name>CLineTypeCombo</name>
+    <message>
+        <source>Solid</source>
+        <translation>Durchgezogen</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Gepunktet</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Strich-Punkt</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Strich-Punkt-Punkt</translation>
+    </message>
+    <message>
+        <source>Line Type</source>
+        <translation>Linienart</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Failed to create object.  Make sure the object is entered in the system registry.</source>
+        <translation>Das Objekt konnte nicht erstellt werden.  Prüfen Sie, ob das Objekt im System registriert ist.</translation>
+    </message>
+    <message>
+        <source>Failed to create object.  The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Das Objekt konnte nicht erstellt werden.  Das Bild „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Select Saved Mondrel File to open</source>
+        <translation>Gespeicherte Mondrel-Datei zum Öffnen auswählen</translation>
+    </message>
+    <message>
+        <source>Mondrel Files (.mdr)|*.mdr||</source>
+        <translation>Mondrel-Dateien (.mdr)|*.mdr||</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Pictures|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.ico;*.tif;*.tiff;*.tga;*.pcx|All Files (*.*)|*.*||</source>
+        <translation>Bilder|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.ico;*.tif;*.tiff;*.tga;*.pcx|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>the file is larger than 256 MB</source>
+        <translation>die Datei ist größer als 256 MB</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format the program reads, or it is damaged</source>
+        <translation>es ist kein Bild in einem Format, das das Programm liest, oder es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Mondrel cannot open &quot;%1&quot;.
+
+%2</source>
+        <translation>Mondrel kann „%1“ nicht öffnen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; opens without the holidays of its calendars.
+
+%2
+
+Add the holiday files again on a calendar&apos;s Special Days (Holidays) page; saving the document keeps it without them.</source>
+        <translation>„%1“ wird ohne die Feiertage seiner Kalender geöffnet.
+
+%2
+
+Fügen Sie die Feiertagsdateien auf der Seite „Besondere Tage (Feiertage)“ eines Kalenders erneut hinzu; wird das Dokument gespeichert, bleibt es ohne sie.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.mdr)|*.mdr||</source>
+        <translation>Kalenderdateien (*.mdr)|*.mdr||</translation>
+    </message>
+    <message>
+        <source>Mondrel cannot save &quot;%1&quot;.
+
+%2</source>
+        <translation>Mondrel kann „%1“ nicht speichern.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Return</source>
+        <translation>&amp;Zurückkehren</translation>
+    </message>
+    <message>
+        <source>Return the picture and the scene to the designer</source>
+        <translation>Das Bild und die Szene an den Designer zurückgeben</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Color Size  Rotation</source>
+        <translation>&amp;Farbe, Größe, Drehung</translation>
+    </message>
+    <message>
+        <source>Edit the colours, shine, rotation and scale of the lettering</source>
+        <translation>Farben, Glanz, Drehung und Größe der Schrift bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Edit the text, its font and the glyph style</source>
+        <translation>Den Text, seine Schrift und die Darstellung der Zeichen bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Light Source 1</source>
+        <translation>&amp;Lichtquelle 1</translation>
+    </message>
+    <message>
+        <source>Edit the first light</source>
+        <translation>Die erste Lichtquelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Light Source 2</source>
+        <translation>Lichtquelle 2</translation>
+    </message>
+    <message>
+        <source>Edit the second light</source>
+        <translation>Die zweite Lichtquelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Light Source 3</source>
+        <translation>Lichtquelle 3</translation>
+    </message>
+    <message>
+        <source>Edit the third light</source>
+        <translation>Die dritte Lichtquelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Relievo...</source>
+        <translation>Ü&amp;ber Relievo...</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Massiv</translation>
+    </message>
+    <message>
+        <source>Show solid glyphs</source>
+        <translation>Massive Zeichen zeigen</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Drahtgitter</translation>
+    </message>
+    <message>
+        <source>Show outline glyphs</source>
+        <translation>Zeichen als Drahtgitter zeigen</translation>
+    </message>
+    <message>
+        <source>Relievo</source>
+        <translation>Relievo</translation>
+    </message>
+    <message>
+        <source>About Relievo</source>
+        <translation>Über Relievo</translation>
+    </message>
+    <message>
+        <source>Relievo
+
+The 3D text engine of Mondrel: it renders lit, solid or wire-frame lettering and returns the picture to the designer.</source>
+        <translation>Relievo
+
+Die 3D-Text-Engine von Mondrel: Sie zeichnet beleuchtete, massive oder Drahtgitter-Schrift und gibt das Bild an den Designer zurück.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Wieder&amp;herstellen: %1</translation>
+    </message>
+    <message>
+        <source>	Ctrl+Z</source>
+        <translation>	Strg+Z</translation>
+    </message>
+    <message>
+        <source>	Ctrl+Shift+Z</source>
+        <translation>	Strg+Umschalt+Z</translation>
+    </message>
+</context>
+<context>
+    <name>CMatEditor</name>
+    <message>
+        <source>Color, Size and Rotation</source>
+        <translation>Farbe, Größe und Drehung</translation>
+    </message>
+    <message>
+        <source>Ambient</source>
+        <translation>Umgebung</translation>
+    </message>
+    <message>
+        <source>Diffuse</source>
+        <translation>Diffus</translation>
+    </message>
+    <message>
+        <source>Specular</source>
+        <translation>Glanzlicht</translation>
+    </message>
+    <message>
+        <source>Emission</source>
+        <translation>Abstrahlung</translation>
+    </message>
+</context>
+<context>
+    <name>CMondrelApp</name>
+    <message>
+        <source>Mondrel was not closed properly last time. Restore the document with the changes that were not saved?</source>
+        <translation>Mondrel wurde beim letzten Mal nicht ordnungsgemäß beendet. Das Dokument mit den nicht gespeicherten Änderungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Mondrel was not closed properly last time. Restore the %1 documents with the changes that were not saved?</source>
+        <translation>Mondrel wurde beim letzten Mal nicht ordnungsgemäß beendet. Die %1 Dokumente mit den nicht gespeicherten Änderungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>A document could not be restored.
+
+%1</source>
+        <translation>Ein Dokument konnte nicht wiederhergestellt werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Double-click to change this text</source>
+        <translation>Doppelklicken, um diesen Text zu ändern</translation>
+    </message>
+    <message>
+        <source>Image Place Holder</source>
+        <translation>Bildplatzhalter</translation>
+    </message>
+</context>
+<context>
+    <name>CNewCalendarWizard</name>
+    <message>
+        <source>New Calendar Wizard</source>
+        <translation>Assistent für neue Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertigstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>
+Choose another file, or No File to make the calendar without holidays.</source>
+        <translation>
+Wählen Sie eine andere Datei oder „Keine Datei“, um den Kalender ohne Feiertage anzulegen.</translation>
+    </message>
+    <message>
+        <source>New Calendar</source>
+        <translation>Neuer Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>CObjectSheet</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsPage</name>
+    <message>
+        <source>Auto Increment Month,Year of Calendar Object</source>
+        <translation>Monat und Jahr des Kalenderobjekts automatisch weiterzählen</translation>
+    </message>
+    <message>
+        <source>(When Using Copy and Paste)</source>
+        <translation>(beim Kopieren und Einfügen)</translation>
+    </message>
+    <message>
+        <source>Grid Lines</source>
+        <translation>Rasterlinien</translation>
+    </message>
+    <message>
+        <source>Draw Grid</source>
+        <translation>Gitter zeichnen</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Grid Color</source>
+        <translation>Rasterfarbe</translation>
+    </message>
+    <message>
+        <source>Thickness:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <source>Grid Line Type:</source>
+        <translation>Linienart des Rasters:</translation>
+    </message>
+    <message>
+        <source>Default Solid Background Color</source>
+        <translation>Voreingestellte Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Choose Color</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Do not show New Calendar Wizard when starting new Calendar.</source>
+        <translation>Den Assistenten für neue Kalender beim Anlegen eines Kalenders nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>At Startup show tip of the day</source>
+        <translation>Beim Start den Tipp des Tages anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>CPlacesBar</name>
+    <message>
+        <source>Home</source>
+        <translation>Persönlich</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Folders used recently</source>
+        <translation>Zuletzt verwendete Ordner</translation>
+    </message>
+    <message>
+        <source>(No folders used yet)</source>
+        <translation>(Noch keine Ordner verwendet)</translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewFileDialog</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Show &amp;Preview</source>
+        <translation>&amp;Vorschau zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewPane</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressStatusBar</name>
+    <message>
+        <source>The lock state cannot be read on this display</source>
+        <translation>Der Zustand der Feststelltasten lässt sich auf dieser Anzeige nicht lesen</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryStore</name>
+    <message>
+        <source>Cannot make the recovery folder %1</source>
+        <translation>Der Wiederherstellungsordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRelievoView</name>
+    <message>
+        <source>The request &quot;%1&quot; could not be read; the scene keeps its values.</source>
+        <translation>Die Anfrage „%1“ konnte nicht gelesen werden; die Szene behält ihre Werte.</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Lighting Properties</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Light Source 2</source>
+        <translation>Lichtquelle 2</translation>
+    </message>
+    <message>
+        <source>Light Source 3</source>
+        <translation>Lichtquelle 3</translation>
     </message>
 </context>
 <context>
@@ -331,6 +2842,63 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>CShineEdit</name>
+    <message>
+        <source>Shininess</source>
+        <translation>Glanzstärke</translation>
+    </message>
+    <message>
+        <source>The shininess of a material may range from 0 to 128.</source>
+        <translation>Der Glanz eines Materials reicht von 0 bis 128.</translation>
+    </message>
+    <message>
+        <source>Shine</source>
+        <translation>Glanz</translation>
+    </message>
+</context>
+<context>
+    <name>CTextSheet</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+</context>
+<context>
+    <name>CTipOfDayDialog</name>
+    <message>
+        <source>Tips file does not exist in the prescribed directory</source>
+        <translation>Die Tippdatei ist im vorgesehenen Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Trouble reading the tips file</source>
+        <translation>Fehler beim Lesen der Tippdatei</translation>
+    </message>
+    <message>
+        <source>The tips file holds no tips.</source>
+        <translation>Die Tippdatei enthält keine Tipps.</translation>
+    </message>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Tipp des Tages</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Wussten Sie schon...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Tips on StartUp</source>
+        <translation>&amp;Tipps beim Start anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation>&amp;Nächster Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CWizardSheet</name>
     <message>
         <source>Installation script did not complete successfully!</source>
@@ -371,6 +2939,371 @@ Optionen:
     <message>
         <source>Product Sample Install Error</source>
         <translation>Fehler bei der Installation</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the tips and help pages</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange3D</name>
+    <message>
+        <source>The 3D text engine is running.
+Return from it to go on.</source>
+        <translation>Die 3D-Text-Engine läuft.
+Kehren Sie von dort zurück, um weiterzuarbeiten.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>FATAL ERROR:
+Unable to start 3D Text Engine,
+Your system may be running low on virtual memory, close some applications to free some.
+Please also check that you have all the executables that you
+Downloaded installed in the same directory Mondrel is installed in.
+Or contact Quillon Support by email.
+support@mondrel.example</source>
+        <translation>SCHWERER FEHLER:
+Die 3D-Text-Engine kann nicht gestartet werden.
+Möglicherweise ist der virtuelle Speicher knapp; schließen Sie einige Programme, um Speicher freizugeben.
+Prüfen Sie auch, ob alle heruntergeladenen Programmdateien
+im selben Ordner wie Mondrel installiert sind.
+Oder wenden Sie sich per E-Mail an den Quillon-Support.
+support@mondrel.example</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayReading</name>
+    <message>
+        <source>Reading the holiday files...</source>
+        <translation>Die Feiertagsdateien werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Special Days</source>
+        <translation>Besondere Tage</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRegionCombo</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRegions</name>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgien</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Czechia</source>
+        <translation>Tschechien</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dänemark</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finnland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>Germany (Baden-Württemberg)</source>
+        <translation>Deutschland (Baden-Württemberg)</translation>
+    </message>
+    <message>
+        <source>Germany (Bavaria)</source>
+        <translation>Deutschland (Bayern)</translation>
+    </message>
+    <message>
+        <source>Germany (Berlin)</source>
+        <translation>Deutschland (Berlin)</translation>
+    </message>
+    <message>
+        <source>Germany (Brandenburg)</source>
+        <translation>Deutschland (Brandenburg)</translation>
+    </message>
+    <message>
+        <source>Germany (Bremen)</source>
+        <translation>Deutschland (Bremen)</translation>
+    </message>
+    <message>
+        <source>Germany (Hamburg)</source>
+        <translation>Deutschland (Hamburg)</translation>
+    </message>
+    <message>
+        <source>Germany (Hesse)</source>
+        <translation>Deutschland (Hessen)</translation>
+    </message>
+    <message>
+        <source>Germany (Lower Saxony)</source>
+        <translation>Deutschland (Niedersachsen)</translation>
+    </message>
+    <message>
+        <source>Germany (Mecklenburg-Vorpommern)</source>
+        <translation>Deutschland (Mecklenburg-Vorpommern)</translation>
+    </message>
+    <message>
+        <source>Germany (North Rhine-Westphalia)</source>
+        <translation>Deutschland (Nordrhein-Westfalen)</translation>
+    </message>
+    <message>
+        <source>Germany (Rhineland-Palatinate)</source>
+        <translation>Deutschland (Rheinland-Pfalz)</translation>
+    </message>
+    <message>
+        <source>Germany (Saarland)</source>
+        <translation>Deutschland (Saarland)</translation>
+    </message>
+    <message>
+        <source>Germany (Saxony)</source>
+        <translation>Deutschland (Sachsen)</translation>
+    </message>
+    <message>
+        <source>Germany (Saxony-Anhalt)</source>
+        <translation>Deutschland (Sachsen-Anhalt)</translation>
+    </message>
+    <message>
+        <source>Germany (Schleswig-Holstein)</source>
+        <translation>Deutschland (Schleswig-Holstein)</translation>
+    </message>
+    <message>
+        <source>Germany (Thuringia)</source>
+        <translation>Deutschland (Thüringen)</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irland</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation>Luxemburg</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Neuseeland</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegen</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Schweden</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Schweiz</translation>
+    </message>
+    <message>
+        <source>United Kingdom (England and Wales)</source>
+        <translation>Vereinigtes Königreich (England und Wales)</translation>
+    </message>
+    <message>
+        <source>United Kingdom (Northern Ireland)</source>
+        <translation>Vereinigtes Königreich (Nordirland)</translation>
+    </message>
+    <message>
+        <source>United Kingdom (Scotland)</source>
+        <translation>Vereinigtes Königreich (Schottland)</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+</context>
+<context>
+    <name>PageOutput</name>
+    <message>
+        <source>Page Size</source>
+        <translation>Seitengröße</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Calendar Page</source>
+        <translation>Kalenderseite</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the page to the paper</source>
+        <translation>Seite an das &amp;Papier anpassen</translation>
+    </message>
+    <message>
+        <source>Give the calendar page the size of the paper&apos;s printable area (Undo takes it back)</source>
+        <translation>Der Kalenderseite die Größe des bedruckbaren Bereichs des Papiers geben (Rückgängig nimmt es zurück)</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation>die Datei „%1“</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>der Drucker „%1“</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed: %1 did not take the page.</source>
+        <translation>Der Kalender konnte nicht gedruckt werden: %1 hat die Seite nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Saving the calendar picture...</source>
+        <translation>Das Kalenderbild wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Save Calendar Image As..</source>
+        <translation>Kalenderbild speichern unter..</translation>
+    </message>
+    <message>
+        <source>JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||</source>
+        <translation>JPEG-Dateien (*.jpg) |*.jpg;*.jpeg|Bitmap-Dateien (*.bmp) |*.bmp|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print</source>
+        <translation>100 dpi ergibt ein Pixel je 0,01 Zoll der Seite; mehr ergibt ein druckfähiges Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Auflösung:</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>Das Bild konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf||</source>
+        <translation>PDF-Dateien (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>ERROR: File extension must be - bmp or jpg.</source>
+        <translation>FEHLER: Die Dateiendung muss bmp oder jpg sein.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFiles</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Die Datei ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>It is damaged, or it is not the kind of picture its name says.</source>
+        <translation>Sie ist beschädigt oder keine Bilddatei der Art, die ihr Name angibt.</translation>
+    </message>
+    <message>
+        <source>It is not a picture the program can read (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA or PCX).</source>
+        <translation>Es ist kein Bild, das das Programm lesen kann (BMP, GIF, JPEG, PNG, ICO, TIFF, TGA oder PCX).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.
+
+%2</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewFileDialog</name>
+    <message>
+        <source>Supported Image Files (.jpg;.jpeg;.bmp;.gif;.png;.ico;.tif;.tiff)|*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.ico;*.tif;*.tiff|All Files (*.*)|*.*||</source>
+        <translation>Unterstützte Bilddateien (.jpg;.jpeg;.bmp;.gif;.png;.ico;.tif;.tiff)|*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.ico;*.tif;*.tiff|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Mondrel Application</source>
+        <translation>Mondrel-Anwendung</translation>
+    </message>
+    <message>
+        <source>Default Options</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SceneEditors</name>
+    <message>
+        <source>Light Source 1</source>
+        <translation>Lichtquelle 1</translation>
     </message>
 </context>
 <context>
@@ -427,6 +3360,101 @@ Relievo renders the 3D lettering of Mondrel, the calendar designer.
 
 Relievo zeichnet die 3D-Schrift von Mondrel, dem Kalender-Designer.
 </translation>
+    </message>
+</context>
+<context>
+    <name>ui::CDrawView</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Drop Pictures</source>
+        <translation>Bilder ablegen</translation>
+    </message>
+    <message>
+        <source>Paste Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Align Top</source>
+        <translation>Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Bottom</source>
+        <translation>Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Center</source>
+        <translation>Horizontal zentrieren</translation>
+    </message>
+    <message>
+        <source>Align V Center</source>
+        <translation>Vertikal zentrieren</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Same Width</source>
+        <translation>Gleiche Breite</translation>
+    </message>
+    <message>
+        <source>Same Height</source>
+        <translation>Gleiche Höhe</translation>
+    </message>
+    <message>
+        <source>Same Height, Width</source>
+        <translation>Gleiche Höhe und Breite</translation>
+    </message>
+    <message>
+        <source>Space Across</source>
+        <translation>Nebeneinander verteilen</translation>
+    </message>
+    <message>
+        <source>Space Down</source>
+        <translation>Untereinander verteilen</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Anordnen</translation>
+    </message>
+    <message>
+        <source>Move To Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Move To Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+    <message>
+        <source>Move Forward</source>
+        <translation>Eine Ebene nach vorne</translation>
+    </message>
+    <message>
+        <source>Move Back</source>
+        <translation>Eine Ebene nach hinten</translation>
     </message>
 </context>
 </TS>

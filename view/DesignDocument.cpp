@@ -3,6 +3,7 @@
 #include "document/DrawDoc.h"
 #include "view/DrawView.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtGui/QUndoStack>
@@ -35,15 +36,15 @@ int NextRecoveryId()
 QString ReasonBeforeReading(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("The file does not exist.");
-    if (info.isDir()) return QStringLiteral("It is a folder, not a file.");
-    if (!info.isFile()) return QStringLiteral("It is not a regular file.");
+    if (!info.exists()) return QCoreApplication::translate("CDesignDocument", "The file does not exist.");
+    if (info.isDir()) return QCoreApplication::translate("CDesignDocument", "It is a folder, not a file.");
+    if (!info.isFile()) return QCoreApplication::translate("CDesignDocument", "It is not a regular file.");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("You do not have permission to read it.");
+    if (!file.open(QIODevice::ReadOnly)) return QCoreApplication::translate("CDesignDocument", "You do not have permission to read it.");
     const QByteArray head = file.read(8);
     static const char kSignature[8] = {'\xD0', '\xCF', '\x11', '\xE0', '\xA1', '\xB1', '\x1A', '\xE1'};
     if (head.size() < 8 || std::memcmp(head.constData(), kSignature, 8) != 0)
-        return QStringLiteral("It is not a Mondrel calendar document.");
+        return QCoreApplication::translate("CDesignDocument", "It is not a Mondrel calendar document.");
     return QString();
 }
 
@@ -78,7 +79,7 @@ CDesignDocument* CDesignDocument::From(const CDrawDoc* doc)
 
 QString CDesignDocument::DisplayName() const
 {
-    if (m_strPath.isEmpty()) return QStringLiteral("Calendar%1").arg(m_nUntitled);
+    if (m_strPath.isEmpty()) return tr("Calendar%1").arg(m_nUntitled);
     return QFileInfo(m_strPath).fileName();
 }
 
@@ -127,7 +128,7 @@ bool CDesignDocument::Open(const QString& path, QString* error)
             emit TitleChanged();
             return true;
         }
-        reason = QStringLiteral("The document is damaged, or it was written in a form this version cannot read.");
+        reason = tr("The document is damaged, or it was written in a form this version cannot read.");
     }
     if (error) *error = reason;
     return false;
@@ -139,16 +140,16 @@ bool CDesignDocument::Save(const QString& path, QString* error)
     const QFileInfo folder(target.absolutePath());
     std::string why;
     if (!folder.isDir()) {
-        if (error) *error = QStringLiteral("The folder \"%1\" does not exist.").arg(folder.absoluteFilePath());
+        if (error) *error = tr("The folder \"%1\" does not exist.").arg(folder.absoluteFilePath());
         return false;
     }
     if (!folder.isWritable()) {
-        if (error) *error = QStringLiteral("You do not have permission to write in the folder \"%1\".")
+        if (error) *error = tr("You do not have permission to write in the folder \"%1\".")
                                 .arg(folder.absoluteFilePath());
         return false;
     }
     if (!m_pDoc->OnSaveDocument(QFile::encodeName(path).toStdString(), &why)) {
-        if (error) *error = QStringLiteral("The document could not be written (%1).").arg(QString::fromStdString(why));
+        if (error) *error = tr("The document could not be written (%1).").arg(QString::fromStdString(why));
         return false;
     }
     m_strPath = target.absoluteFilePath();

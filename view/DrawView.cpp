@@ -670,7 +670,7 @@ void CDrawView::DeleteSelection()
     InvalidateSelection();
     // The step takes the objects out of the page and out of every view's
     // selection; it keeps them, so the deletion can be undone.
-    PushStep(new CInsertCommand(m_pDesign, QStringLiteral("Delete"), objects, true));
+    PushStep(new CInsertCommand(m_pDesign, tr("Delete"), objects, true));
     m_selected.clear();
     emit SelectionChanged();
 }
@@ -693,7 +693,7 @@ void CDrawView::EditProperties()
     }
     // Other objects apply the generic page themselves: the step is taken
     // around it.
-    auto* step = new CModifyCommand(m_pDesign, QStringLiteral("Properties"), {obj});
+    auto* step = new CModifyCommand(m_pDesign, tr("Properties"), {obj});
     obj->EditProperties(this);
     if (step->Finish()) PushStep(step);
     else delete step;
@@ -711,7 +711,7 @@ void CDrawView::MoveSelectionBy(int dx, int dy, bool repeated)
     EndDrag();
     if (m_selected.empty()) return;
     const std::vector<CDrawObj*> objects(m_selected.begin(), m_selected.end());
-    auto* step = new CModifyCommand(m_pDesign, QStringLiteral("Move"), objects);
+    auto* step = new CModifyCommand(m_pDesign, tr("Move"), objects);
     for (CDrawObj* obj : objects) {
         CRect r = obj->m_position;
         r.OffsetRect(dx, dy);

@@ -9,6 +9,7 @@
 #include "view/StrokeTool.h"
 #include "view/UndoCommands.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QUndoStack>
 
 #include <algorithm>
@@ -109,7 +110,7 @@ void CEditTool::BeginStep(ui::CDrawView* view, const std::vector<CDrawObj*>& cre
         if (std::find(created.begin(), created.end(), obj) == created.end()) moving.push_back(obj);
     s_pPendingStep.reset();
     if (!moving.empty()) {
-        const QString name = s_dragMode == dragSize ? QStringLiteral("Resize") : QStringLiteral("Move");
+        const QString name = s_dragMode == dragSize ? QCoreApplication::translate("CEditTool", "Resize") : QCoreApplication::translate("CEditTool", "Move");
         s_pPendingStep = std::make_unique<CModifyCommand>(view->Design(), name, moving);
     }
 }
@@ -136,22 +137,26 @@ void CEditTool::FinishStep()
     QUndoStack* stack = view->Design()->UndoStack();
     if (moved && !created.empty()) {
         // A copy left behind by a Ctrl-drag and the originals moved away.
-        stack->beginMacro(QStringLiteral("Copy"));
-        view->PushStep(new CInsertCommand(view->Design(), QStringLiteral("Copy"), created, false));
+        stack->beginMacro(QCoreApplication::translate("CEditTool", "Copy"));
+        view->PushStep(new CInsertCommand(view->Design(), QCoreApplication::translate("CEditTool", "Copy"), created, false));
         view->PushStep(step.release());
         stack->endMacro();
     } else if (moved) {
         view->PushStep(step.release());
     } else if (copying) {
         // Copies dragged back exactly onto their originals.
-        view->PushStep(new CInsertCommand(view->Design(), QStringLiteral("Copy"), created, false));
+        view->PushStep(new CInsertCommand(view->Design(), QCoreApplication::translate("CEditTool", "Copy"), created, false));
     } else {
-        QString name = QStringLiteral("Draw");
+        QString name = QCoreApplication::translate("CEditTool", "Draw");
         if (CEditTool* tool = FindTool(c_nCurrentTool); tool && tool->Tool() != toolSelect) {
-            static const char* const names[toolCount] = {"Draw",     "Draw Line",  "Draw Rectangle", "Draw Round Rectangle",
-                                                         "Draw Ellipse", "Draw Polygon", "Draw Text", "Draw Calendar",
-                                                         "Draw Image", "Draw Frame", "Draw Polyline"};
-            name = QString::fromLatin1(names[tool->Tool()]);
+            static const char* const names[toolCount] = {
+                QT_TRANSLATE_NOOP("CEditTool", "Draw"),           QT_TRANSLATE_NOOP("CEditTool", "Draw Line"),
+                QT_TRANSLATE_NOOP("CEditTool", "Draw Rectangle"), QT_TRANSLATE_NOOP("CEditTool", "Draw Round Rectangle"),
+                QT_TRANSLATE_NOOP("CEditTool", "Draw Ellipse"),   QT_TRANSLATE_NOOP("CEditTool", "Draw Polygon"),
+                QT_TRANSLATE_NOOP("CEditTool", "Draw Text"),      QT_TRANSLATE_NOOP("CEditTool", "Draw Calendar"),
+                QT_TRANSLATE_NOOP("CEditTool", "Draw Image"),     QT_TRANSLATE_NOOP("CEditTool", "Draw Frame"),
+                QT_TRANSLATE_NOOP("CEditTool", "Draw Polyline")};
+            name = QCoreApplication::translate("CEditTool", names[tool->Tool()]);
         }
         view->PushStep(new CInsertCommand(view->Design(), name, created, false));
     }

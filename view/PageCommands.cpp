@@ -1,5 +1,7 @@
 #include "view/PageCommands.h"
 
+#include <QtCore/QCoreApplication>
+
 #include "document/Archive.h"
 #include "document/DrawDoc.h"
 #include "document/HolidayStream.h"
@@ -130,7 +132,7 @@ void NewPage(CDesignDocument* design)
 {
     CDrawDoc* doc = design->Doc();
     if (doc->PageCount() >= CDrawDoc::kMaxPages) return;
-    design->UndoStack()->push(new CPageInsertCommand(design, QStringLiteral("New Page"), doc->CurrentPage() + 1,
+    design->UndoStack()->push(new CPageInsertCommand(design, QCoreApplication::translate("PageCommands", "New Page"), doc->CurrentPage() + 1,
                                                      NewPageLike(*doc)));
 }
 
@@ -141,14 +143,14 @@ void DuplicatePage(CDesignDocument* design)
     std::unique_ptr<CDrawPage> copy = CopyOfPage(*doc, *doc);
     if (!copy) return;
     design->UndoStack()->push(
-        new CPageInsertCommand(design, QStringLiteral("Duplicate Page"), doc->CurrentPage() + 1, std::move(copy)));
+        new CPageInsertCommand(design, QCoreApplication::translate("PageCommands", "Duplicate Page"), doc->CurrentPage() + 1, std::move(copy)));
 }
 
 void DeletePage(CDesignDocument* design)
 {
     CDrawDoc* doc = design->Doc();
     if (doc->PageCount() <= 1) return;
-    design->UndoStack()->push(new CPageInsertCommand(design, QStringLiteral("Delete Page"), doc->CurrentPage()));
+    design->UndoStack()->push(new CPageInsertCommand(design, QCoreApplication::translate("PageCommands", "Delete Page"), doc->CurrentPage()));
 }
 
 void MovePageBy(CDesignDocument* design, int offset)
@@ -158,7 +160,7 @@ void MovePageBy(CDesignDocument* design, int offset)
     const int to = from + offset;
     if (to < 0 || to >= doc->PageCount() || to == from) return;
     design->UndoStack()->push(new CPageMoveCommand(
-        design, offset < 0 ? QStringLiteral("Move Page Earlier") : QStringLiteral("Move Page Later"), from, to));
+        design, offset < 0 ? QCoreApplication::translate("PageCommands", "Move Page Earlier") : QCoreApplication::translate("PageCommands", "Move Page Later"), from, to));
 }
 
 void GoToPage(CDesignDocument* design, int index)

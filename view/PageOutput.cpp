@@ -10,6 +10,7 @@
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -33,7 +34,7 @@ namespace {
 class CPageSizeCommand : public QUndoCommand {
 public:
     CPageSizeCommand(CDesignDocument* design, CSize before, CSize after)
-        : QUndoCommand(QStringLiteral("Page Size")), m_pDesign(design), m_before(before), m_after(after)
+        : QUndoCommand(QCoreApplication::translate("PageOutput", "Page Size")), m_pDesign(design), m_before(before), m_after(after)
     {
     }
     void undo() override { Apply(m_before); }
@@ -110,14 +111,14 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, design->Doc()->PageCount());
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("PageOutput", "Print"));
     // The page keeps its size unless asked: a printout on other paper
     // should not quietly reshape the design.
     auto* options = new QWidget;
-    options->setWindowTitle(QStringLiteral("Calendar Page"));
-    auto* fit = new QCheckBox(QStringLiteral("&Fit the page to the paper"), options);
+    options->setWindowTitle(QCoreApplication::translate("PageOutput", "Calendar Page"));
+    auto* fit = new QCheckBox(QCoreApplication::translate("PageOutput", "&Fit the page to the paper"), options);
     fit->setObjectName(QStringLiteral("fitPageToPaper"));
-    fit->setToolTip(QStringLiteral("Give the calendar page the size of the paper's printable area (Undo takes it back)"));
+    fit->setToolTip(QCoreApplication::translate("PageOutput", "Give the calendar page the size of the paper's printable area (Undo takes it back)"));
     auto* layout = new QVBoxLayout(options);
     layout->addWidget(fit);
     layout->addStretch(1);
@@ -133,9 +134,9 @@ void PrintDocument(QWidget* parent, CDesignDocument* design)
     }
     if (!PrintPage(&printer, design, false)) {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
-                                   ? QStringLiteral("the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()))
-                                   : QStringLiteral("the printer \"%1\"").arg(printer.printerName());
-        ShowMessage(parent, QStringLiteral("The calendar could not be printed: %1 did not take the page.").arg(target),
+                                   ? QCoreApplication::translate("PageOutput", "the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()))
+                                   : QCoreApplication::translate("PageOutput", "the printer \"%1\"").arg(printer.printerName());
+        ShowMessage(parent, QCoreApplication::translate("PageOutput", "The calendar could not be printed: %1 did not take the page.").arg(target),
                     QMessageBox::Critical);
         return;
     }
@@ -148,7 +149,7 @@ void PreviewDocument(QWidget* parent, CDesignDocument* design)
     QPrinter printer(QPrinter::HighResolution);
     SetupPrinter(printer, design);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("PageOutput", "Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [design](QPrinter* p) { PrintPage(p, design, true); });
     dialog.resize(900, 1000);
     dialog.exec();
@@ -165,7 +166,7 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext != QLatin1String("bmp") && ext != QLatin1String("jpg")) {
-        if (error) *error = QStringLiteral("ERROR: File extension must be - bmp or jpg.");
+        if (error) *error = QCoreApplication::translate("PageOutput", "ERROR: File extension must be - bmp or jpg.");
         return false;
     }
     CDrawDoc* doc = design->Doc();
@@ -173,7 +174,7 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
     const int first = everyPage ? 0 : doc->CurrentPage();
     const int last = everyPage ? count - 1 : doc->CurrentPage();
     // Three steps a page: painted, converted, written.
-    if (progress.m_begin) progress.m_begin(QStringLiteral("Saving the calendar picture..."), 0, 3 * (last - first + 1));
+    if (progress.m_begin) progress.m_begin(QCoreApplication::translate("PageOutput", "Saving the calendar picture..."), 0, 3 * (last - first + 1));
     std::string why;
     bool ok = true;
     for (int index = first; index <= last && ok; ++index) {
@@ -201,17 +202,17 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
     bool everyPage = false;
     {
         CPreviewFileDialog dialog(
-            false, true, QStringLiteral("Save Calendar Image As.."),
-            QStringLiteral("JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"),
+            false, true, QCoreApplication::translate("PageOutput", "Save Calendar Image As.."),
+            QCoreApplication::translate("PageOutput", "JPEG Files (*.jpg) |*.jpg;*.jpeg|Bitmap Files (*.bmp) |*.bmp|All Files (*.*)|*.*||"),
             StartPath(FileKind::PagePicture), parent);
         // The resolution sits under the file type, as one more row of the
         // dialog's own grid.
         auto* resolution = new QComboBox(&dialog);
         resolution->setObjectName(QStringLiteral("resolution"));
-        for (int d : ExportResolutions()) resolution->addItem(QStringLiteral("%1 dpi").arg(d), d);
+        for (int d : ExportResolutions()) resolution->addItem(QCoreApplication::translate("PageOutput", "%1 dpi").arg(d), d);
         resolution->setCurrentIndex(std::max<int>(0, ExportResolutions().indexOf(s_nDpi)));
-        resolution->setToolTip(QStringLiteral("100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
-        auto* label = new QLabel(QStringLiteral("&Resolution:"), &dialog);
+        resolution->setToolTip(QCoreApplication::translate("PageOutput", "100 dpi gives one pixel per 0.01 inch of the page; more gives a picture fit for print"));
+        auto* label = new QLabel(QCoreApplication::translate("PageOutput", "&Resolution:"), &dialog);
         label->setBuddy(resolution);
         // A document of several pages: the page shown, or every page in
         // pictures of their own.
@@ -220,9 +221,9 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
         if (design->Doc()->PageCount() > 1) {
             pages = new QComboBox(&dialog);
             pages->setObjectName(QStringLiteral("pages"));
-            pages->addItem(QStringLiteral("The page shown (page %1)").arg(design->Doc()->CurrentPage() + 1));
-            pages->addItem(QStringLiteral("Every page (NAME-01, NAME-02 ...)"));
-            pagesLabel = new QLabel(QStringLiteral("&Pages:"), &dialog);
+            pages->addItem(QCoreApplication::translate("PageOutput", "The page shown (page %1)").arg(design->Doc()->CurrentPage() + 1));
+            pages->addItem(QCoreApplication::translate("PageOutput", "Every page (NAME-01, NAME-02 ...)"));
+            pagesLabel = new QLabel(QCoreApplication::translate("PageOutput", "&Pages:"), &dialog);
             pagesLabel->setBuddy(pages);
         }
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
@@ -246,7 +247,7 @@ void ExportPicture(QWidget* parent, CDesignDocument* design, const CProgressRepo
     s_nDpi = dpi;
     QString error;
     if (!ExportPictureTo(design, path, &error, progress, dpi, everyPage)) {
-        ShowMessage(parent, error.isEmpty() ? QStringLiteral("The picture could not be written.") : error,
+        ShowMessage(parent, error.isEmpty() ? QCoreApplication::translate("PageOutput", "The picture could not be written.") : error,
                     QMessageBox::Critical);
     }
 }
@@ -256,8 +257,8 @@ void ExportPdf(QWidget* parent, CDesignDocument* design)
     QString initial;
     if (!design->FilePath().isEmpty())
         initial = QFileInfo(design->FilePath()).absolutePath() + "/" + QFileInfo(design->FilePath()).completeBaseName() + ".pdf";
-    QString path = GetSaveFileNameWithPreview(parent, FileKind::PagePicture, QStringLiteral("Export as PDF"),
-                                              QStringLiteral("PDF Files (*.pdf)|*.pdf||"), initial, false);
+    QString path = GetSaveFileNameWithPreview(parent, FileKind::PagePicture, QCoreApplication::translate("PageOutput", "Export as PDF"),
+                                              QCoreApplication::translate("PageOutput", "PDF Files (*.pdf)|*.pdf||"), initial, false);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     std::string why;

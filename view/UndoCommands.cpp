@@ -10,6 +10,7 @@
 #include "objects/DrawRect.h"
 #include "view/DesignDocument.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QUndoStack>
 
 #include <algorithm>
@@ -449,7 +450,7 @@ void CHistorySink::Commit(CDrawDoc* doc, const CDocChange& change, const std::fu
         if (doc) doc->SetModifiedFlag(true);
         return;
     }
-    const QString name = change.m_strName.isEmpty() ? QStringLiteral("Change") : change.m_strName;
+    const QString name = change.m_strName.isEmpty() ? QCoreApplication::translate("CHistorySink", "Change") : change.m_strName;
     if (change.m_bObjectList) {
         auto* step = new CListCommand(design, name);
         apply();

@@ -11,30 +11,30 @@ namespace {
 const char* ArrangeName(ArrangeCommand command)
 {
     switch (command) {
-    case ArrangeCommand::alignTop: return "Align Top";
-    case ArrangeCommand::alignBottom: return "Align Bottom";
-    case ArrangeCommand::alignCenter: return "Align Center";
-    case ArrangeCommand::alignVCenter: return "Align V Center";
-    case ArrangeCommand::alignLeft: return "Align Left";
-    case ArrangeCommand::alignRight: return "Align Right";
-    case ArrangeCommand::sameWidth: return "Same Width";
-    case ArrangeCommand::sameHeight: return "Same Height";
-    case ArrangeCommand::sameSize: return "Same Height, Width";
-    case ArrangeCommand::spaceAcross: return "Space Across";
-    case ArrangeCommand::spaceDown: return "Space Down";
+    case ArrangeCommand::alignTop: return QT_TRANSLATE_NOOP("ui::CDrawView", "Align Top");
+    case ArrangeCommand::alignBottom: return QT_TRANSLATE_NOOP("ui::CDrawView", "Align Bottom");
+    case ArrangeCommand::alignCenter: return QT_TRANSLATE_NOOP("ui::CDrawView", "Align Center");
+    case ArrangeCommand::alignVCenter: return QT_TRANSLATE_NOOP("ui::CDrawView", "Align V Center");
+    case ArrangeCommand::alignLeft: return QT_TRANSLATE_NOOP("ui::CDrawView", "Align Left");
+    case ArrangeCommand::alignRight: return QT_TRANSLATE_NOOP("ui::CDrawView", "Align Right");
+    case ArrangeCommand::sameWidth: return QT_TRANSLATE_NOOP("ui::CDrawView", "Same Width");
+    case ArrangeCommand::sameHeight: return QT_TRANSLATE_NOOP("ui::CDrawView", "Same Height");
+    case ArrangeCommand::sameSize: return QT_TRANSLATE_NOOP("ui::CDrawView", "Same Height, Width");
+    case ArrangeCommand::spaceAcross: return QT_TRANSLATE_NOOP("ui::CDrawView", "Space Across");
+    case ArrangeCommand::spaceDown: return QT_TRANSLATE_NOOP("ui::CDrawView", "Space Down");
     }
-    return "Arrange";
+    return QT_TRANSLATE_NOOP("ui::CDrawView", "Arrange");
 }
 
 const char* ZOrderName(ZOrderCommand command)
 {
     switch (command) {
-    case ZOrderCommand::toFront: return "Move To Front";
-    case ZOrderCommand::toBack: return "Move To Back";
-    case ZOrderCommand::forward: return "Move Forward";
-    case ZOrderCommand::backward: return "Move Back";
+    case ZOrderCommand::toFront: return QT_TRANSLATE_NOOP("ui::CDrawView", "Move To Front");
+    case ZOrderCommand::toBack: return QT_TRANSLATE_NOOP("ui::CDrawView", "Move To Back");
+    case ZOrderCommand::forward: return QT_TRANSLATE_NOOP("ui::CDrawView", "Move Forward");
+    case ZOrderCommand::backward: return QT_TRANSLATE_NOOP("ui::CDrawView", "Move Back");
     }
-    return "Move";
+    return QT_TRANSLATE_NOOP("ui::CDrawView", "Move");
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ void CDrawView::Arrange(ArrangeCommand command)
     std::vector<CRect> rects;
     for (CDrawObj* obj : objects) rects.push_back(obj->m_position);
     const std::vector<CRect> placed = ArrangeRects(command, rects);
-    auto* step = new CModifyCommand(m_pDesign, QString::fromLatin1(ArrangeName(command)), objects);
+    auto* step = new CModifyCommand(m_pDesign, tr(ArrangeName(command)), objects);
     // Through MoveTo, so that a stroke's points follow its rectangle.
     for (std::size_t i = 0; i < objects.size(); ++i) objects[i]->MoveTo(placed[i], this);
     if (!step->Finish()) {
@@ -67,7 +67,7 @@ void CDrawView::ChangeZOrder(ZOrderCommand command)
     const int from = IndexOfObject(*doc, m_selected.front());
     const int to = ZOrderTarget(command, from, count);
     if (from < 0 || to == from) return;
-    PushStep(new CReorderCommand(m_pDesign, QString::fromLatin1(ZOrderName(command)), from, to));
+    PushStep(new CReorderCommand(m_pDesign, tr(ZOrderName(command)), from, to));
 }
 
 }  // namespace ui

@@ -129,7 +129,7 @@ void CDrawView::CutSelection()
     DeleteSelection();
     if (QUndoCommand* last = const_cast<QUndoCommand*>(
             m_pDesign->UndoStack()->command(m_pDesign->UndoStack()->index() - 1)))
-        last->setText(QStringLiteral("Cut"));
+        last->setText(tr("Cut"));
 }
 
 void CDrawView::PasteClipboard()
@@ -147,7 +147,7 @@ bool CDrawView::InsertFromMime(const QMimeData* data, const QPoint* point)
 {
     CDrawDoc* doc = GetDocument();
     std::list<CDrawObj*> objects;
-    QString name = QStringLiteral("Paste");
+    QString name = tr("Paste");
     if (data->hasFormat(QString::fromLatin1(kDrawObjectsMime))) {
         if (!ReadObjects(data->data(QString::fromLatin1(kDrawObjectsMime)), doc, &objects) || objects.empty())
             return false;
@@ -176,7 +176,7 @@ bool CDrawView::InsertFromMime(const QMimeData* data, const QPoint* point)
             at.x += 20;
             at.y -= 20;
         }
-        name = QStringLiteral("Drop Pictures");
+        name = tr("Drop Pictures");
     } else if (data->hasImage()) {
         const QImage picture = qvariant_cast<QImage>(data->imageData());
         if (picture.isNull() || picture.width() > 32768 || picture.height() > 32768) return false;
@@ -195,7 +195,7 @@ bool CDrawView::InsertFromMime(const QMimeData* data, const QPoint* point)
         }
         ole->m_pItem->UpdateExtent();
         objects.push_back(ole);
-        name = QStringLiteral("Paste Picture");
+        name = tr("Paste Picture");
     } else {
         return false;
     }

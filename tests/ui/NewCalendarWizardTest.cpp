@@ -82,7 +82,7 @@ private slots:
         CCompletion* summary = wizard.CompletionPage();
         QCOMPARE(summary->ImageText(), QString("There is no Image File to use."));
         QCOMPARE(summary->MonthsText(), QString("1"));
-        QCOMPARE(summary->FirstMonthText(), EnglishMonthName(local.tm_mon));
+        QCOMPARE(summary->FirstMonthText(), WizardMonthName(local.tm_mon));
         QCOMPARE(summary->YearText(), QString::number(local.tm_year + 1900));
         PressReturn(wizard);
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
