@@ -690,6 +690,80 @@ About</source>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;New Page</source>
+        <translation>&amp;Neue Seite</translation>
+    </message>
+    <message>
+        <source>Add an empty page after the current page
+New Page</source>
+        <translation>Eine leere Seite nach der aktuellen Seite einfügen
+Neue Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Page</source>
+        <translation>Seite &amp;duplizieren</translation>
+    </message>
+    <message>
+        <source>Add a copy of the current page after it
+Duplicate Page</source>
+        <translation>Eine Kopie der aktuellen Seite dahinter einfügen
+Seite duplizieren</translation>
+    </message>
+    <message>
+        <source>De&amp;lete Page</source>
+        <translation>Seite &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete the current page and its objects
+Delete Page</source>
+        <translation>Die aktuelle Seite mit ihren Objekten löschen
+Seite löschen</translation>
+    </message>
+    <message>
+        <source>Move Page &amp;Earlier</source>
+        <translation>Seite nach &amp;vorne verschieben</translation>
+    </message>
+    <message>
+        <source>Move the current page one place towards the front
+Move Page Earlier</source>
+        <translation>Die aktuelle Seite um eine Stelle nach vorne verschieben
+Seite nach vorne</translation>
+    </message>
+    <message>
+        <source>Move Page &amp;Later</source>
+        <translation>Seite nach &amp;hinten verschieben</translation>
+    </message>
+    <message>
+        <source>Move the current page one place towards the back
+Move Page Later</source>
+        <translation>Die aktuelle Seite um eine Stelle nach hinten verschieben
+Seite nach hinten</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Page	Ctrl+PgDown</source>
+        <translation>Nä&amp;chste Seite	Strg+Bild ab</translation>
+    </message>
+    <message>
+        <source>Show the next page
+Next Page</source>
+        <translation>Die nächste Seite zeigen
+Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page	Ctrl+PgUp</source>
+        <translation>Vo&amp;rherige Seite	Strg+Bild auf</translation>
+    </message>
+    <message>
+        <source>Show the previous page
+Previous Page</source>
+        <translation>Die vorherige Seite zeigen
+Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Seite</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -2494,6 +2568,22 @@ Die 3D-Text-Engine von Mondrel: Sie zeichnet beleuchtete, massive oder Drahtgitt
         <source>	Ctrl+Shift+Z</source>
         <translation>	Strg+Umschalt+Z</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; opens without some of its pages.
+
+%2
+
+The file itself is left as it is until you save the document.</source>
+        <translation>„%1“ wird ohne einige seiner Seiten geöffnet.
+
+%2
+
+Die Datei selbst bleibt unverändert, bis Sie das Dokument speichern.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>CMatEditor</name>
@@ -3164,6 +3254,29 @@ support@mondrel.example</translation>
     </message>
 </context>
 <context>
+    <name>PageCommands</name>
+    <message>
+        <source>New Page</source>
+        <translation>Neue Seite</translation>
+    </message>
+    <message>
+        <source>Duplicate Page</source>
+        <translation>Seite duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>Seite löschen</translation>
+    </message>
+    <message>
+        <source>Move Page Earlier</source>
+        <translation>Seite nach vorne</translation>
+    </message>
+    <message>
+        <source>Move Page Later</source>
+        <translation>Seite nach hinten</translation>
+    </message>
+</context>
+<context>
     <name>PageOutput</name>
     <message>
         <source>Page Size</source>
@@ -3240,6 +3353,18 @@ support@mondrel.example</translation>
     <message>
         <source>ERROR: File extension must be - bmp or jpg.</source>
         <translation>FEHLER: Die Dateiendung muss bmp oder jpg sein.</translation>
+    </message>
+    <message>
+        <source>The page shown (page %1)</source>
+        <translation>Die angezeigte Seite (Seite %1)</translation>
+    </message>
+    <message>
+        <source>Every page (NAME-01, NAME-02 ...)</source>
+        <translation>Jede Seite (NAME-01, NAME-02 ...)</translation>
+    </message>
+    <message>
+        <source>&amp;Pages:</source>
+        <translation>&amp;Seiten:</translation>
     </message>
 </context>
 <context>
