@@ -10,6 +10,8 @@
 #include "objects/DrawRect.h"
 #include "platform/PageExport.h"
 
+#include "BenchFolder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QtGui/QGuiApplication>
@@ -20,15 +22,7 @@
 
 namespace {
 
-std::filesystem::path WorkDir()
-{
-    static std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("mondrel-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return dir;
-}
+std::filesystem::path WorkDir() { return BenchFolder("bench"); }
 
 // A 4000 x 3000 photo-like picture (smooth shapes with grain), made once.
 std::string Photo()

@@ -19,6 +19,8 @@
 #include "platform/PageExport.h"
 #include "platform/QtDC.h"
 
+#include "BenchFolder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QtGui/QGuiApplication>
@@ -35,15 +37,7 @@
 
 namespace {
 
-std::filesystem::path WorkDir()
-{
-    static std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("mondrel-bench-pictures-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return dir;
-}
+std::filesystem::path WorkDir() { return BenchFolder("bench-pictures"); }
 
 // A 20-megapixel camera-sized photo: smooth shapes with a little grain.
 const std::string& Photo()
