@@ -93,7 +93,7 @@ private slots:
     void mainWindowMenusAndPrompts()
     {
         CMainFrame frame;
-        QCOMPARE(MenuTitles(frame), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Zeichnen", "&Objekt",
+        QCOMPARE(MenuTitles(frame), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Zeichnen", "&Objekt", "&Seite",
                                                  "&Fenster", "&Hilfe"}));
         QAction* saveAs = frame.findChild<QAction*>(QStringLiteral("file_save_as"));
         QVERIFY(saveAs);
