@@ -525,8 +525,14 @@ void CMainFrame::EndProgress()
 CSplitFrame* CMainFrame::ActiveFrame() const
 {
     auto* frame = qobject_cast<CSplitFrame*>(m_pMdi->activeSubWindow());
-    if (!frame) frame = m_pLastFrame.data();
+    if (!frame) frame = LastFrame();
     return frame;
+}
+
+CSplitFrame* CMainFrame::LastFrame() const
+{
+    // A frame half destroyed is a plain widget by now, and not taken.
+    return qobject_cast<CSplitFrame*>(m_pLastFrame.data());
 }
 
 ui::CDrawView* CMainFrame::ActiveView() const
@@ -765,8 +771,8 @@ void CMainFrame::OnFrameActivated()
 {
     if (m_bDestroying) return;
     if (auto* frame = qobject_cast<CSplitFrame*>(m_pMdi->activeSubWindow())) {
-        if (m_pLastFrame && m_pLastFrame != frame)
-            for (ui::CDrawView* v : m_pLastFrame->Panes()) v->SetViewActive(false);
+        if (CSplitFrame* last = LastFrame(); last && last != frame)
+            for (ui::CDrawView* v : last->Panes()) v->SetViewActive(false);
         m_pLastFrame = frame;
         m_pUndoGroup->setActiveStack(frame->Design()->UndoStack());
         if (ui::CDrawView* view = frame->ActivePane()) {

@@ -106,7 +106,10 @@ private:
     class CProgressStatusBar* m_pStatus = nullptr;
     std::vector<CDesignDocument*> m_documents;
     QStringList m_recent;
-    QPointer<CSplitFrame> m_pLastFrame;
+    // Held as a widget: while a frame is destroyed its window outlives the
+    // frame, and the closing of its document still asks for the active frame.
+    QPointer<QWidget> m_pLastFrame;
+    CSplitFrame* LastFrame() const;
     int m_nPerformance = 0;
     bool m_bDestroying = false;
 };

@@ -52,7 +52,15 @@ CSplitFrame::CSplitFrame(CDesignDocument* design, QWidget* parent) : QMdiSubWind
     UpdateTitle();
 }
 
-CSplitFrame::~CSplitFrame() = default;
+CSplitFrame::~CSplitFrame()
+{
+    // The panes go while the frame is still whole: a pane closed in the
+    // middle of a drag finishes it as a step, and the step's signals reach
+    // this frame and the main window.
+    QWidget* rows = m_pRows;
+    m_pRows = nullptr;
+    delete rows;
+}
 
 ui::CDrawView* CSplitFrame::MakePane()
 {
@@ -81,7 +89,7 @@ ui::CDrawView* CSplitFrame::ActivePane() const
 std::vector<ui::CDrawView*> CSplitFrame::Panes() const
 {
     std::vector<ui::CDrawView*> panes;
-    for (int r = 0; r < m_pRows->count(); ++r) {
+    for (int r = 0; m_pRows && r < m_pRows->count(); ++r) {
         auto* row = qobject_cast<QSplitter*>(m_pRows->widget(r));
         if (!row) continue;
         for (int c = 0; c < row->count(); ++c)
@@ -92,12 +100,12 @@ std::vector<ui::CDrawView*> CSplitFrame::Panes() const
 
 int CSplitFrame::Rows() const
 {
-    return m_pRows->count();
+    return m_pRows ? m_pRows->count() : 0;
 }
 
 int CSplitFrame::Columns() const
 {
-    auto* row = qobject_cast<QSplitter*>(m_pRows->widget(0));
+    auto* row = m_pRows ? qobject_cast<QSplitter*>(m_pRows->widget(0)) : nullptr;
     return row ? row->count() : 0;
 }
 

@@ -31,6 +31,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QUndoStack>
+#include <QtCore/QPointer>
 #include <QtTest/QtTest>
 #include <QtWidgets/QMdiArea>
 
@@ -186,12 +187,19 @@ class SoakTest : public QObject {
             const bool pastEdge = Chance(12);
             if (pastEdge) to = QPoint(Chance(50) ? -30 : view->viewport()->width() + 30, to.y());
             Note(QStringLiteral("drag %1 to %2 mods %3%4").arg(Where(from), Where(to)).arg(int(m)).arg(pastEdge ? " past the edge" : ""));
+            // The window may go while the button is held (a message, a
+            // sheet or the recovery of a document answered meanwhile).
+            const QPointer<ui::CDrawView> held = view;
             Press(view, from, m);
-            for (int i = 1; i <= 3; ++i) MoveHeld(view, from + (to - from) * i / 3, m);
-            if (pastEdge) QTest::qWait(40 + Pick(60));
-            if (Chance(10)) {
+            for (int i = 1; i <= 3 && held; ++i) MoveHeld(view, from + (to - from) * i / 3, m);
+            if (pastEdge && held) QTest::qWait(40 + Pick(60));
+            if (Chance(10) && held) {
                 Note("escape while dragging");
                 Key(m_frame.get(), Qt::Key_Escape);
+            }
+            if (!held) {
+                Note("the pane went while the button was held");
+                return;
             }
             Release(view, Chance(30) ? from : to, m);
         } else if (kind < 54) {

@@ -224,6 +224,31 @@ private slots:
         QVERIFY(Objects(m_design).empty());
     }
 
+    // A second window closed while its pane holds a move: the move stays as
+    // one step, and the document goes on in its first window. (Under the
+    // sanitizers the step's signals used to reach the half-destroyed frame.)
+    void aWindowClosedInTheMiddleOfAMove()
+    {
+        CDrawRect* rect = DrawRect(At(View(), -100, 100), At(View(), 100, -100));
+        const CRect drawn = rect->m_position;
+        Trigger("window_new");
+        QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 2);
+        ui::CDrawView* second = View();
+        const QPoint centre = CentreOf(second, rect);
+        Press(second, centre);
+        MoveHeld(second, centre + QPoint(40, 0));
+        QVERIFY(CEditTool::IsDragging());
+        m_frame->MdiArea()->closeActiveSubWindow();
+        QTest::qWait(20);
+        QVERIFY(!CEditTool::IsDragging());
+        QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
+        QCOMPARE(m_frame->ActiveDocument(), m_design);
+        QCOMPARE(TopStep(m_design), QString("Move"));
+        QVERIFY(rect->m_position != drawn);
+        Key(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(rect->m_position, drawn);
+    }
+
     // Ctrl+click without movement leaves nothing behind; Ctrl+drag leaves a
     // copy, as one step called "Copy".
     void ctrlClickLeavesNoCopyAndCtrlDragCopies()
