@@ -32,10 +32,10 @@ protected:
         std::filesystem::create_directories(m_dir);
         // Three photos of different colours and shapes.
         for (const char* photo : {"A.jpg:60x40:red", "B.jpg:40x60:green", "C.png:50x50:blue"}) {
-            const std::string spec = photo;
-            const std::string name = spec.substr(0, spec.find(':'));
-            const std::string size = spec.substr(spec.find(':') + 1, spec.rfind(':') - spec.find(':') - 1);
-            const std::string colour = spec.substr(spec.rfind(':') + 1);
+            const std::string given = photo;
+            const std::string name = given.substr(0, given.find(':'));
+            const std::string size = given.substr(given.find(':') + 1, given.rfind(':') - given.find(':') - 1);
+            const std::string colour = given.substr(given.rfind(':') + 1);
             ASSERT_EQ(runprogram::Run("convert -size " + size + " xc:" + colour + " '" + Path(name) + "'").status, 0);
         }
     }
