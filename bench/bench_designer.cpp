@@ -16,7 +16,7 @@
 #include "view/PageCommands.h"
 #include "view/UndoCommands.h"
 
-#include "BenchFolder.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -207,9 +207,5 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     AppSettings().m_bNoNewWizard = 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(WorkDir());
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir());
 }

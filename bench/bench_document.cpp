@@ -10,7 +10,7 @@
 #include "objects/DrawRect.h"
 #include "platform/PageExport.h"
 
-#include "BenchFolder.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -154,12 +154,8 @@ BENCHMARK(BM_OpenDocument)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatform();
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(WorkDir());
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir());
 }

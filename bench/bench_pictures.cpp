@@ -19,7 +19,7 @@
 #include "platform/PageExport.h"
 #include "platform/QtDC.h"
 
-#include "BenchFolder.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -223,17 +223,13 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::string(argv[1]) == "--make-page") return MakePage(argc, argv);
     if (argc >= 2 && std::string(argv[1]) == "--whole-photo-export") {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        UseOffscreenPlatform();
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
         return WholePhotoExport(argc, argv);
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatform();
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(WorkDir());
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir());
 }
