@@ -2,7 +2,7 @@
 // the demo calendar (twelve months and a 12-megapixel photo) painted; the
 // repaint of one step while a calendar is dragged across that page; undo
 // and redo of one move on a page of 2000 objects; a wall calendar of a cover
-// and twelve months, each with its own 12-megapixel photo, opened to a
+// and twelve months, each with its own camera photo (10-24 MP), opened to a
 // painted window, and the next page shown and painted.
 
 #include "app/AppSettings.h"
@@ -56,20 +56,23 @@ std::string DemoDocument()
     return path;
 }
 
-// A wall calendar: a cover and twelve months, twelve different 4000 x 3000
-// photos, saved once.
+// A wall calendar: a cover and twelve months, twelve different camera-sized
+// photos from 10 to 24 megapixels (smooth shapes with fine grain, as a camera
+// gives), saved once.
 std::string WallDocument()
 {
     static std::string path = [] {
         CDrawDoc doc;
         doc.OnNewDocument();
         CNewCalendarChoices ch;
-        const char* colours[] = {"red", "orange", "yellow", "green", "cyan", "blue",
-                                 "purple", "magenta", "pink", "brown", "gray", "navy"};
+        const char* sizes[] = {"3648x2736", "4000x3000", "4608x3456", "5472x3648", "6000x4000", "4032x3024",
+                               "3872x2592", "4928x3264", "5184x3456", "4288x2848", "5616x3744", "4896x3672"};
         for (int i = 0; i < 12; ++i) {
-            const std::string photo = (WorkDir() / ("wall" + std::to_string(i) + ".jpg")).string();
-            const std::string cmd = std::string("convert -size 4000x3000 gradient:") + colours[i] +
-                                    "-white -attenuate 0.3 +noise Gaussian -quality 90 '" + photo + "'";
+            const std::string photo = (WorkDir() / ("wall-camera" + std::to_string(i) + ".jpg")).string();
+            const std::string size = sizes[i];
+            const std::string cmd = "test -s '" + photo + "' || convert -size 640x480 -seed " + std::to_string(i + 3) +
+                                    " plasma:fractal -blur 0x1 -resize " + size + "! -attenuate 0.3 +noise Gaussian" +
+                                    " -quality 92 '" + photo + "'";
             if (std::system(cmd.c_str()) != 0) std::abort();
             ch.m_photos.push_back({photo, "jpg"});
         }
