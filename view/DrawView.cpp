@@ -643,11 +643,15 @@ void CDrawView::contextMenuEvent(QContextMenuEvent* event)
     }
     if (!IsSelected(obj)) SelectDrawObj(obj, false);
     viewport()->repaint();
-    QMenu menu(this);
+    // The menu lives on the heap as the view's child: should the window close
+    // while the menu is open, the view takes its menu along, and nothing of
+    // the view is touched once the menu returns.
+    QPointer<QMenu> menu = new QMenu(this);
     for (const char* name : {"edit_cut", "edit_copy", "edit_delete", "properties"}) {
-        if (QAction* action = window()->findChild<QAction*>(QString::fromLatin1(name))) menu.addAction(action);
+        if (QAction* action = window()->findChild<QAction*>(QString::fromLatin1(name))) menu->addAction(action);
     }
-    if (!menu.isEmpty()) menu.exec(event->globalPos());
+    if (!menu->isEmpty()) menu->exec(event->globalPos());
+    delete menu;
 }
 
 // --- Commands -----------------------------------------------------------------------

@@ -27,7 +27,9 @@
 #include "view/UndoCommands.h"
 
 #include <QtCore/QTemporaryDir>
+#include <QtCore/QTimer>
 #include <QtGui/QClipboard>
+#include <QtGui/QContextMenuEvent>
 #include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
@@ -247,6 +249,32 @@ private slots:
         QVERIFY(rect->m_position != drawn);
         Key(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rect->m_position, drawn);
+    }
+
+    // A window that closes while its object menu is open takes the menu
+    // with it; the document goes on in its first window.
+    void aWindowClosedWhileItsObjectMenuIsOpen()
+    {
+        CDrawRect* rect = DrawRect(At(View(), -100, 100), At(View(), 100, -100));
+        Trigger("window_new");
+        ui::CDrawView* second = View();
+        const QPoint centre = CentreOf(second, rect);
+        bool shown = false;
+        QTimer::singleShot(50, m_frame.get(), [this, &shown] {
+            shown = QApplication::activePopupWidget() != nullptr;
+            m_frame->MdiArea()->closeActiveSubWindow();
+        });
+        QTimer::singleShot(2000, m_frame.get(), [] {
+            if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+        });
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, centre, second->viewport()->mapToGlobal(centre));
+        QCoreApplication::sendEvent(second->viewport(), &menu);
+        QTest::qWait(20);
+        QVERIFY(shown);
+        QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
+        QCOMPARE(m_frame->ActiveDocument(), m_design);
+        Click(View(), CentreOf(View(), rect));
+        QVERIFY(View()->IsSelected(rect));
     }
 
     // Ctrl+click without movement leaves nothing behind; Ctrl+drag leaves a
