@@ -8,7 +8,6 @@
 #include "properties/PreviewFileDialog.h"
 #include "properties/PreviewPane.h"
 
-#include <QtCore/QCollator>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QPointer>
@@ -56,6 +55,34 @@ QImage SmallPicture(const QString& path)
     QPainter painter(&small);
     painter.drawImage(at.topLeft(), drawn);
     return small;
+}
+
+// Names as a person orders them: runs of digits by their value ("photo 2"
+// before "photo 10"), letters without regard to case.
+int NameOrder(const QString& a, const QString& b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype ei = i, ej = j;
+            while (ei < a.size() && a[ei].isDigit()) ++ei;
+            while (ej < b.size() && b[ej].isDigit()) ++ej;
+            // Leading zeros aside, a longer run is the larger number.
+            QStringView x = QStringView(a).mid(i, ei - i), y = QStringView(b).mid(j, ej - j);
+            while (x.size() > 1 && x.front() == u'0') x = x.mid(1);
+            while (y.size() > 1 && y.front() == u'0') y = y.mid(1);
+            if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
+            if (const int c = x.compare(y); c != 0) return c;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        if (const int c = QString::compare(a.mid(i, 1), b.mid(j, 1), Qt::CaseInsensitive); c != 0) return c;
+        ++i;
+        ++j;
+    }
+    if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
+    return QString::compare(a, b);
 }
 
 // A grey box standing for a photo not yet read, or one that cannot be.
@@ -179,11 +206,8 @@ QStringList CPhotoList::FolderPictures(const QString& folder)
     const QDir dir(folder);
     for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Readable))
         if (IsPictureExtension(LowerExtension(info.fileName()).toStdString())) names << info.fileName();
-    QCollator order;
-    order.setNumericMode(true);
-    order.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(names.begin(), names.end(),
-                     [&](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
+                     [](const QString& a, const QString& b) { return NameOrder(a, b) < 0; });
     QStringList paths;
     for (const QString& name : names) paths << dir.filePath(name);
     return paths;
