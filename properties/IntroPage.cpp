@@ -18,6 +18,13 @@
 #include <QtWidgets/QStackedWidget>
 #include <QtWidgets/QVBoxLayout>
 
+namespace {
+
+// How long moving on waits for photos still being read.
+constexpr int kReadingWait = 20000;
+
+}  // namespace
+
 CIntroPage::CIntroPage(QWidget* parent) : CWizardStep(parent)
 {
     setTitle(tr("Mondrel New Calendar Wizard"));
@@ -143,7 +150,9 @@ bool CIntroPage::validatePage()
 {
     if (m_pPagePerMonth->isChecked()) {
         // The photos were read for their small pictures; one that could not
-        // be is named, and the user removes or replaces it.
+        // be is named, and the user removes or replaces it. Photos added a
+        // moment ago are waited for.
+        m_pPhotos->WaitForReading(kReadingWait);
         const QStringList unreadable = m_pPhotos->Unreadable();
         if (!unreadable.isEmpty()) {
             ShowMessage(window(),

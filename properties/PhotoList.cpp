@@ -9,8 +9,10 @@
 #include "properties/PreviewPane.h"
 
 #include <QtCore/QDir>
+#include <QtCore/QEventLoop>
 #include <QtCore/QFileInfo>
 #include <QtCore/QPointer>
+#include <QtCore/QTimer>
 #include <QtGui/QPainter>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHBoxLayout>
@@ -200,6 +202,18 @@ bool CPhotoList::Reading() const
     return m_nReading > 0;
 }
 
+bool CPhotoList::WaitForReading(int msecs)
+{
+    if (!Reading()) return true;
+    QEventLoop loop;
+    connect(this, &CPhotoList::ReadingDone, &loop, &QEventLoop::quit);
+    QTimer::singleShot(msecs, &loop, &QEventLoop::quit);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QApplication::restoreOverrideCursor();
+    return !Reading();
+}
+
 QStringList CPhotoList::FolderPictures(const QString& folder)
 {
     QStringList names;
@@ -229,6 +243,7 @@ void CPhotoList::Shown(int id, const QImage& picture, bool readable)
     item->setData(roleState, readable ? stateReadable : stateUnreadable);
     item->setIcon(QIcon(QPixmap::fromImage(readable ? picture : EmptyBox(true))));
     Renumber();
+    if (!Reading()) emit ReadingDone();
 }
 
 void CPhotoList::Renumber()
@@ -256,7 +271,7 @@ void CPhotoList::RemoveSelected()
     const int row = m_pList->currentRow();
     if (row < 0) return;
     QListWidgetItem* item = m_pList->takeItem(row);
-    if (item->data(roleState).toInt() == stateReading) --m_nReading;
+    if (item->data(roleState).toInt() == stateReading && --m_nReading == 0) emit ReadingDone();
     delete item;
     if (m_pList->count() > 0) m_pList->setCurrentRow(std::min(row, m_pList->count() - 1));
     Renumber();

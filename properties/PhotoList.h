@@ -25,6 +25,9 @@ public:
     QStringList Unreadable() const;
     // Whether a small picture is still being made.
     bool Reading() const;
+    // Waits (the window taking no input) until every photo has been read,
+    // at most msecs; true when all were.
+    bool WaitForReading(int msecs);
 
     // The pictures of a folder (by extension, not its subfolders), in the
     // order of their names as a person reads them ("2" before "10").
@@ -39,6 +42,8 @@ public:
 
 signals:
     void Changed();
+    // The last photo waited for has been read.
+    void ReadingDone();
 
 private:
     void Browse();
