@@ -6,6 +6,7 @@
 // with clicks on the wizard's own buttons and names typed into its file
 // dialogs.
 
+#include "support/DocumentObjects.h"
 #include "support/QtTestRegistry.h"
 
 #include "app/AppSettings.h"
@@ -99,19 +100,12 @@ QString WritePhoto(const QDir& dir, const QString& name, const QColor& colour, Q
     return path;
 }
 
-const CDrawRect* OfKind(const CDrawPage* page, int kind)
+// The page's only object of a kind: its path, text or month.
+CDrawRect* Only(CDrawDoc& doc, int page, int kind)
 {
-    for (CDrawObj* obj : page->m_listObjects)
-        if (auto* r = dynamic_cast<CDrawRect*>(obj); r && r->m_nKind == kind) return r;
-    return nullptr;
-}
-
-int CountOfKind(const CDrawPage* page, int kind)
-{
-    int n = 0;
-    for (CDrawObj* obj : page->m_listObjects)
-        if (auto* r = dynamic_cast<CDrawRect*>(obj); r && r->m_nKind == kind) ++n;
-    return n;
+    doc.SetCurrentPage(page);
+    const std::vector<CDrawRect*> found = ObjectsOfKind(doc, kind);
+    return found.size() == 1 ? found.front() : nullptr;
 }
 
 }  // namespace
@@ -198,20 +192,14 @@ private slots:
         wizard.Apply(&doc);
         QCOMPARE(doc.PageCount(), 13);
         QCOMPARE(doc.CurrentPage(), 0);
-        const CDrawPage* cover = doc.GetPage(0);
-        QVERIFY(!OfKind(cover, CDrawRect::kindCalendar));
-        QVERIFY(OfKind(cover, CDrawRect::kindImage));
-        QCOMPARE(QString::fromStdString(OfKind(cover, CDrawRect::kindImage)->m_strImagePath), m_photo[0]);
-        QVERIFY(OfKind(cover, CDrawRect::kindText));
-        QCOMPARE(OfKind(cover, CDrawRect::kindText)->m_strText, std::string("2027"));
+        QVERIFY(!Only(doc, 0, CDrawRect::kindCalendar) && Only(doc, 0, CDrawRect::kindImage));
+        QCOMPARE(QString::fromStdString(Only(doc, 0, CDrawRect::kindImage)->m_strImagePath), m_photo[0]);
+        QCOMPARE(Only(doc, 0, CDrawRect::kindText)->m_strText, std::string("2027"));
         for (int k = 1; k <= 12; ++k) {
-            const CDrawPage* page = doc.GetPage(k);
-            QCOMPARE(CountOfKind(page, CDrawRect::kindCalendar), 1);
-            QCOMPARE(OfKind(page, CDrawRect::kindCalendar)->m_nMonth, k);
-            QCOMPARE(OfKind(page, CDrawRect::kindCalendar)->m_nYear, 2027);
-            QCOMPARE(CountOfKind(page, CDrawRect::kindImage), 1);
-            QCOMPARE(QString::fromStdString(OfKind(page, CDrawRect::kindImage)->m_strImagePath),
-                     m_photo[(k - 1) % 3]);
+            QVERIFY(Only(doc, k, CDrawRect::kindCalendar) && Only(doc, k, CDrawRect::kindImage));
+            QCOMPARE(Only(doc, k, CDrawRect::kindCalendar)->m_nMonth, k);
+            QCOMPARE(Only(doc, k, CDrawRect::kindCalendar)->m_nYear, 2027);
+            QCOMPARE(QString::fromStdString(Only(doc, k, CDrawRect::kindImage)->m_strImagePath), m_photo[(k - 1) % 3]);
         }
         QVERIFY(doc.IsModified());
         QVERIFY(m_messages.isEmpty());
@@ -321,8 +309,8 @@ private slots:
         doc.OnNewDocument();
         wizard.Apply(&doc);
         QCOMPARE(doc.PageCount(), 1);
-        QCOMPARE(CountOfKind(doc.GetPage(0), CDrawRect::kindCalendar), 2);
-        QCOMPARE(CountOfKind(doc.GetPage(0), CDrawRect::kindImage), 1);
+        QCOMPARE(Calendars(doc).size(), std::size_t(2));
+        QVERIFY(Only(doc, 0, CDrawRect::kindImage));
     }
 
     // File New in the designer: the wall calendar is the new document as it
