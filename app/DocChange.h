@@ -19,6 +19,10 @@ struct CDocChange {
     std::vector<CDrawObj*> m_objects;   // objects whose records the change rewrites
     bool m_bBackground = false;         // the page background fields change
     bool m_bObjectList = false;         // objects are added or removed (the whole list is kept)
+    // The change makes a new document's pages (a wall calendar from the
+    // wizard): it marks the document modified but is no step of the
+    // history, which keeps the objects of one page only.
+    bool m_bNoStep = false;
 };
 
 class CChangeSink {

@@ -20,6 +20,8 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include <algorithm>
+
 CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
 {
     setTitle(tr("Mondrel New Calendar Wizard"));
@@ -39,12 +41,15 @@ CCompletion::CCompletion(QWidget* parent) : CWizardStep(parent)
     monthsRow->addWidget(m_pMonthsNote, 1);
     m_pFirstMonth = new QLabel(this);
     m_pYear = new QLabel(this);
-    auto* form = new QFormLayout;
+    m_pPages = new QLabel(this);
+    auto* form = m_pForm = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft);
     form->addRow(tr("Image File:"), m_pImage);
     form->addRow(tr("Number of Months:"), monthsRow);
     form->addRow(tr("First Month:"), m_pFirstMonth);
     form->addRow(tr("Year:"), m_pYear);
+    form->addRow(tr("Pages:"), m_pPages);
+    form->setRowVisible(m_pPages, false);
 
     auto* holidayNote = new QLabel(tr("Holidays and birthdays can come from a calendar file (.ics) that your "
                                       "calendar program exports; their days are marked on every month."),
@@ -176,7 +181,15 @@ void CCompletion::initializePage()
 void CCompletion::ShowSummary(const CNewCalendarChoices& choices)
 {
     m_pImage->setText(choices.m_strPhotoPath.empty() ? tr("There is no Image File to use.")
-                                                     : QString::fromStdString(choices.m_strPhotoPath));
+                      : choices.m_photos.size() > 1
+                          ? tr("%n photos, one for each month in the order chosen", nullptr,
+                               static_cast<int>(choices.m_photos.size()))
+                          : QString::fromStdString(choices.m_strPhotoPath));
+    const int months = std::max(1, choices.m_nMonths);
+    m_pPages->setText(!choices.m_bPagePerMonth ? QString()
+                      : choices.m_bCover        ? tr("%1: a cover and a page for each month").arg(months + 1)
+                                                : tr("%1: a page for each month").arg(months));
+    m_pForm->setRowVisible(m_pPages, choices.m_bPagePerMonth);
     // The arrangements with months around the photo make their own number
     // of months: the summary names what Finish will make.
     m_pMonths->setText(QString::number(CCalendarGenerator::MonthCount(choices.m_nLayout, choices.m_nMonths)));
@@ -208,6 +221,11 @@ QString CCompletion::MonthsNoteText() const
 QString CCompletion::FirstMonthText() const
 {
     return m_pFirstMonth->text();
+}
+
+QString CCompletion::PagesText() const
+{
+    return m_pPages->text();
 }
 
 QString CCompletion::YearText() const

@@ -33,6 +33,9 @@ public:
     QString MonthsNoteText() const;
     QString FirstMonthText() const;
     QString YearText() const;
+    // The pages a page for each month makes; empty for all months on one
+    // page.
+    QString PagesText() const;
 
     // Takes a holiday file after reading it; a file that cannot be read is
     // reported and the choice stays as it was. An empty path clears it.
@@ -55,6 +58,8 @@ private:
     QLabel* m_pMonthsNote;
     QLabel* m_pFirstMonth;
     QLabel* m_pYear;
+    QLabel* m_pPages;
+    class QFormLayout* m_pForm;
 };
 
 // Reads the holiday files of the choices for the years of the design they

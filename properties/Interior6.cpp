@@ -13,6 +13,8 @@
 #include <QtWidgets/QRadioButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPreviewWidth = 170;
@@ -86,6 +88,12 @@ void CInterior6::StoreTo(CNewCalendarChoices& choices) const
 
 void CInterior6::initializePage()
 {
+    // A page for each month takes only the arrangements of one month; the
+    // others stay in view, greyed.
+    const CNewCalendarChoices* choices = Choices();
+    const bool wall = choices && choices->m_bPagePerMonth;
+    for (int i = 0; i < 8; ++i) m_pGroup->button(i)->setEnabled(!wall || CCalendarGenerator::SuitsOneMonth(i));
+    if (!m_pGroup->checkedButton()->isEnabled()) m_pGroup->button(0)->setChecked(true);
     Repaint();
 }
 
@@ -95,6 +103,17 @@ void CInterior6::Repaint()
     if (const CNewCalendarChoices* current = Choices()) choices = *current;
     choices.m_nLayout = Layout();
     const int count = CCalendarGenerator::MonthCount(choices.m_nLayout, choices.m_nMonths);
+    if (choices.m_bPagePerMonth) {
+        const int months = std::max(1, choices.m_nMonths);
+        m_pCountNote->setText(
+            (choices.m_bCover ? tr("A cover and a page for each of the %n months, each page in this arrangement.",
+                                   nullptr, months)
+                              : tr("A page for each of the %n months, each in this arrangement.", nullptr, months)) +
+            QLatin1Char(' ') +
+            tr("The picture shows the first month's page; the greyed arrangements hold many months on a page."));
+        m_pPreview->setPixmap(QPixmap::fromImage(PaintLayout(choices, kPreviewWidth)));
+        return;
+    }
     m_pCountNote->setText(choices.m_nLayout >= 2
                               ? tr("This arrangement always makes %1 months, whatever the number of months.").arg(count)
                           : count == 1 ? tr("This arrangement makes the one month asked for.")
@@ -107,8 +126,15 @@ QImage CInterior6::PaintLayout(const CNewCalendarChoices& given, int width)
     CNewCalendarChoices choices = given;
     // The photo is not decoded for the little picture, and neither is the
     // background picture; a grey box marks the photo's place.
-    const bool photo = !choices.m_strPhotoPath.empty();
+    const bool photo = !choices.m_strPhotoPath.empty() || !choices.m_photos.empty();
     choices.m_strPhotoPath.clear();
+    choices.m_photos.clear();
+    // Of a page for each month, the first month's page is shown.
+    if (choices.m_bPagePerMonth) {
+        choices.m_bPagePerMonth = false;
+        choices.m_bCover = false;
+        choices.m_nMonths = 1;
+    }
     choices.m_bDrawBackImage = 0;
     choices.m_strBackImagePath.clear();
     if (choices.m_nMonths < 1) choices.m_nMonths = 1;

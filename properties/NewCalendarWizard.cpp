@@ -9,6 +9,7 @@
 #include "objects/Environment.h"
 #include "properties/Completion.h"
 #include "properties/HolidayRegionCombo.h"
+#include "properties/IntField.h"
 #include "properties/Interior1.h"
 #include "properties/Interior3.h"
 #include "properties/Interior4.h"
@@ -116,6 +117,7 @@ CNewCalendarWizard::CNewCalendarWizard(QWidget* parent) : QWizard(parent)
     // The public holidays start at those of the user's own country.
     if (const std::string region = LocaleHolidayRegion(); !region.empty())
         m_choices.m_holidayFiles.push_back(RegionSource(region));
+    m_nDefaultMonths = m_choices.m_nMonths;
     for (int id : pageIds()) static_cast<CWizardStep*>(page(id))->LoadFrom(m_choices);
 
     connect(this, &QWizard::currentIdChanged, this, &CNewCalendarWizard::PageChanged);
@@ -130,7 +132,15 @@ void CNewCalendarWizard::PageChanged(int id)
     }
     m_nLastId = id;
     UpdateButtons(id);
-    if (id == stepMonths) m_pMonths->ShowLayout(m_choices.m_nLayout);
+    // A wall calendar is a year unless the user says otherwise; the number
+    // of months follows the kind of calendar while it is untouched.
+    if (id == stepMonths && m_pMonths->MonthsField()->Untouched())
+        m_pMonths->MonthsField()->Load(m_choices.m_bPagePerMonth ? 12 : m_nDefaultMonths);
+    // A page for each month will use an arrangement of one month.
+    if (id == stepMonths)
+        m_pMonths->ShowLayout(m_choices.m_bPagePerMonth && !CCalendarGenerator::SuitsOneMonth(m_choices.m_nLayout)
+                                  ? 0
+                                  : m_choices.m_nLayout);
     auto* step = static_cast<CWizardStep*>(page(id));
     if (!step) return;
     // The page's first field takes the focus, so Return moves on with the
@@ -175,9 +185,11 @@ void CNewCalendarWizard::Apply(CDrawDoc* doc) const
     const CNewCalendarChoices choices = m_choices;
     const CHolidayList holidays = m_holidays;
     const bool read = m_bHolidaysRead;
-    CDocChange change{tr("New Calendar"), {}, true, true};
-    ChangeSinkFor(doc)->Commit(doc, change, [doc, choices, holidays, read] {
-        CCalendarGenerator::Generate(*doc, choices);
+    const auto make = [doc, choices, holidays, read] {
+        if (choices.m_bPagePerMonth)
+            CCalendarGenerator::GenerateWall(*doc, choices);
+        else
+            CCalendarGenerator::Generate(*doc, choices);
         // The files were read at Finish; a wizard finished without it reads
         // them here and makes the calendars without them if they are gone.
         if (read)
@@ -185,7 +197,13 @@ void CNewCalendarWizard::Apply(CDrawDoc* doc) const
         else
             CCalendarGenerator::ApplyHolidayFiles(*doc, choices.m_holidayFiles, choices.m_bHolidayNames, nullptr);
         doc->UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
-    });
+    };
+    // The pages of a wall calendar are the new document as it starts, not a
+    // step of its history: a step keeps the objects of one page, and undoing
+    // it would empty the first page and leave the months behind.
+    CDocChange change{tr("New Calendar"), {}, true, true};
+    change.m_bNoStep = choices.m_bPagePerMonth;
+    ChangeSinkFor(doc)->Commit(doc, change, make);
 }
 
 bool RunNewCalendarWizard(QWidget* parent, CDrawDoc* doc)

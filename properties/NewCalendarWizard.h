@@ -65,4 +65,7 @@ private:
     CInterior6* m_pLayout;
     CCompletion* m_pCompletion;
     int m_nLastId = -1;
+    // The number of months of one page, shown again when the user goes
+    // back from a page for each month without having typed one.
+    int m_nDefaultMonths = 1;
 };

@@ -1,5 +1,6 @@
 #include "properties/PictureFiles.h"
 
+#include "imageio/PictureHolder.h"
 #include "imageio/PictureImage.h"
 #include "properties/PreviewFileDialog.h"
 
@@ -9,6 +10,13 @@
 
 #include <algorithm>
 #include <array>
+
+namespace {
+
+// The side a picture is decoded at to learn that it can be read.
+constexpr long kCheckSide = 64;
+
+}  // namespace
 
 bool IsPictureExtension(const std::string& ext)
 {
@@ -33,9 +41,16 @@ QString PictureProblem(const QString& path, const std::string& ext, std::unique_
     } else if (!file.isFile() || !file.isReadable()) {
         reason = QCoreApplication::translate("PictureFiles", "The file cannot be opened.");
     } else {
-        auto picture = std::make_unique<CPictureImage>();
-        if (picture->Load(path.toStdString(), ImageFormatFromExtension(type)) && picture->IsValid()) {
-            if (decoded) *decoded = std::move(picture);
+        if (!decoded) {
+            // Only whether it can be read: a JPEG is decoded at the smallest
+            // scale, so a camera photo costs a fraction of its pixels.
+            CPictureHolder holder(path.toStdString(), ImageFormatFromExtension(type));
+            if (holder.IsValid() && holder.Picture(std::min(holder.GetWidth(), kCheckSide),
+                                                   std::min(holder.GetHeight(), kCheckSide)))
+                return QString();
+        } else if (auto picture = std::make_unique<CPictureImage>();
+                   picture->Load(path.toStdString(), ImageFormatFromExtension(type)) && picture->IsValid()) {
+            *decoded = std::move(picture);
             return QString();
         }
         reason = IsPictureExtension(type)

@@ -17,8 +17,9 @@ bool IsPictureExtension(const std::string& ext);
 std::string PictureType(const std::string& ext, const std::string& path);
 
 // Decodes a picture the user chose the way its object will (the format
-// from the extension). Empty when it can be read, and then decoded holds
-// the picture when asked for; otherwise the message that says so, "The
-// picture "name" cannot be read.", with a plain reason.
+// from the extension): whole when decoded asks for the picture, otherwise
+// only at a small size (a JPEG at its smallest scale). Empty when it can be
+// read; otherwise the message that says so, "The picture "name" cannot be
+// read.", with a plain reason.
 QString PictureProblem(const QString& path, const std::string& ext,
                        std::unique_ptr<CPictureImage>* decoded = nullptr);

@@ -146,17 +146,27 @@ void CPreviewFileDialog::accept()
 
 namespace {
 
+QStringList RunFor(QWidget* parent, bool open, QFileDialog::FileMode mode, const QString& title,
+                   const QString& filter, const QString& initial, bool preview)
+{
+    const QString cwd = QDir::currentPath();
+    QStringList paths;
+    {
+        CPreviewFileDialog dialog(open, preview, title, filter, initial, parent);
+        if (open) dialog.setFileMode(mode);
+        if (dialog.exec() == QDialog::Accepted) paths = dialog.selectedFiles();
+    }
+    QDir::setCurrent(cwd);
+    paths.removeAll(QString());
+    return paths;
+}
+
 QString Run(QWidget* parent, bool open, const QString& title, const QString& filter, const QString& initial,
             bool preview)
 {
-    const QString cwd = QDir::currentPath();
-    QString path;
-    {
-        CPreviewFileDialog dialog(open, preview, title, filter, initial, parent);
-        if (dialog.exec() == QDialog::Accepted) path = dialog.ChosenPath();
-    }
-    QDir::setCurrent(cwd);
-    return path;
+    const QStringList paths =
+        RunFor(parent, open, open ? QFileDialog::ExistingFile : QFileDialog::AnyFile, title, filter, initial, preview);
+    return paths.isEmpty() ? QString() : paths.first();
 }
 
 }  // namespace
@@ -181,6 +191,27 @@ QString GetOpenFileNameWithPreview(QWidget* parent, const QString& title, const 
                                    const QString& initialPath, bool preview)
 {
     return Run(parent, true, title, filter, initialPath, preview);
+}
+
+QStringList GetOpenFileNamesWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                                        const QString& current)
+{
+    const QStringList paths =
+        RunFor(parent, true, QFileDialog::ExistingFiles, title, filter, StartPath(kind, current), true);
+    if (!paths.isEmpty()) NoteChosenFile(kind, paths.first());
+    return paths;
+}
+
+QString GetFolderWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                             const QString& current)
+{
+    // The folder's pictures stay in view (and in the preview) while the
+    // folder is chosen.
+    const QStringList paths = RunFor(parent, true, QFileDialog::Directory, title, filter, StartPath(kind, current), true);
+    if (paths.isEmpty()) return QString();
+    // The folder is remembered as the place pictures are chosen from.
+    NoteChosenFile(kind, QDir(paths.first()).filePath(QStringLiteral("-")));
+    return paths.first();
 }
 
 QString GetSaveFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,

@@ -60,6 +60,12 @@ QString GetSaveFileNameWithPreview(QWidget* parent, FileKind kind, const QString
                                    const QString& current = QString(), bool preview = true);
 QString GetOpenFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& initialPath = QString(), bool preview = true);
+// Several existing files chosen together (in the order the dialog gives
+// them), or a folder; empty on Cancel.
+QStringList GetOpenFileNamesWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                                        const QString& current = QString());
+QString GetFolderWithPreview(QWidget* parent, FileKind kind, const QString& title, const QString& filter,
+                             const QString& current = QString());
 QString GetSaveFileNameWithPreview(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& initialPath = QString(), bool preview = true);
 // The initial path of a dialog that picks one of the user's own files (a

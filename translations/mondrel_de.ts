@@ -1475,6 +1475,25 @@ Die zuvor gelesenen Tage bleiben erhalten.</translation>
             <numerusform>(immer so viele in der gewählten Anordnung; %n gewünscht)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photos, one for each month in the order chosen</source>
+        <translation>
+            <numerusform>%n Foto für alle Monate</numerusform>
+            <numerusform>%n Fotos, eines für jeden Monat in der gewählten Reihenfolge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: a cover and a page for each month</source>
+        <translation>%1: eine Titelseite und eine Seite für jeden Monat</translation>
+    </message>
+    <message>
+        <source>%1: a page for each month</source>
+        <translation>%1: eine Seite für jeden Monat</translation>
+    </message>
 </context>
 <context>
     <name>CDesignDocument</name>
@@ -2264,6 +2283,24 @@ Die zuvor gelesenen Tage bleiben erhalten.</translation>
         <source>This arrangement makes the %1 months asked for.</source>
         <translation>Diese Anordnung ergibt die %1 gewünschten Monate.</translation>
     </message>
+    <message>
+        <source>The picture shows the first month&apos;s page; the greyed arrangements hold many months on a page.</source>
+        <translation>Das Bild zeigt die Seite des ersten Monats; die grauen Anordnungen zeigen viele Monate auf einer Seite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A cover and a page for each of the %n months, each page in this arrangement.</source>
+        <translation>
+            <numerusform>Eine Titelseite und eine Seite für %n Monat, in dieser Anordnung.</numerusform>
+            <numerusform>Eine Titelseite und eine Seite für jeden der %n Monate, jede Seite in dieser Anordnung.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A page for each of the %n months, each in this arrangement.</source>
+        <translation>
+            <numerusform>Eine Seite für %n Monat, in dieser Anordnung.</numerusform>
+            <numerusform>Eine Seite für jeden der %n Monate, jede in dieser Anordnung.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CIntroPage</name>
@@ -2322,6 +2359,30 @@ Die zuvor gelesenen Tage bleiben erhalten.</translation>
     <message>
         <source>The image file &quot;%1&quot; cannot be found.</source>
         <translation>Die Bilddatei „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&amp;All months on one page</source>
+        <translation>&amp;Alle Monate auf einer Seite</translation>
+    </message>
+    <message>
+        <source>A page for &amp;each month</source>
+        <translation>Eine Seite für &amp;jeden Monat</translation>
+    </message>
+    <message>
+        <source>Add a &amp;cover page</source>
+        <translation>&amp;Titelseite hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Photos, one for each month in this order:</source>
+        <translation>Fotos, &amp;eines für jeden Monat in dieser Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>With fewer photos than months they are used again from the first. The cover shows the first photo.</source>
+        <translation>Bei weniger Fotos als Monaten beginnen die Fotos wieder beim ersten. Die Titelseite zeigt das erste Foto.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read. Remove it from the list of photos, or add another in its place.</source>
+        <translation>Das Bild &quot;%1&quot; kann nicht gelesen werden. Entfernen Sie es aus der Liste der Fotos, oder fügen Sie an seiner Stelle ein anderes hinzu.</translation>
     </message>
 </context>
 <context>
@@ -2724,6 +2785,45 @@ Wählen Sie eine andere Datei oder „Keine Datei“, um den Kalender ohne Feier
     <message>
         <source>At Startup show tip of the day</source>
         <translation>Beim Start den Tipp des Tages anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>CPhotoList</name>
+    <message>
+        <source>Add P&amp;hotos...</source>
+        <translation>&amp;Fotos hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>&amp;Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;vorne</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>%1. %2 (cannot be read)</source>
+        <translation>%1. %2 (nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>Select Photos</source>
+        <translation>Fotos auswählen</translation>
+    </message>
+    <message>
+        <source>Select Photo Folder</source>
+        <translation>Fotoordner auswählen</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no pictures the program can read.</source>
+        <translation>Der Ordner &quot;%1&quot; enthält keine Bilder, die das Programm lesen kann.</translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,11 @@ void CHistorySink::Commit(CDrawDoc* doc, const CDocChange& change, const std::fu
         if (doc) doc->SetModifiedFlag(true);
         return;
     }
+    if (change.m_bNoStep) {
+        apply();
+        design->SetModified();
+        return;
+    }
     const QString name = change.m_strName.isEmpty() ? QCoreApplication::translate("CHistorySink", "Change") : change.m_strName;
     if (change.m_bObjectList) {
         auto* step = new CListCommand(design, name);
