@@ -39,7 +39,7 @@ CInterior1::CInterior1(QWidget* parent) : CWizardStep(parent)
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(tr("&Number of Months:"), m_pMonths);
+    form->addRow(tr("Number of &Months:"), m_pMonths);
     form->addRow(tr("&First Month:"), m_pFirstMonth);
     form->addRow(tr("&Year:"), m_pYear);
     m_pLayoutNote = new QLabel(this);

@@ -2116,7 +2116,7 @@ Die zuvor gelesenen Tage bleiben erhalten.</translation>
         <translation>Wählen Sie, wie viele Monate die Seite zeigt und mit welchem Monat sie beginnt.</translation>
     </message>
     <message>
-        <source>&amp;Number of Months:</source>
+        <source>Number of &amp;Months:</source>
         <translation>&amp;Anzahl der Monate:</translation>
     </message>
     <message>
