@@ -5,6 +5,7 @@
 #include "platform/QtDC.h"
 #include "view/DesignDocument.h"
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QTimer>
 #include <QtGui/QImage>
 #include <QtGui/QPainter>
@@ -66,12 +67,11 @@ CPageStrip::CPageStrip(QWidget* parent) : QDockWidget(tr("Page Strip"), parent)
     });
     m_pTimer = new QTimer(this);
     m_pTimer->setSingleShot(true);
-    m_pTimer->setInterval(kRedrawDelay);
     connect(m_pTimer, &QTimer::timeout, this, &CPageStrip::DrawStale);
     // Pictures are not drawn while the strip is hidden; they are when it
     // shows again.
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible) m_pTimer->start();
+        if (visible) m_pTimer->start(kRedrawDelay);
     });
 }
 
@@ -97,7 +97,7 @@ void CPageStrip::SetDocument(CDesignDocument* design)
         m_pDoc = design->Doc();
         m_pDoc->AddObserver(this);
         m_thumbs.resize(static_cast<std::size_t>(m_pDoc->PageCount()));
-        m_pTimer->start();
+        m_pTimer->start(kRedrawDelay);
     }
     m_pList->clear();
     SyncList();
@@ -112,13 +112,13 @@ void CPageStrip::MarkStale(int index)
 {
     if (index < 0 || index >= static_cast<int>(m_thumbs.size())) return;
     m_thumbs[static_cast<std::size_t>(index)].stale = true;
-    m_pTimer->start();
+    m_pTimer->start(kRedrawDelay);
 }
 
 void CPageStrip::MarkAllStale()
 {
     for (Thumb& thumb : m_thumbs) thumb.stale = true;
-    if (!m_thumbs.empty()) m_pTimer->start();
+    if (!m_thumbs.empty()) m_pTimer->start(kRedrawDelay);
 }
 
 void CPageStrip::OnUpdate(CDocObserver*, int hint, CDrawObj*)
@@ -138,7 +138,7 @@ bool CPageStrip::FollowPageCount()
     if (static_cast<int>(m_thumbs.size()) == m_pDoc->PageCount()) return false;
     m_thumbs.assign(static_cast<std::size_t>(m_pDoc->PageCount()), Thumb());
     m_pList->clear();
-    m_pTimer->start();
+    m_pTimer->start(kRedrawDelay);
     SyncList();
     return true;
 }
@@ -159,7 +159,7 @@ void CPageStrip::OnPagesRenumbered(const std::vector<int>& newIndexOf)
     }
     m_thumbs = std::move(moved);
     for (const Thumb& thumb : m_thumbs)
-        if (thumb.stale) m_pTimer->start();
+        if (thumb.stale) m_pTimer->start(kRedrawDelay);
     m_pList->clear();
 }
 
@@ -212,38 +212,38 @@ void CPageStrip::DrawStale()
 {
     m_pTimer->stop();
     if (!m_pDoc || !isVisible()) return;
-    std::vector<int> pages;
-    for (int i = 0; i < static_cast<int>(m_thumbs.size()); ++i)
-        if (m_thumbs[static_cast<std::size_t>(i)].stale) pages.push_back(i);
-    if (pages.empty()) return;
+    QElapsedTimer clock;
+    clock.start();
     const QSize size = ThumbSize();
     const CSize pageSize = m_pDoc->PageSize();
+    // A page is drawn once the photos it needs are held at the size drawn
+    // here; until then they decode side by side on the worker pool and the
+    // strip looks again a moment later, so the window never waits for a
+    // photo. One that has not come after some seconds is waited for.
+    const bool wait = ++m_nLooks > kMaxLooks;
+    bool waiting = false;
     m_bDrawing = true;
-    // First the photos of every stale page start decoding at the size drawn
-    // here, side by side on the worker pool; then the pages are painted,
-    // each waiting only for its own photos.
-    std::vector<QImage> images;
-    for (int index : pages) {
+    for (int index = 0; index < static_cast<int>(m_thumbs.size()); ++index) {
+        Thumb& thumb = m_thumbs[static_cast<std::size_t>(index)];
+        if (!thumb.stale) continue;
         QImage image(size, QImage::Format_RGB32);
         {
             CDrawDoc::CPageShown shown(*m_pDoc, index);
             CQtDC dc(image, 96, 96);
             PreparePrintSurface(&dc, pageSize, size.width(), size.height());
-            PrefetchPagePictures(&dc, *m_pDoc);
-        }
-        images.push_back(std::move(image));
-    }
-    for (std::size_t k = 0; k < pages.size(); ++k) {
-        {
-            CDrawDoc::CPageShown shown(*m_pDoc, pages[k]);
-            CQtDC dc(images[k], 96, 96);
+            if (PrefetchPagePictures(&dc, *m_pDoc) > 0 && !wait) {
+                waiting = true;
+                continue;
+            }
             PaintPageForPrint(&dc, *m_pDoc, size.width(), size.height());
         }
-        Thumb& thumb = m_thumbs[static_cast<std::size_t>(pages[k])];
-        thumb.picture = QPixmap::fromImage(images[k]);
+        thumb.picture = QPixmap::fromImage(image);
         thumb.stale = false;
         ++m_nDrawn;
-        if (QListWidgetItem* item = m_pList->item(pages[k])) item->setIcon(IconOf(thumb.picture, Mark()));
+        if (QListWidgetItem* item = m_pList->item(index)) item->setIcon(IconOf(thumb.picture, Mark()));
     }
     m_bDrawing = false;
+    if (waiting) m_pTimer->start(kLookAgain);
+    else m_nLooks = 0;
+    m_dLongestDrawMs = std::max(m_dLongestDrawMs, clock.nsecsElapsed() / 1e6);
 }

@@ -32,6 +32,10 @@ public:
     static constexpr int kThumbHeight = 124;
     // How long after the last change the stale pictures are drawn.
     static constexpr int kRedrawDelay = 150;
+    // While photos decode for the pictures, the strip looks again this
+    // often, so many times at most before it waits for them.
+    static constexpr int kLookAgain = 40;
+    static constexpr int kMaxLooks = 250;
 
     explicit CPageStrip(QWidget* parent = nullptr);
     ~CPageStrip() override;
@@ -44,7 +48,10 @@ public:
     bool IsStale(int index) const;
     // How many pictures were drawn so far (for tests and figures).
     int PicturesDrawn() const { return m_nDrawn; }
-    // Draws the stale pictures now (the timer does it otherwise).
+    // The longest time one drawing of the stale pictures held the window.
+    double LongestDrawMilliseconds() const { return m_dLongestDrawMs; }
+    // Draws the stale pictures whose photos are at hand now (the timer does
+    // it otherwise, and again until all are drawn).
     void DrawStale();
 
     void OnUpdate(CDocObserver* sender, int hint, CDrawObj* object) override;
@@ -80,4 +87,6 @@ private:
     bool m_bDrawing = false;
     bool m_bSyncing = false;
     int m_nDrawn = 0;
+    int m_nLooks = 0;
+    double m_dLongestDrawMs = 0;
 };
