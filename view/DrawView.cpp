@@ -329,8 +329,9 @@ void CDrawView::OnUpdate(CDocObserver* sender, int hint, CDrawObj* object)
         }
         break;
     case HINT_UPDATE_OLE_ITEMS:
-        for (CDrawObj* obj : *GetDocument()->GetObjects())
-            if (dynamic_cast<CDrawOleObj*>(obj)) InvalidateObject(obj);
+        if (const CDrawPage* page = GetDocument()->GetPage(m_nPage))
+            for (CDrawObj* obj : *page->GetObjects())
+                if (dynamic_cast<CDrawOleObj*>(obj)) InvalidateObject(obj);
         break;
     default: viewport()->update(); break;
     }
