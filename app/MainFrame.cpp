@@ -8,6 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainFrameBackground.h"
 #include "app/MessageBox.h"
+#include "app/PageStrip.h"
 #include "app/ProgressStatusBar.h"
 #include "app/SplitFrame.h"
 #include "app/TipOfDayDialog.h"
@@ -159,6 +160,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     CreateToolbar();
     CreateStatusBar();
+    CreatePageStrip();
 
     connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] { OnFrameActivated(); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateActions(); });
@@ -195,6 +197,9 @@ CMainFrame::~CMainFrame()
     CSplitFrame::SetClosePrompt({});
     // The windows and their views go while their documents are still there.
     m_bDestroying = true;
+    // The strip is hidden as the window goes, after the actions.
+    disconnect(m_pStrip, nullptr, this, nullptr);
+    m_pStrip->SetDocument(nullptr);
     delete m_pMdi;
     m_pMdi = nullptr;
     for (CDesignDocument* d : m_documents) delete d;
@@ -439,7 +444,13 @@ void CMainFrame::CreateActions()
 
 void CMainFrame::Connect(const char* id, std::function<void()> handler)
 {
-    if (QAction* action = Action(id)) connect(action, &QAction::triggered, this, [handler] { handler(); });
+    // A command works on the page of the view worked in: that page is made
+    // current first (another window on the document may have shown its own).
+    if (QAction* action = Action(id))
+        connect(action, &QAction::triggered, this, [this, handler] {
+            if (ui::CDrawView* view = ActiveView()) view->MakePageCurrent();
+            handler();
+        });
 }
 
 void CMainFrame::OnViewCommand(std::function<void(ui::CDrawView*)> command)
@@ -502,6 +513,25 @@ void CMainFrame::CreateStatusBar()
     m_pStatus->addPermanentWidget(m_pZoomLabel);
     Action("view_status_bar")->setChecked(true);
     m_pStatus->showMessage(tr("Ready"));
+}
+
+void CMainFrame::CreatePageStrip()
+{
+    m_pStrip = new CPageStrip(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_pStrip);
+    resizeDocks({m_pStrip}, {CPageStrip::kThumbWidth + 48}, Qt::Horizontal);
+    Action("view_page_strip")->setChecked(true);
+    Connect("view_page_strip", [this] { m_pStrip->setVisible(Action("view_page_strip")->isChecked()); });
+    connect(m_pStrip, &QDockWidget::visibilityChanged, this,
+            [this] { Action("view_page_strip")->setChecked(!m_pStrip->isHidden()); });
+    connect(m_pStrip, &CPageStrip::PageChosen, this, [this](int index) {
+        CDesignDocument* d = ActiveDocument();
+        if (!d || d != m_pStrip->Document()) return;
+        CEditTool::EndDrag();
+        if (ui::CDrawView* view = ActiveView()) view->MakePageCurrent();
+        GoToPage(d, index);
+        UpdateActions();
+    });
 }
 
 void CMainFrame::BeginProgress(const QString& text, int low, int high)
@@ -705,6 +735,7 @@ bool CMainFrame::CloseAllDocuments()
 
 void CMainFrame::DocumentClosed(CDesignDocument* design)
 {
+    if (m_pStrip->Document() == design) m_pStrip->SetDocument(nullptr);
     emit DocumentClosing(design);
     m_documents.erase(std::remove(m_documents.begin(), m_documents.end(), design), m_documents.end());
     m_pUndoGroup->removeStack(design->UndoStack());
@@ -826,6 +857,7 @@ void CMainFrame::UpdateActions()
     Action("page_previous")->setEnabled(hasDoc && page > 0);
     if (hasDoc) m_pPageLabel->setText(tr("Page %1 of %2").arg(page + 1).arg(pageCount));
     else m_pPageLabel->clear();
+    m_pStrip->SetDocument(design);
     QString title = QStringLiteral("Mondrel");
     if (design) title = design->DisplayName() + (design->IsModified() ? QStringLiteral(" * - Mondrel") : QStringLiteral(" - Mondrel"));
     setWindowTitle(title);

@@ -16,6 +16,7 @@
 
 class CDesignDocument;
 class CDrawDoc;
+class CPageStrip;
 class CSplitFrame;
 class QAction;
 class QActionGroup;
@@ -36,6 +37,7 @@ public:
     ~CMainFrame() override;
 
     QAction* Action(const char* id) const;
+    CPageStrip* PageStrip() const { return m_pStrip; }
     QMdiArea* MdiArea() const { return m_pMdi; }
     CSplitFrame* ActiveFrame() const;
     ui::CDrawView* ActiveView() const;
@@ -84,6 +86,7 @@ private:
     void CreateMenus();
     void CreateToolbar();
     void CreateStatusBar();
+    void CreatePageStrip();
     void Connect(const char* id, std::function<void()> handler);
     void OnViewCommand(std::function<void(ui::CDrawView*)> command);
     void UpdateRecentMenu();
@@ -100,6 +103,7 @@ private:
     QMenu* m_pWindowMenu = nullptr;
     std::vector<QAction*> m_windowActions;
     QToolBar* m_pToolbar = nullptr;
+    CPageStrip* m_pStrip = nullptr;
     QLabel* m_pZoomLabel = nullptr;
     QLabel* m_pPositionLabel = nullptr;
     QLabel* m_pPageLabel = nullptr;

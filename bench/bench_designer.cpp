@@ -3,10 +3,12 @@
 // repaint of one step while a calendar is dragged across that page; undo
 // and redo of one move on a page of 2000 objects; a wall calendar of a cover
 // and twelve months, each with its own camera photo (10-24 MP), opened to a
-// painted window, and the next page shown and painted.
+// painted window, the next page shown and painted, and the page strip's
+// pictures of its pages drawn.
 
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
+#include "app/PageStrip.h"
 #include "app/SplitFrame.h"
 #include "document/CalendarGenerator.h"
 #include "document/DrawDoc.h"
@@ -137,6 +139,35 @@ void BM_WallNextPage(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WallNextPage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(26);
+
+// The page strip's thirteen pictures of a wall calendar just opened, drawn
+// from nothing: each photo decoded at the size of its small picture only,
+// on the worker pool. The time until every picture is in, and the longest
+// the window was held by one drawing of them.
+void BM_WallStripPictures(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CMainFrame frame;
+        frame.resize(1200, 1000);
+        frame.show();
+        CDesignDocument* design = frame.OpenDocument(QString::fromStdString(WallDocument()));
+        frame.ActiveView()->viewport()->repaint();
+        CPageStrip* strip = frame.PageStrip();
+        auto stale = [&] {
+            for (int i = 0; i < design->Doc()->PageCount(); ++i)
+                if (strip->IsStale(i)) return true;
+            return false;
+        };
+        QElapsedTimer timer;
+        timer.start();
+        strip->DrawStale();
+        while (stale() && timer.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        state.counters["pictures"] = strip->PicturesDrawn();
+        state.counters["longest_ms"] = strip->LongestDrawMilliseconds();
+    }
+}
+BENCHMARK(BM_WallStripPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
 void BM_DragRepaintStep(benchmark::State& state)
 {

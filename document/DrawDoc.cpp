@@ -99,6 +99,19 @@ void CDrawDoc::ExchangeCurrentPage()
     SwapPage(*m_pages[static_cast<std::size_t>(m_nCurrentPage)]);
 }
 
+void CDrawDoc::SwitchPage(int index)
+{
+    ExchangeCurrentPage();
+    m_nCurrentPage = index;
+    ExchangeCurrentPage();
+}
+
+void CDrawDoc::NotifyPagesRenumbered(const std::vector<int>& newIndexOf)
+{
+    std::vector<CDocObserver*> observers = m_observers;
+    for (CDocObserver* o : observers) o->OnPagesRenumbered(newIndexOf);
+}
+
 void CDrawDoc::NotifyPagesChanged()
 {
     std::vector<CDocObserver*> observers = m_observers;
@@ -109,9 +122,7 @@ bool CDrawDoc::SetCurrentPage(int index)
 {
     if (index < 0 || index >= PageCount()) return false;
     if (index == m_nCurrentPage) return true;
-    ExchangeCurrentPage();
-    m_nCurrentPage = index;
-    ExchangeCurrentPage();
+    SwitchPage(index);
     NotifyPagesChanged();
     return true;
 }
@@ -119,17 +130,12 @@ bool CDrawDoc::SetCurrentPage(int index)
 CDrawDoc::CPageShown::CPageShown(CDrawDoc& doc, int index) : m_doc(doc), m_nWas(doc.m_nCurrentPage)
 {
     if (index < 0 || index >= doc.PageCount() || index == m_nWas) return;
-    doc.ExchangeCurrentPage();
-    doc.m_nCurrentPage = index;
-    doc.ExchangeCurrentPage();
+    doc.SwitchPage(index);
 }
 
 CDrawDoc::CPageShown::~CPageShown()
 {
-    if (m_doc.m_nCurrentPage == m_nWas) return;
-    m_doc.ExchangeCurrentPage();
-    m_doc.m_nCurrentPage = m_nWas;
-    m_doc.ExchangeCurrentPage();
+    if (m_doc.m_nCurrentPage != m_nWas) m_doc.SwitchPage(m_nWas);
 }
 
 void CDrawDoc::Adopt(CDrawPage& page)
@@ -150,6 +156,9 @@ void CDrawDoc::InsertPage(int index, std::unique_ptr<CDrawPage> page)
     if (index <= m_nCurrentPage) ++m_nCurrentPage;
     ExchangeCurrentPage();
     SetModifiedFlag();
+    std::vector<int> newIndexOf(static_cast<std::size_t>(PageCount() - 1));
+    for (int i = 0; i < PageCount() - 1; ++i) newIndexOf[static_cast<std::size_t>(i)] = i < index ? i : i + 1;
+    NotifyPagesRenumbered(newIndexOf);
     NotifyPagesChanged();
 }
 
@@ -163,6 +172,10 @@ std::unique_ptr<CDrawPage> CDrawDoc::TakePage(int index)
     m_nCurrentPage = std::min(m_nCurrentPage, PageCount() - 1);
     ExchangeCurrentPage();
     SetModifiedFlag();
+    std::vector<int> newIndexOf(static_cast<std::size_t>(PageCount() + 1));
+    for (int i = 0; i <= PageCount(); ++i)
+        newIndexOf[static_cast<std::size_t>(i)] = i < index ? i : i == index ? -1 : i - 1;
+    NotifyPagesRenumbered(newIndexOf);
     NotifyPagesChanged();
     return page;
 }
@@ -172,6 +185,8 @@ bool CDrawDoc::MovePage(int from, int to)
     if (from < 0 || from >= PageCount() || to < 0 || to >= PageCount()) return false;
     if (from == to) return true;
     ExchangeCurrentPage();
+    std::vector<const CDrawPage*> before;
+    for (const auto& page : m_pages) before.push_back(page.get());
     const CDrawPage* current = m_pages[static_cast<std::size_t>(m_nCurrentPage)].get();
     std::unique_ptr<CDrawPage> moving = std::move(m_pages[static_cast<std::size_t>(from)]);
     m_pages.erase(m_pages.begin() + from);
@@ -180,6 +195,12 @@ bool CDrawDoc::MovePage(int from, int to)
         if (m_pages[static_cast<std::size_t>(i)].get() == current) m_nCurrentPage = i;
     ExchangeCurrentPage();
     SetModifiedFlag();
+    std::vector<int> newIndexOf(before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        newIndexOf[i] = static_cast<int>(
+            std::find_if(m_pages.begin(), m_pages.end(), [&](const auto& page) { return page.get() == before[i]; }) -
+            m_pages.begin());
+    NotifyPagesRenumbered(newIndexOf);
     NotifyPagesChanged();
     return true;
 }

@@ -47,6 +47,10 @@ public:
     // Another page became current, or pages were added, taken away or
     // moved.
     virtual void OnPagesChanged() {}
+    // Pages were added, taken away or moved (told before OnPagesChanged):
+    // newIndexOf[i] is where the page that stood at index i stands now, or
+    // -1 for the page taken away.
+    virtual void OnPagesRenumbered(const std::vector<int>& newIndexOf) { (void)newIndexOf; }
 };
 
 class CDrawDoc : public CDrawPage {
@@ -176,6 +180,9 @@ private:
     // for the current page: afterwards every page is in the list (and the
     // document's fields hold a blank), or the current page is back.
     void ExchangeCurrentPage();
+    // Makes another page current without telling anyone.
+    void SwitchPage(int index);
+    void NotifyPagesRenumbered(const std::vector<int>& newIndexOf);
     void NotifyPagesChanged();
     // Makes the page's objects (and their embedded items) belong here.
     void Adopt(CDrawPage& page);

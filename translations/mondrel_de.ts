@@ -764,6 +764,16 @@ Vorherige Seite</translation>
         <source>&amp;Page</source>
         <translation>&amp;Seite</translation>
     </message>
+    <message>
+        <source>Page St&amp;rip</source>
+        <translation>Seitenl&amp;eiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the pictures of the pages
+Toggle Page Strip</source>
+        <translation>Die Bilder der Seiten ein- oder ausblenden
+Seitenleiste ein/aus</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -2785,6 +2795,13 @@ Wählen Sie eine andere Datei oder „Keine Datei“, um den Kalender ohne Feier
     <message>
         <source>At Startup show tip of the day</source>
         <translation>Beim Start den Tipp des Tages anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>CPageStrip</name>
+    <message>
+        <source>Page Strip</source>
+        <translation>Seitenleiste</translation>
     </message>
 </context>
 <context>

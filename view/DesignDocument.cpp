@@ -169,6 +169,19 @@ void CDesignDocument::AddView(ui::CDrawView* view)
 void CDesignDocument::RemoveView(ui::CDrawView* view)
 {
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+    // Until another view is worked in (the window in front next, as it
+    // becomes active) no view follows the current page.
+    if (view == m_pActiveView) m_pActiveView = nullptr;
+}
+
+ui::CDrawView* CDesignDocument::ActiveView() const
+{
+    return m_pActiveView;
+}
+
+void CDesignDocument::SetActiveView(ui::CDrawView* view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) != m_views.end()) m_pActiveView = view;
 }
 
 void CDesignDocument::ForgetInSelections(CDrawObj* object)

@@ -47,6 +47,10 @@ public:
     void AddView(ui::CDrawView* view);
     void RemoveView(ui::CDrawView* view);
     const std::vector<ui::CDrawView*>& Views() const { return m_views; }
+    // The view worked in last: its page is the document's current page,
+    // and the page commands, undo and redo show their page in it.
+    ui::CDrawView* ActiveView() const;
+    void SetActiveView(ui::CDrawView* view);
     // Takes an object out of every view's selection.
     void ForgetInSelections(CDrawObj* object);
 
@@ -70,4 +74,5 @@ private:
     int m_nRecoveryId = 0;
     bool m_bUnrecordedChange = false;
     std::vector<ui::CDrawView*> m_views;
+    ui::CDrawView* m_pActiveView = nullptr;
 };

@@ -89,6 +89,8 @@ CDrawView::CDrawView(CDesignDocument* design, QWidget* parent)
     m_pAutoScroll = new QTimer(this);
     m_pAutoScroll->setInterval(kAutoScrollInterval);
     connect(m_pAutoScroll, &QTimer::timeout, this, &CDrawView::AutoScrollStep);
+    // A new window or pane shows the page the document shows.
+    m_nPage = GetDocument()->CurrentPage();
     GetDocument()->AddObserver(this);
     m_pDesign->AddView(this);
     UpdateScrollRange();
@@ -222,6 +224,10 @@ void CDrawView::PaintRect(const QRect& r)
             if (QCoreApplication* app = QCoreApplication::instance())
                 QMetaObject::invokeMethod(app, [view] { if (view) view->viewport()->update(); }, Qt::QueuedConnection);
         });
+        // A view that is not worked in may show another page than the
+        // current one: it stands in the document's page fields while the
+        // view paints.
+        CDrawDoc::CPageShown shown(*GetDocument(), m_nPage);
         PrefetchPagePictures(&dc, *GetDocument());
         CPagePaintOptions options;
         options.m_bDesk = true;
@@ -323,22 +329,47 @@ void CDrawView::OnUpdate(CDocObserver* sender, int hint, CDrawObj* object)
         }
         break;
     case HINT_UPDATE_OLE_ITEMS:
-        for (CDrawObj* obj : *GetDocument()->GetObjects())
-            if (dynamic_cast<CDrawOleObj*>(obj)) InvalidateObject(obj);
+        if (const CDrawPage* page = GetDocument()->GetPage(m_nPage))
+            for (CDrawObj* obj : *page->GetObjects())
+                if (dynamic_cast<CDrawOleObj*>(obj)) InvalidateObject(obj);
         break;
     default: viewport()->update(); break;
     }
 }
 
+void CDrawView::MakePageCurrent()
+{
+    m_pDesign->SetActiveView(this);
+    GetDocument()->SetCurrentPage(m_nPage);
+}
+
+void CDrawView::OnPagesRenumbered(const std::vector<int>& newIndexOf)
+{
+    // A view whose page went shows the page now in its place (or the last).
+    const int was = m_nPage;
+    if (was >= 0 && was < static_cast<int>(newIndexOf.size()) && newIndexOf[static_cast<std::size_t>(was)] >= 0)
+        m_nPage = newIndexOf[static_cast<std::size_t>(was)];
+    m_nPage = std::clamp(m_nPage, 0, GetDocument()->PageCount() - 1);
+    viewport()->update();
+}
+
 void CDrawView::OnPagesChanged()
 {
-    const std::list<CDrawObj*>* page = GetDocument()->GetObjects();
+    CDrawDoc* doc = GetDocument();
+    // The view worked in shows the page made current (a page turned, a
+    // page command, undo and redo); the others keep theirs.
+    const int was = m_nPage;
+    if (m_pDesign->ActiveView() == this) m_nPage = doc->CurrentPage();
+    m_nPage = std::clamp(m_nPage, 0, doc->PageCount() - 1);
+    const std::list<CDrawObj*>* page = doc->GetPage(m_nPage)->GetObjects();
     std::list<CDrawObj*> gone;
     for (CDrawObj* obj : m_selected)
         if (std::find(page->begin(), page->end(), obj) == page->end()) gone.push_back(obj);
     for (CDrawObj* obj : gone) ForgetSelected(obj);
-    UpdateScrollRange();
-    viewport()->update();
+    if (m_nPage != was) {
+        UpdateScrollRange();
+        viewport()->update();
+    }
     emit PagesChanged();
 }
 
@@ -399,6 +430,7 @@ void CDrawView::DuplicateSelection()
 
 void CDrawView::SetViewActive(bool active)
 {
+    if (active) MakePageCurrent();
     if (active == m_bViewActive) {
         if (active) LastActive() = this;
         return;
@@ -504,6 +536,8 @@ void CDrawView::mousePressEvent(QMouseEvent* event)
     if (!m_bViewActive) {
         setFocus(Qt::MouseFocusReason);
         SetViewActive(true);
+    } else {
+        MakePageCurrent();
     }
     if (CEditTool::IsDragging()) CEditTool::EndDrag();
     const QPoint p = event->position().toPoint();
@@ -611,12 +645,13 @@ void CDrawView::wheelEvent(QWheelEvent* event)
 
 void CDrawView::keyPressEvent(QKeyEvent* event)
 {
+    MakePageCurrent();
     // Ctrl+Page Down and Ctrl+Page Up turn the pages (the Page menu's keys,
     // also when the view has them first).
     if ((event->modifiers() & Qt::ControlModifier) &&
         (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp)) {
         EndDrag();
-        GoToPage(m_pDesign, GetDocument()->CurrentPage() + (event->key() == Qt::Key_PageDown ? 1 : -1));
+        GoToPage(m_pDesign, m_nPage + (event->key() == Qt::Key_PageDown ? 1 : -1));
         return;
     }
     const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
@@ -633,14 +668,15 @@ void CDrawView::keyPressEvent(QKeyEvent* event)
 
 void CDrawView::contextMenuEvent(QContextMenuEvent* event)
 {
-    CPoint local(event->pos().x(), event->pos().y());
-    WindowToPage(local);
-    CDrawObj* obj = GetDocument()->FindObjectAt(local);
-    if (!obj) return;
+    // The object is looked for on this view's page.
     if (!m_bViewActive) {
         setFocus(Qt::MouseFocusReason);
         SetViewActive(true);
     }
+    CPoint local(event->pos().x(), event->pos().y());
+    WindowToPage(local);
+    CDrawObj* obj = GetDocument()->FindObjectAt(local);
+    if (!obj) return;
     if (!IsSelected(obj)) SelectDrawObj(obj, false);
     viewport()->repaint();
     // The menu lives on the heap as the view's child: should the window close

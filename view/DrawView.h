@@ -57,6 +57,15 @@ public:
     void OnPageSizeChanged(CSize size) override;
     // Another page is shown: the selection keeps only what is on it.
     void OnPagesChanged() override;
+    void OnPagesRenumbered(const std::vector<int>& newIndexOf) override;
+
+    // The page this view shows, counted from 0. Each view has its own; the
+    // view worked in makes its page the document's current page, and the
+    // others paint theirs without making it current.
+    int Page() const { return m_nPage; }
+    // Makes this view the one worked in on its document, and its page the
+    // document's current page (before anything of the page is used).
+    void MakePageCurrent();
 
     // Selection.
     const std::list<CDrawObj*>& Selection() const { return m_selected; }
@@ -191,6 +200,7 @@ private:
     UINT m_nAutoScrollFlags = 0;
     std::unique_ptr<CScaledPictureCache> m_pPictureCache;
     double m_dLastPaintMs = 0;
+    int m_nPage = 0;
 };
 
 // The view that last had the focus, for commands routed from the frame.

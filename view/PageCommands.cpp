@@ -44,6 +44,8 @@ void CPageInsertCommand::TakeOut()
     m_pPage = Doc()->TakePage(m_nIndex);
 }
 
+// The views and the page strip follow the pages by the document's page
+// notices; the pages themselves are unchanged (their pictures stay good).
 void CPageInsertCommand::undo()
 {
     if (m_bRemove) {
@@ -52,14 +54,12 @@ void CPageInsertCommand::undo()
         TakeOut();
         ShowItsPage();
     }
-    Changed();
 }
 
 void CPageInsertCommand::redo()
 {
     if (m_bRemove) TakeOut();
     else PutIn();
-    Changed();
 }
 
 // --- CPageMoveCommand ---------------------------------------------------------------
@@ -74,7 +74,6 @@ void CPageMoveCommand::Move(int from, int to)
 {
     Doc()->MovePage(from, to);
     Doc()->SetCurrentPage(to);
-    Changed();
 }
 
 void CPageMoveCommand::undo()

@@ -258,6 +258,11 @@ void CDrawView::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
+    // What is dropped goes on this view's page.
+    if (!m_bViewActive) {
+        setFocus(Qt::OtherFocusReason);
+        SetViewActive(true);
+    }
     const QPoint at = event->position().toPoint();
     if (InsertFromMime(event->mimeData(), &at)) {
         event->setDropAction(Qt::CopyAction);

@@ -243,15 +243,19 @@ class SoakTest : public QObject {
         if (Chance(20)) QCoreApplication::processEvents();
     }
 
-    // Every selection points at objects on its own page.
+    // Every selection points at objects on its own view's page, and every
+    // view shows a page the document has.
     void CheckSelections()
     {
         for (CDesignDocument* design : m_frame->Documents()) {
-            const auto* objects = design->Doc()->GetObjects();
-            for (ui::CDrawView* view : design->Views())
+            for (ui::CDrawView* view : design->Views()) {
+                const CDrawPage* page = design->Doc()->GetPage(view->Page());
+                QVERIFY2(page, "a view shows a page that is gone");
+                const auto* objects = page->GetObjects();
                 for (CDrawObj* obj : view->Selection())
                     QVERIFY2(std::find(objects->begin(), objects->end(), obj) != objects->end(),
                              "a selection holds an object that is not on its page");
+            }
         }
     }
 
