@@ -14,6 +14,7 @@
 #include "app/TipOfDayDialog.h"
 #include "app/WindowState.h"
 #include "document/DrawDoc.h"
+#include "platform/TranslatedMessage.h"
 #include "objects/DrawItem.h"
 #include "objects/DrawOleObj.h"
 #include "objects/Environment.h"
@@ -649,18 +650,18 @@ CDesignDocument* CMainFrame::OpenDocument(const QString& path)
     CSplitFrame* frame = NewWindow(design);
     frame->ActivePane()->ZoomToFitPage();
     AddRecentFile(absolute);
-    if (const std::string& problem = design->Doc()->HolidayProblem(); !problem.empty())
+    if (const CMessage& problem = design->Doc()->HolidayProblemMessage(); !problem.IsEmpty())
         ShowMessage(this,
                     tr("\"%1\" opens without the holidays of its calendars.\n\n%2\n\n"
                                    "Add the holiday files again on a calendar's Special Days (Holidays) page; "
                                    "saving the document keeps it without them.")
-                        .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
+                        .arg(QFileInfo(path).fileName(), TranslatedMessage(problem)),
                     QMessageBox::Information);
-    if (const std::string& problem = design->Doc()->PageProblem(); !problem.empty())
+    if (const CMessage& problem = design->Doc()->PageProblemMessage(); !problem.IsEmpty())
         ShowMessage(this,
                     tr("\"%1\" opens without some of its pages.\n\n%2\n\n"
                        "The file itself is left as it is until you save the document.")
-                        .arg(QFileInfo(path).fileName(), QString::fromStdString(problem)),
+                        .arg(QFileInfo(path).fileName(), TranslatedMessage(problem)),
                     QMessageBox::Warning);
     return design;
 }

@@ -2,6 +2,7 @@
 
 #include "document/CompoundFile.h"
 #include "document/DrawDoc.h"
+#include "platform/TranslatedMessage.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -102,9 +103,9 @@ bool CRecoveryStore::Save(const QString& id, CDrawDoc& doc, const QString& docum
     // modified flag: to the user the document is still unsaved.
     const std::string copy = CopyPath(id).toStdString();
     CStorage root;
-    std::string why;
+    CMessage why;
     if (!doc.SaveToStorage(&root, &why) || !CCompoundFile::Save(root, copy, &why)) {
-        if (error) *error = QString::fromStdString(why);
+        if (error) *error = TranslatedMessage(why);
         return false;
     }
     QFile::setPermissions(CopyPath(id), kOwnerOnlyFile);
@@ -151,9 +152,9 @@ std::vector<CRecoveryEntry> CRecoveryStore::List() const
 
 bool CRecoveryStore::Restore(const CRecoveryEntry& entry, CDrawDoc& doc, QString* error) const
 {
-    std::string why;
+    CMessage why;
     if (!doc.OnOpenDocument(entry.m_strRecoveryFile.toStdString(), &why)) {
-        if (error) *error = QString::fromStdString(why);
+        if (error) *error = TranslatedMessage(why);
         return false;
     }
     doc.SetModifiedFlag(true);

@@ -148,25 +148,31 @@ void CHolidayList::SetFileDays(std::size_t index, const std::string& source, con
     Normalize();
 }
 
-bool CHolidayList::WithinLimits(std::string* error) const
+CMessage CHolidayList::TooManyFiles()
 {
-    auto fail = [error](std::string why) {
-        if (error)
-            *error = std::move(why);
+    return CMessage(MESSAGE_TEXT("CMessage", "A calendar can take at most %1 holiday files.")).Arg(kMaxFiles);
+}
+
+bool CHolidayList::WithinLimits(CMessageOut error) const
+{
+    auto fail = [error](const CMessage& why) {
+        error.Set(why);
         return false;
     };
     if (m_files.size() > kMaxFiles)
-        return fail("A calendar can take at most " + std::to_string(kMaxFiles) + " holiday files.");
+        return fail(TooManyFiles());
     if (m_events.size() > kMaxEvents)
-        return fail("The holiday files give " + std::to_string(m_events.size()) +
-                    " days in all; a calendar can keep at most " + std::to_string(kMaxEvents) + ".");
+        return fail(CMessage(MESSAGE_TEXT("CMessage",
+                                          "The holiday files give %1 days in all; a calendar can keep at most %2."))
+                        .Arg(m_events.size())
+                        .Arg(kMaxEvents));
     for (const std::string& file : m_files) {
         if (file.empty() || file.size() > kMaxText)
-            return fail("The name of a holiday file is too long to be kept.");
+            return fail(CMessage(MESSAGE_TEXT("CMessage", "The name of a holiday file is too long to be kept.")));
     }
     for (const std::string& name : m_names) {
         if (name.size() > kMaxText)
-            return fail("An event name is too long to be kept.");
+            return fail(CMessage(MESSAGE_TEXT("CMessage", "An event name is too long to be kept.")));
     }
     return true;
 }

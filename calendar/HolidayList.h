@@ -8,6 +8,8 @@
 // events refer to it by its index, so a daily event with a long name costs
 // no more than a short one.
 
+#include "objects/Message.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -63,7 +65,9 @@ public:
     void SetFileDays(std::size_t index, const std::string& source, const CHolidayList& days);
     // Whether a document can keep the list; false with the reason in plain
     // words when it holds too many files or days, or too long a text.
-    bool WithinLimits(std::string* error) const;
+    bool WithinLimits(CMessageOut error) const;
+    // The refusal of one file more than kMaxFiles.
+    static CMessage TooManyFiles();
 
     bool operator==(const CHolidayList&) const = default;
 

@@ -20,7 +20,7 @@
 #include <tuple>
 #include <unordered_map>
 
-const char* const kIcalCancelled = "The reading was cancelled.";
+const char* const kIcalCancelled = MESSAGE_TEXT("CMessage", "The reading was cancelled.");
 
 namespace {
 
@@ -104,7 +104,7 @@ private:
 // cost of kilobytes, so too deep a nesting or too many rules are refused
 // here. Lines are unfolded as the library unfolds them, so a BEGIN cut over
 // two lines counts too.
-bool CheckStructure(const std::string& text, CBudget& budget, std::string* why)
+bool CheckStructure(const std::string& text, CBudget& budget, CMessage* why)
 {
     std::vector<std::string> open;
     std::size_t rules = 0;
@@ -118,7 +118,7 @@ bool CheckStructure(const std::string& text, CBudget& budget, std::string* why)
         if (name == "BEGIN") {
             open.push_back(value);
             if (open.size() > static_cast<std::size_t>(kMaxIcalNesting)) {
-                *why = "The iCalendar file is nested too deeply to be a calendar.";
+                *why = CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file is nested too deeply to be a calendar."));
                 return false;
             }
         } else if (name == "END") {
@@ -128,7 +128,8 @@ bool CheckStructure(const std::string& text, CBudget& budget, std::string* why)
                 open.pop_back();
         } else if (name == "RRULE" || name == "EXRULE") {
             if (++rules > kMaxIcalRules) {
-                *why = "The iCalendar file has too many repeating events to be used as special days.";
+                *why = CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file has too many repeating events to be used "
+                                                         "as special days."));
                 return false;
             }
         }
@@ -579,34 +580,34 @@ bool StartsLikeICalendar(const std::string& text)
     return true;
 }
 
-const char* StopMessage(Stop stop)
+CMessage StopMessage(Stop stop)
 {
-    return stop == Stop::cancelled ? kIcalCancelled
-                                   : "The iCalendar file takes too long to read: its events repeat too often or "
-                                     "it is too large to be used as special days.";
+    if (stop == Stop::cancelled) return CMessage(kIcalCancelled);
+    return CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file takes too long to read: its events repeat too often "
+                                             "or it is too large to be used as special days."));
 }
 
 }  // namespace
 
-bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayList* days, std::string* error,
+bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayList* days, CMessageOut error,
                     CIcalProgress* progress)
 {
-    auto fail = [error](const std::string& why) {
-        if (error)
-            *error = why;
+    auto fail = [error](const CMessage& why) {
+        error.Set(why);
         return false;
     };
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
-        return fail("The file is empty.");
+        return fail(CMessage(MESSAGE_TEXT("CMessage", "The file is empty.")));
     if (!StartsLikeICalendar(text))
-        return fail("The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.");
+        return fail(CMessage(
+            MESSAGE_TEXT("CMessage", "The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.")));
     if (text.find('\0') != std::string::npos)
-        return fail("The file is not an iCalendar file: it holds binary data.");
+        return fail(CMessage(MESSAGE_TEXT("CMessage", "The file is not an iCalendar file: it holds binary data.")));
     if (text.size() > kMaxIcalFileSize)
-        return fail("The file is too large for an iCalendar file.");
+        return fail(CMessage(MESSAGE_TEXT("CMessage", "The file is too large for an iCalendar file.")));
 
     CBudget budget(progress);
-    std::string why;
+    CMessage why;
     if (!CheckStructure(text, budget, &why))
         return fail(budget.Stopped() != Stop::none ? StopMessage(budget.Stopped()) : why);
 
@@ -620,7 +621,7 @@ bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayL
     {
         ParserPtr parser(icalparser_new());
         if (!parser)
-            return fail("The iCalendar file could not be read.");
+            return fail(CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file could not be read.")));
         icalparser_set_gen_data(parser.get(), &source);
         root.reset(icalparser_parse(parser.get(), NextLine));
     }
@@ -628,10 +629,11 @@ bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayL
     if (budget.Stopped() != Stop::none)
         return fail(StopMessage(budget.Stopped()));
     if (!root)
-        return fail("The iCalendar file could not be read: its structure is damaged.");
+        return fail(
+            CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file could not be read: its structure is damaged.")));
     const std::vector<icalcomponent*> calendars = Calendars(root.get());
     if (calendars.empty())
-        return fail("The file holds no iCalendar calendar.");
+        return fail(CMessage(MESSAGE_TEXT("CMessage", "The file holds no iCalendar calendar.")));
 
     CHolidayList found;
     CEventCollector collector(fromYear, toYear, &found, &budget);
@@ -642,7 +644,7 @@ bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayL
             vevents.emplace_back(cal, e);
     }
     if (vevents.empty())
-        return fail("The iCalendar file holds no events.");
+        return fail(CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file holds no events.")));
     for (auto [cal, e] : vevents) {
         collector.SetCalendar(cal);
         collector.NoteOverride(e);
@@ -652,16 +654,18 @@ bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayL
         if (!collector.AddEvent(vevents[i].second)) {
             if (budget.Stopped() != Stop::none)
                 return fail(StopMessage(budget.Stopped()));
-            return fail("The iCalendar file has too many events to be used as special days.");
+            return fail(CMessage(
+                MESSAGE_TEXT("CMessage", "The iCalendar file has too many events to be used as special days.")));
         }
         if ((i & 63) == 0)
             budget.Report(500 + static_cast<int>(500.0 * static_cast<double>(i) / static_cast<double>(vevents.size())));
     }
     if (found.m_events.empty()) {
         if (fromYear == toYear)
-            return fail("The iCalendar file has no event in " + std::to_string(fromYear) + ".");
-        return fail("The iCalendar file has no event in the years " + std::to_string(fromYear) + " to " +
-                    std::to_string(toYear) + ".");
+            return fail(CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file has no event in %1.")).Arg(fromYear));
+        return fail(CMessage(MESSAGE_TEXT("CMessage", "The iCalendar file has no event in the years %1 to %2."))
+                        .Arg(fromYear)
+                        .Arg(toYear));
     }
     found.Normalize();
     budget.Report(1000);
@@ -677,13 +681,12 @@ std::size_t HolidayFileSize(const std::string& path)
     return static_cast<std::size_t>(info.st_size);
 }
 
-bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, CHolidayList* days, std::string* error,
+bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, CHolidayList* days, CMessageOut error,
                        CIcalProgress* progress)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        if (error)
-            *error = "The file " + path + " cannot be opened.";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "The file %1 cannot be opened.")).Arg(path));
         return false;
     }
     std::string text;
@@ -700,35 +703,35 @@ bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, CHolid
     const bool readError = std::ferror(f) != 0;
     std::fclose(f);
     if (tooLarge || readError) {
-        if (error)
-            *error = "The file " + path + (tooLarge ? " is too large for an iCalendar file." : " cannot be read.");
+        error.Set(CMessage(tooLarge ? MESSAGE_TEXT("CMessage", "The file %1 is too large for an iCalendar file.")
+                                    : MESSAGE_TEXT("CMessage", "The file %1 cannot be read."))
+                      .Arg(path));
         return false;
     }
-    std::string why;
+    CMessage why;
     if (!ParseICalendar(text, fromYear, toYear, days, &why, progress)) {
-        if (error)
-            *error = why == kIcalCancelled ? why : path + ": " + why;
+        error.Set(why.Is(kIcalCancelled) ? why : CMessage(MESSAGE_TEXT("CMessage", "%1: %2")).Arg(path).Arg(why));
         return false;
     }
     return true;
 }
 
-bool AddICalendarFile(CHolidayList* list, const std::string& path, int fromYear, int toYear, std::string* error,
+bool AddICalendarFile(CHolidayList* list, const std::string& path, int fromYear, int toYear, CMessageOut error,
                       CIcalProgress* progress)
 {
     if (list->m_files.size() >= CHolidayList::kMaxFiles) {
-        if (error)
-            *error = "A calendar can take at most " + std::to_string(CHolidayList::kMaxFiles) + " holiday files.";
+        error.Set(CHolidayList::TooManyFiles());
         return false;
     }
     CHolidayList days;
     if (!ReadICalendarFile(path, fromYear, toYear, &days, error, progress))
         return false;
     if (list->m_events.size() + days.m_events.size() > CHolidayList::kMaxEvents) {
-        if (error)
-            *error = "With the file " + path + " the holiday files give " +
-                     std::to_string(list->m_events.size() + days.m_events.size()) +
-                     " days in all; a calendar can keep at most " + std::to_string(CHolidayList::kMaxEvents) + ".";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "With the file %1 the holiday files give %2 days in all; a "
+                                                    "calendar can keep at most %3."))
+                      .Arg(path)
+                      .Arg(list->m_events.size() + days.m_events.size())
+                      .Arg(CHolidayList::kMaxEvents));
         return false;
     }
     CHolidayList grown = *list;
@@ -741,7 +744,7 @@ bool AddICalendarFile(CHolidayList* list, const std::string& path, int fromYear,
 
 bool IsHolidayFileSource(const std::string& source) { return source.rfind("region:", 0) != 0; }
 
-bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string* error, CIcalProgress* progress)
+bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, CMessageOut error, CIcalProgress* progress)
 {
     // Each file's days are read again and each region's made again for the
     // years; the whole is sorted once.

@@ -13,6 +13,7 @@
 // finer than a day are taken as daily rules, and every walk is bounded.
 
 #include "calendar/HolidayList.h"
+#include "objects/Message.h"
 
 #include <atomic>
 #include <cstddef>
@@ -45,23 +46,23 @@ extern const char* const kIcalCancelled;
 // years fromYear to toYear (all of file 0), replacing what it held. On
 // failure days is left as it was and error says why in plain words; a text
 // that gives no day in those years is refused too.
-bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayList* days, std::string* error,
+bool ParseICalendar(const std::string& text, int fromYear, int toYear, CHolidayList* days, CMessageOut error,
                     CIcalProgress* progress = nullptr);
 
 // The same for a file.
-bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, CHolidayList* days, std::string* error,
+bool ReadICalendarFile(const std::string& path, int fromYear, int toYear, CHolidayList* days, CMessageOut error,
                        CIcalProgress* progress = nullptr);
 
 // Reads the file and adds it with its days to the list, if the list can
 // keep them; otherwise the list is left as it was and error says why.
-bool AddICalendarFile(CHolidayList* list, const std::string& path, int fromYear, int toYear, std::string* error,
+bool AddICalendarFile(CHolidayList* list, const std::string& path, int fromYear, int toYear, CMessageOut error,
                       CIcalProgress* progress = nullptr);
 
 // Reads every file of the list again for the years fromYear to toYear,
 // replacing its days. All or nothing: when one file cannot be read, the list
 // is left as it was and error names the file. The days of regions
 // ("region:DE-BY") are made again for those years.
-bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, std::string* error,
+bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, CMessageOut error,
                        CIcalProgress* progress = nullptr);
 
 // Whether a source of a list is an iCalendar file, as opposed to the

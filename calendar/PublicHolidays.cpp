@@ -637,13 +637,14 @@ bool PublicHolidays(const std::string& code, int fromYear, int toYear, std::vect
     return true;
 }
 
-bool ReadRegionSource(const std::string& source, int fromYear, int toYear, CHolidayList* days, std::string* error)
+bool ReadRegionSource(const std::string& source, int fromYear, int toYear, CHolidayList* days, CMessageOut error)
 {
     const std::string code = RegionOfSource(source);
     std::vector<CPublicHoliday> events;
     if (!PublicHolidays(code, fromYear, toYear, &events)) {
-        if (error)
-            *error = "There are no public holidays for the region \"" + code + "\" in this version.";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage",
+                                        "There are no public holidays for the region \"%1\" in this version."))
+                      .Arg(code));
         return false;
     }
     CHolidayList read;

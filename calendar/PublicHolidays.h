@@ -56,7 +56,7 @@ std::string HolidaySourceTitle(const std::string& source);
 bool PublicHolidays(const std::string& code, int fromYear, int toYear, std::vector<CPublicHoliday>* events);
 // The same for a source "region:CC", as the days of file 0 of a list
 // (replacing what it held); error says why it failed.
-bool ReadRegionSource(const std::string& source, int fromYear, int toYear, CHolidayList* days, std::string* error);
+bool ReadRegionSource(const std::string& source, int fromYear, int toYear, CHolidayList* days, CMessageOut error);
 
 // Easter Sunday of a Gregorian year.
 void EasterSunday(int year, int* month, int* day);

@@ -5,6 +5,27 @@
 #include <memory>
 #include <vector>
 
+namespace {
+
+// The archive's refusals, in words the windows can translate; a class's
+// name goes in as it stands.
+[[noreturn]] void Refuse(CArchiveException::Cause cause, const char* text)
+{
+    throw CArchiveException(cause, CMessage(text));
+}
+
+[[noreturn]] void Refuse(CArchiveException::Cause cause, const char* text, const std::string& name)
+{
+    throw CArchiveException(cause, CMessage(text).Arg(name));
+}
+
+[[noreturn]] void RefuseUnknownClass(const std::string& name)
+{
+    Refuse(CArchiveException::badClass, MESSAGE_TEXT("CMessage", "Unknown class \"%1\""), name);
+}
+
+}  // namespace
+
 CArchive::CArchive() : m_mode(store) {}
 
 CArchive::CArchive(const BYTE* data, std::size_t size) : m_mode(load), m_reader(data, size)
@@ -19,13 +40,13 @@ CArchive::~CArchive() = default;
 void CArchive::Require(std::size_t count) const
 {
     if (!m_reader.Has(count))
-        throw CArchiveException(CArchiveException::endOfFile, "The archive ends inside a record");
+        Refuse(CArchiveException::endOfFile, MESSAGE_TEXT("CMessage", "The archive ends inside a record"));
 }
 
 void CArchive::CheckReader() const
 {
     if (m_reader.Failed())
-        throw CArchiveException(CArchiveException::endOfFile, "The archive ends inside a record");
+        Refuse(CArchiveException::endOfFile, MESSAGE_TEXT("CMessage", "The archive ends inside a record"));
 }
 
 // --- Values ------------------------------------------------------------------
@@ -222,14 +243,14 @@ CObject* CArchive::ReadObject()
 void CArchive::ReadObjectInto(CObject* object)
 {
     if (ReadObjectChecked(nullptr, object) != object)
-        throw CArchiveException(CArchiveException::badIndex, "The record is not one object");
+        Refuse(CArchiveException::badIndex, MESSAGE_TEXT("CMessage", "The record is not one object"));
 }
 
 CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept, CObject* into)
 {
     m_bLastReadNew = false;
-    if (IsStoring()) throw CArchiveException(CArchiveException::genericError, "The archive is not loading");
-    if (m_bBroken) throw CArchiveException(CArchiveException::genericError, "The archive failed earlier");
+    if (IsStoring()) Refuse(CArchiveException::genericError, MESSAGE_TEXT("CMessage", "The archive is not loading"));
+    if (m_bBroken) Refuse(CArchiveException::genericError, MESSAGE_TEXT("CMessage", "The archive failed earlier"));
 
     const std::size_t tagPos = m_reader.Tell();
     const WORD first = ReadWord();
@@ -240,9 +261,9 @@ CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept
         Require(length);
         className = m_reader.Bytes(length);
         if (!CClassRegistry::Instance().IsKnown(className))
-            throw CArchiveException(CArchiveException::badClass, "Unknown class \"" + className + "\"");
+            RefuseUnknownClass(className);
         if (schema != 0)
-            throw CArchiveException(CArchiveException::badSchema, "Unexpected schema of class " + className);
+            Refuse(CArchiveException::badSchema, MESSAGE_TEXT("CMessage", "Unexpected schema of class %1"), className);
         LoadedEntry entry;
         entry.bClass = true;
         entry.strClass = className;
@@ -255,19 +276,19 @@ CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept
         if (!isClass) {
             if (index == 0) return nullptr;
             if (index >= m_loaded.size() || m_loaded[index].bClass || !m_loaded[index].pObject)
-                throw CArchiveException(CArchiveException::badIndex, "Bad object reference");
+                Refuse(CArchiveException::badIndex, MESSAGE_TEXT("CMessage", "Bad object reference"));
             CObject* back = m_loaded[index].pObject;
             if (accept && !accept(back))
-                throw CArchiveException(CArchiveException::badIndex, "Reference to an object of the wrong class");
+                Refuse(CArchiveException::badIndex, MESSAGE_TEXT("CMessage", "Reference to an object of the wrong class"));
             return back;
         }
         if (index == 0 || index >= m_loaded.size() || !m_loaded[index].bClass)
-            throw CArchiveException(CArchiveException::badIndex, "Bad class reference");
+            Refuse(CArchiveException::badIndex, MESSAGE_TEXT("CMessage", "Bad class reference"));
         className = m_loaded[index].strClass;
     }
 
     if (into && className != into->GetClassName())
-        throw CArchiveException(CArchiveException::badClass, "A record of class " + className + " for another class");
+        Refuse(CArchiveException::badClass, MESSAGE_TEXT("CMessage", "A record of class %1 for another class"), className);
     // An object read into stays its caller's, whatever happens.
     std::unique_ptr<CObject> object(into ? into : CClassRegistry::Instance().Create(className));
     struct CKeep {
@@ -278,11 +299,11 @@ CObject* CArchive::ReadObjectChecked(const std::function<bool(CObject*)>& accept
             if (keep) (void)object.release();
         }
     } keep{object, into != nullptr};
-    if (!object) throw CArchiveException(CArchiveException::badClass, "Unknown class \"" + className + "\"");
+    if (!object) RefuseUnknownClass(className);
     if (accept && !accept(object.get()))
-        throw CArchiveException(CArchiveException::badIndex, "Object of class " + className + " not expected here");
+        Refuse(CArchiveException::badIndex, MESSAGE_TEXT("CMessage", "Object of class %1 not expected here"), className);
     if (m_nDepth >= kMaxDepth)
-        throw CArchiveException(CArchiveException::genericError, "Objects nested too deeply");
+        Refuse(CArchiveException::genericError, MESSAGE_TEXT("CMessage", "Objects nested too deeply"));
 
     const std::size_t slot = m_loaded.size();
     LoadedEntry entry;
@@ -317,14 +338,14 @@ void CArchive::ReadObjectList(std::list<CDrawObj*>& objects)
     const DWORD count = ReadCount();
     // Every element takes at least its two-byte tag.
     if (static_cast<unsigned long long>(count) * 2 > Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "Object list longer than the archive");
+        Refuse(CArchiveException::endOfFile, MESSAGE_TEXT("CMessage", "Object list longer than the archive"));
 
     std::vector<std::unique_ptr<CDrawObj>> read;
     try {
         for (DWORD i = 0; i < count; ++i) {
             CDrawObj* obj = ReadObjectOf<CDrawObj>();
             if (!obj || !m_bLastReadNew)
-                throw CArchiveException(CArchiveException::badIndex, "An object list may hold each object once");
+                Refuse(CArchiveException::badIndex, MESSAGE_TEXT("CMessage", "An object list may hold each object once"));
             read.emplace_back(obj);
         }
     } catch (...) {

@@ -12,6 +12,7 @@
 // class, unexpected schema or bad reference throws CArchiveException.
 
 #include "objects/ByteReader.h"
+#include "objects/Message.h"
 #include "objects/Types.h"
 
 #include <cstddef>
@@ -44,8 +45,17 @@ public:
         badIndex,       // a reference to nothing, or to the wrong thing
         genericError,   // a record that contradicts itself
     };
-    CArchiveException(Cause cause, const std::string& what) : std::runtime_error(what), m_cause(cause) {}
+    CArchiveException(Cause cause, const CMessage& message)
+        : std::runtime_error(message.Text()), m_cause(cause), m_message(message)
+    {
+    }
+    // A reason in words that no catalogue knows.
+    CArchiveException(Cause cause, const std::string& what) : CArchiveException(cause, CMessage::Verbatim(what)) {}
+    const CMessage& Message() const { return m_message; }
     Cause m_cause;
+
+private:
+    CMessage m_message;
 };
 
 // Creates objects by their class name; the five drawing classes are known

@@ -627,7 +627,7 @@ void CCalendarGenerator::HolidayYears(const CNewCalendarChoices& choices, int* f
 }
 
 bool CCalendarGenerator::ReadHolidayFiles(const std::vector<std::string>& files, bool showNames, int fromYear,
-                                          int toYear, CHolidayList* list, std::string* error, CIcalProgress* progress)
+                                          int toYear, CHolidayList* list, CMessageOut error, CIcalProgress* progress)
 {
     CHolidayList read;
     read.m_bShowNames = showNames;
@@ -650,7 +650,7 @@ void CCalendarGenerator::ApplyHolidayList(CDrawDoc& doc, const CHolidayList& lis
 }
 
 bool CCalendarGenerator::ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
-                                           std::string* error)
+                                           CMessageOut error)
 {
     int fromYear = INT_MAX, toYear = INT_MIN;
     for (CDrawObj* obj : doc.AllObjects()) {

@@ -4,6 +4,7 @@
 // the New Calendar Wizard: the page background, an optional frame, the photo
 // and the month calendars in one of eight layouts.
 
+#include "objects/Message.h"
 #include "objects/Types.h"
 
 #include <string>
@@ -99,14 +100,14 @@ public:
     // events read from them for the years its calendars show. All or nothing: when a
     // file cannot be read, no calendar changes and error says why.
     static bool ApplyHolidayFiles(CDrawDoc& doc, const std::vector<std::string>& files, bool showNames,
-                                  std::string* error);
+                                  CMessageOut error);
     // The years of holidays a design of the choices reads: those of its
     // calendars with the years the calendars read around them.
     static void HolidayYears(const CNewCalendarChoices& choices, int* fromYear, int* toYear);
     // Reads the files (made absolute) for the years into list; false with
     // the reason when one cannot be read or the days are too many to keep.
     static bool ReadHolidayFiles(const std::vector<std::string>& files, bool showNames, int fromYear, int toYear,
-                                 CHolidayList* list, std::string* error, CIcalProgress* progress = nullptr);
+                                 CHolidayList* list, CMessageOut error, CIcalProgress* progress = nullptr);
     // Gives every calendar of the document, on every page, the list.
     static void ApplyHolidayList(CDrawDoc& doc, const CHolidayList& list);
     // How many calendars a layout makes for the number of months asked for:

@@ -47,40 +47,57 @@ struct CGObjectRef {
     CGObjectRef& operator=(const CGObjectRef&) = delete;
 };
 
-std::string TakeError(GError* err, const char* fallback)
+// The library's own words where it gives some, else the fallback.
+CMessage TakeError(GError* err, const char* fallback)
 {
-    std::string text = err && err->message ? err->message : fallback;
+    CMessage message = err && err->message ? CMessage::Verbatim(err->message) : CMessage(fallback);
     if (err) g_error_free(err);
-    return text;
+    return message;
 }
 
-bool WriteStorage(GsfOutfile* out, const CStorage& storage, std::string* error)
+CMessage Named(const char* text, const std::string& name)
+{
+    return CMessage(text).Arg(name);
+}
+
+CMessage OutOfMemory()
+{
+    return CMessage(MESSAGE_TEXT("CMessage", "Out of memory"));
+}
+
+// A failure of the system's, with its own words for the cause.
+CMessage SystemError(const char* text, const std::string& path, int number)
+{
+    return CMessage(text).Arg(path).Arg(std::strerror(number));
+}
+
+bool WriteStorage(GsfOutfile* out, const CStorage& storage, CMessage* error)
 {
     for (const auto& [name, bytes] : storage.Streams()) {
         GsfOutput* child = gsf_outfile_new_child(out, name.c_str(), FALSE);
         if (!child) {
-            *error = "Cannot create the stream \"" + name + "\"";
+            *error = Named(MESSAGE_TEXT("CMessage", "Cannot create the stream \"%1\""), name);
             return false;
         }
         bool ok = bytes.empty() || gsf_output_write(child, bytes.size(), bytes.data());
         ok = gsf_output_close(child) && ok;
         g_object_unref(child);
         if (!ok) {
-            *error = "Cannot write the stream \"" + name + "\"";
+            *error = Named(MESSAGE_TEXT("CMessage", "Cannot write the stream \"%1\""), name);
             return false;
         }
     }
     for (const auto& [name, sub] : storage.Storages()) {
         GsfOutput* child = gsf_outfile_new_child(out, name.c_str(), TRUE);
         if (!child) {
-            *error = "Cannot create the storage \"" + name + "\"";
+            *error = Named(MESSAGE_TEXT("CMessage", "Cannot create the storage \"%1\""), name);
             return false;
         }
         bool ok = WriteStorage(GSF_OUTFILE(child), *sub, error);
         ok = gsf_output_close(child) && ok;
         g_object_unref(child);
         if (!ok) {
-            if (error->empty()) *error = "Cannot write the storage \"" + name + "\"";
+            if (error->IsEmpty()) *error = Named(MESSAGE_TEXT("CMessage", "Cannot write the storage \"%1\""), name);
             return false;
         }
     }
@@ -94,16 +111,16 @@ struct CReadBudget {
     std::size_t entriesLeft;
 };
 
-bool ReadStorage(GsfInfile* in, CStorage* storage, int depth, CReadBudget& budget, std::string* error)
+bool ReadStorage(GsfInfile* in, CStorage* storage, int depth, CReadBudget& budget, CMessage* error)
 {
     if (depth > CCompoundFile::kMaxDepth) {
-        *error = "The storages are nested too deeply";
+        *error = CMessage(MESSAGE_TEXT("CMessage", "The storages are nested too deeply"));
         return false;
     }
     int count = gsf_infile_num_children(in);
     for (int i = 0; i < count; ++i) {
         if (budget.entriesLeft == 0) {
-            *error = "The file holds too many entries";
+            *error = CMessage(MESSAGE_TEXT("CMessage", "The file holds too many entries"));
             return false;
         }
         --budget.entriesLeft;
@@ -111,7 +128,7 @@ bool ReadStorage(GsfInfile* in, CStorage* storage, int depth, CReadBudget& budge
         GsfInput* child = gsf_infile_child_by_index(in, i);
         if (!rawName || !child) {
             if (child) g_object_unref(child);
-            *error = "An entry of the file cannot be opened";
+            *error = CMessage(MESSAGE_TEXT("CMessage", "An entry of the file cannot be opened"));
             return false;
         }
         CGObjectRef<GsfInput> childRef(child);
@@ -120,7 +137,7 @@ bool ReadStorage(GsfInfile* in, CStorage* storage, int depth, CReadBudget& budge
         if (isStorage) {
             CStorage* sub = storage->CreateStorage(name);
             if (!sub) {
-                *error = "The storage name \"" + name + "\" is not valid";
+                *error = Named(MESSAGE_TEXT("CMessage", "The storage name \"%1\" is not valid"), name);
                 return false;
             }
             if (!ReadStorage(GSF_INFILE(child), sub, depth + 1, budget, error)) return false;
@@ -128,17 +145,17 @@ bool ReadStorage(GsfInfile* in, CStorage* storage, int depth, CReadBudget& budge
         }
         gsf_off_t size = gsf_input_size(child);
         if (size < 0 || static_cast<unsigned long long>(size) > budget.bytesLeft) {
-            *error = "The stream \"" + name + "\" is larger than the file can hold";
+            *error = Named(MESSAGE_TEXT("CMessage", "The stream \"%1\" is larger than the file can hold"), name);
             return false;
         }
         budget.bytesLeft -= static_cast<std::size_t>(size);
         std::vector<BYTE> bytes(static_cast<std::size_t>(size));
         if (size > 0 && !gsf_input_read(child, static_cast<std::size_t>(size), bytes.data())) {
-            *error = "The stream \"" + name + "\" cannot be read";
+            *error = Named(MESSAGE_TEXT("CMessage", "The stream \"%1\" cannot be read"), name);
             return false;
         }
         if (!storage->CreateStream(name, std::move(bytes))) {
-            *error = "The stream name \"" + name + "\" is not valid";
+            *error = Named(MESSAGE_TEXT("CMessage", "The stream name \"%1\" is not valid"), name);
             return false;
         }
     }
@@ -213,59 +230,65 @@ bool CStorage::Remove(const std::string& name)
     return false;
 }
 
-bool CCompoundFile::Write(const CStorage& root, std::vector<BYTE>* bytes, std::string* error)
+bool CCompoundFile::Write(const CStorage& root, std::vector<BYTE>* bytes, CMessageOut error)
+{
+    CMessage why;
+    const bool ok = WriteBytes(root, bytes, &why);
+    error.Set(why);
+    return ok;
+}
+
+bool CCompoundFile::WriteBytes(const CStorage& root, std::vector<BYTE>* bytes, CMessage* error)
 {
     InitGsf();
-    std::string dummy;
-    if (!error) error = &dummy;
-    error->clear();
     CGObjectRef<GsfOutput> sink(gsf_output_memory_new());
     if (!sink.p) {
-        *error = "Out of memory";
+        *error = OutOfMemory();
         return false;
     }
     GsfOutfile* outfile = gsf_outfile_msole_new(sink.p);
     if (!outfile) {
-        *error = "Cannot create the compound file";
+        *error = CMessage(MESSAGE_TEXT("CMessage", "Cannot create the compound file"));
         return false;
     }
     bool ok = WriteStorage(outfile, root, error);
     ok = gsf_output_close(GSF_OUTPUT(outfile)) && ok;
     g_object_unref(outfile);
-    if (!ok) {
-        if (error->empty()) *error = "Cannot write the compound file";
-        return false;
-    }
     gsf_off_t size = gsf_output_size(sink.p);
     const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.p));
-    if (size < 0 || (size > 0 && !data)) {
-        *error = "Cannot write the compound file";
+    if (!ok || size < 0 || (size > 0 && !data)) {
+        if (error->IsEmpty()) *error = CMessage(MESSAGE_TEXT("CMessage", "Cannot write the compound file"));
         return false;
     }
     bytes->assign(data, data + size);
     return true;
 }
 
-bool CCompoundFile::Read(const BYTE* data, std::size_t size, CStorage* root, std::string* error)
+bool CCompoundFile::Read(const BYTE* data, std::size_t size, CStorage* root, CMessageOut error)
+{
+    CMessage why;
+    const bool ok = ReadBytes(data, size, root, &why);
+    error.Set(why);
+    return ok;
+}
+
+bool CCompoundFile::ReadBytes(const BYTE* data, std::size_t size, CStorage* root, CMessage* error)
 {
     InitGsf();
-    std::string dummy;
-    if (!error) error = &dummy;
-    error->clear();
     *root = CStorage();
     if (!data || size == 0) {
-        *error = "The file is empty";
+        *error = CMessage(MESSAGE_TEXT("CMessage", "The file is empty"));
         return false;
     }
     CGObjectRef<GsfInput> input(gsf_input_memory_new(data, static_cast<gsf_off_t>(size), FALSE));
     if (!input.p) {
-        *error = "Out of memory";
+        *error = OutOfMemory();
         return false;
     }
     GError* err = nullptr;
     CGObjectRef<GsfInfile> infile(gsf_infile_msole_new(input.p, &err));
     if (!infile.p) {
-        *error = TakeError(err, "The file is not a compound file");
+        *error = TakeError(err, MESSAGE_TEXT("CMessage", "The file is not a compound file"));
         return false;
     }
     if (err) g_error_free(err);
@@ -277,27 +300,25 @@ bool CCompoundFile::Read(const BYTE* data, std::size_t size, CStorage* root, std
     return true;
 }
 
-bool CCompoundFile::Save(const CStorage& root, const std::string& path, std::string* error)
+bool CCompoundFile::Save(const CStorage& root, const std::string& path, CMessageOut error)
 {
     std::vector<BYTE> bytes;
     if (!Write(root, &bytes, error)) return false;
     return WriteFileReplacing(path, bytes, error);
 }
 
-bool CCompoundFile::Load(const std::string& path, CStorage* root, std::string* error)
+bool CCompoundFile::Load(const std::string& path, CStorage* root, CMessageOut error)
 {
     std::vector<BYTE> bytes;
     if (!ReadWholeFile(path, kMaxFileSize, &bytes, error)) return false;
     return Read(bytes.data(), bytes.size(), root, error);
 }
 
-bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::vector<BYTE>* bytes, std::string* error)
+bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::vector<BYTE>* bytes, CMessageOut error)
 {
-    std::string dummy;
-    if (!error) error = &dummy;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
-        *error = "Cannot open " + path + ": " + std::strerror(errno);
+        error.Set(SystemError(MESSAGE_TEXT("CMessage", "Cannot open %1: %2"), path, errno));
         return false;
     }
     bytes->clear();
@@ -307,11 +328,11 @@ bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::vector<BYT
         std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
         if (n == 0) {
             ok = !std::ferror(file);
-            if (!ok) *error = "Cannot read " + path;
+            if (!ok) error.Set(CMessage(MESSAGE_TEXT("CMessage", "Cannot read %1")).Arg(path));
             break;
         }
         if (bytes->size() + n > maxSize) {
-            *error = "The file " + path + " is too large";
+            error.Set(CMessage(MESSAGE_TEXT("CMessage", "The file %1 is too large")).Arg(path));
             ok = false;
             break;
         }
@@ -322,17 +343,15 @@ bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::vector<BYT
     return ok;
 }
 
-bool WriteFileReplacing(const std::string& path, const std::vector<BYTE>& bytes, std::string* error)
+bool WriteFileReplacing(const std::string& path, const std::vector<BYTE>& bytes, CMessageOut error)
 {
-    std::string dummy;
-    if (!error) error = &dummy;
     std::string folder = FolderOf(path);
     std::string tmpl = folder + "/.mondrel-save-XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = mkstemp(name.data());
     if (fd < 0) {
-        *error = "Cannot create a temporary file in " + folder + ": " + std::strerror(errno);
+        error.Set(SystemError(MESSAGE_TEXT("CMessage", "Cannot create a temporary file in %1: %2"), folder, errno));
         return false;
     }
     std::string tmpPath = name.data();
@@ -355,7 +374,7 @@ bool WriteFileReplacing(const std::string& path, const std::vector<BYTE>& bytes,
     }
     if (!ok) {
         ::unlink(tmpPath.c_str());
-        *error = "Cannot write " + path + ": " + std::strerror(savedErrno);
+        error.Set(SystemError(MESSAGE_TEXT("CMessage", "Cannot write %1: %2"), path, savedErrno));
         return false;
     }
     // mkstemp makes the file private; give it the usual permissions of a
@@ -373,7 +392,7 @@ bool WriteFileReplacing(const std::string& path, const std::vector<BYTE>& bytes,
     if (std::rename(tmpPath.c_str(), path.c_str()) != 0) {
         savedErrno = errno;
         ::unlink(tmpPath.c_str());
-        *error = "Cannot replace " + path + ": " + std::strerror(savedErrno);
+        error.Set(SystemError(MESSAGE_TEXT("CMessage", "Cannot replace %1: %2"), path, savedErrno));
         return false;
     }
     return true;

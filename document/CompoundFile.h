@@ -7,6 +7,7 @@
 // state behind. The on-disk format is handled by libgsf, whose types stay in
 // CompoundFile.cpp.
 
+#include "objects/Message.h"
 #include "objects/Types.h"
 
 #include <cstddef>
@@ -50,17 +51,21 @@ public:
     static constexpr std::size_t kMaxEntries = 100000;
 
     // Encodes the storage tree as a compound file.
-    static bool Write(const CStorage& root, std::vector<BYTE>* bytes, std::string* error);
+    static bool Write(const CStorage& root, std::vector<BYTE>* bytes, CMessageOut error);
     // Decodes a compound file; on failure root is left empty.
-    static bool Read(const BYTE* data, std::size_t size, CStorage* root, std::string* error);
+    static bool Read(const BYTE* data, std::size_t size, CStorage* root, CMessageOut error);
 
     // Whole files. Saving writes a temporary file in the same folder and
     // renames it over the target, so a failure leaves the old file as it was.
-    static bool Save(const CStorage& root, const std::string& path, std::string* error);
-    static bool Load(const std::string& path, CStorage* root, std::string* error);
+    static bool Save(const CStorage& root, const std::string& path, CMessageOut error);
+    static bool Load(const std::string& path, CStorage* root, CMessageOut error);
+
+private:
+    static bool WriteBytes(const CStorage& root, std::vector<BYTE>* bytes, CMessage* error);
+    static bool ReadBytes(const BYTE* data, std::size_t size, CStorage* root, CMessage* error);
 };
 
 // Reads a whole file with a size cap; false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::vector<BYTE>* bytes, std::string* error);
+bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::vector<BYTE>* bytes, CMessageOut error);
 // Writes bytes to a temporary file beside path and renames it over path.
-bool WriteFileReplacing(const std::string& path, const std::vector<BYTE>& bytes, std::string* error);
+bool WriteFileReplacing(const std::string& path, const std::vector<BYTE>& bytes, CMessageOut error);

@@ -20,6 +20,19 @@ const char* const CDrawDoc::kItemStream = "Picture";
 
 namespace {
 
+// Why reading or writing an archive stopped: its own message, or the
+// words of whatever else went wrong (such as running out of memory).
+CMessage Reason(const std::exception& e)
+{
+    if (const auto* archive = dynamic_cast<const CArchiveException*>(&e)) return archive->Message();
+    return CMessage::Verbatim(e.what());
+}
+
+CMessage CannotStoreItem()
+{
+    return CMessage(MESSAGE_TEXT("CMessage", "Cannot store an embedded object"));
+}
+
 CDrawDoc::PrinterQuery& PrinterQueryHook()
 {
     static CDrawDoc::PrinterQuery query;
@@ -341,7 +354,7 @@ std::string CDrawDoc::ItemStorageName(DWORD number)
     return "Embedding " + std::to_string(number);
 }
 
-bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
+bool CDrawDoc::SaveToStorage(CStorage* root, CMessageOut error)
 {
     // Items are numbered in page order; the number names the item's storage.
     std::vector<CDrawItem*> items = EmbeddedItems();
@@ -358,11 +371,11 @@ bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
         try {
             const_cast<CDrawPage&>(page).Serialize(ar);
         } catch (const std::exception& e) {
-            if (error) *error = e.what();
+            error.Set(Reason(e));
             return false;
         }
         if (!root->CreateStream(p == 0 ? std::string(kContentsStream) : PageStreamName(p + 1), ar.Buffer())) {
-            if (error) *error = "Cannot create the document stream";
+            error.Set(CMessage(MESSAGE_TEXT("CMessage", "Cannot create the document stream")));
             return false;
         }
         if (p == 0 && m_pSummary) {
@@ -375,14 +388,14 @@ bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
         if (CHolidayStream::Write(page.m_listObjects, &holidays) &&
             !root->CreateStream(p == 0 ? std::string(CHolidayStream::kStreamName) : PageHolidayStreamName(p + 1),
                                 holidays)) {
-            if (error) *error = "Cannot create the holiday stream";
+            error.Set(CMessage(MESSAGE_TEXT("CMessage", "Cannot create the holiday stream")));
             return false;
         }
         if (p > 0) continue;
         for (CDrawItem* item : page.EmbeddedItems()) {
             CStorage* sub = root->CreateStorage(ItemStorageName(item->m_dwItemNumber));
             if (!sub || !sub->CreateStream(kItemStream, item->Data())) {
-                if (error) *error = "Cannot store an embedded object";
+                error.Set(CannotStoreItem());
                 return false;
             }
         }
@@ -390,14 +403,14 @@ bool CDrawDoc::SaveToStorage(CStorage* root, std::string* error)
     for (std::size_t i = GetPage(0)->EmbeddedItems().size(); i < items.size(); ++i) {
         CStorage* sub = root->CreateStorage(ItemStorageName(items[i]->m_dwItemNumber));
         if (!sub || !sub->CreateStream(kItemStream, items[i]->Data())) {
-            if (error) *error = "Cannot store an embedded object";
+            error.Set(CannotStoreItem());
             return false;
         }
     }
     return true;
 }
 
-bool CDrawDoc::AttachItems(const CStorage& root, CDrawPage& page, std::string* why)
+bool CDrawDoc::AttachItems(const CStorage& root, CDrawPage& page, CMessage* why)
 {
     // The pictures of embedded items live in their own storages; every
     // item the record counts must find its picture.
@@ -414,7 +427,7 @@ bool CDrawDoc::AttachItems(const CStorage& root, CDrawPage& page, std::string* w
         if (!item->IsBlank()) ++found;
     }
     if (found != page.LoadedItemCount()) {
-        if (why) *why = "An embedded object of the file is missing or damaged";
+        if (why) *why = CMessage(MESSAGE_TEXT("CMessage", "An embedded object of the file is missing or damaged"));
         return false;
     }
     return true;
@@ -454,7 +467,7 @@ void CDrawDoc::LoadMorePages(const CStorage& root, DWORD summaryPages)
     // named like pages that cannot be one are left out by name.
     std::vector<bool> present(static_cast<std::size_t>(kMaxPages) + 1, false);
     int last = 1;
-    std::vector<std::string> problems;
+    std::vector<CMessage> problems;
     std::size_t strayNames = 0;
     for (const auto& [name, bytes] : root.Streams()) {
         bool isPageName = false;
@@ -463,58 +476,58 @@ void CDrawDoc::LoadMorePages(const CStorage& root, DWORD summaryPages)
             present[static_cast<std::size_t>(number)] = true;
             last = std::max(last, number);
         } else if (isPageName && ++strayNames <= 5) {
-            problems.push_back("the stream \"" + name + "\" is out of order");
+            problems.push_back(CMessage(MESSAGE_TEXT("CMessage", "the stream \"%1\" is out of order")).Arg(name));
         }
     }
-    if (strayNames > 5) problems.push_back(std::to_string(strayNames - 5) + " more streams are out of order");
+    if (strayNames > 5)
+        problems.push_back(CMessage(MESSAGE_TEXT("CMessage", "%1 more streams are out of order")).Arg(strayNames - 5));
     if (summaryPages > static_cast<DWORD>(last) && summaryPages <= static_cast<DWORD>(kMaxPages))
         last = static_cast<int>(summaryPages);
 
     for (int number = 2; number <= last; ++number) {
-        const std::string label = "page " + std::to_string(number);
         const std::vector<BYTE>* bytes = present[static_cast<std::size_t>(number)]
                                              ? root.OpenStream(PageStreamName(number))
                                              : nullptr;
         if (!bytes) {
-            problems.push_back(label + " is missing");
+            problems.push_back(CMessage(MESSAGE_TEXT("CMessage", "page %1 is missing")).Arg(number));
             continue;
         }
         std::unique_ptr<CDrawPage> page = CDrawPage::MakeBlank();
         CArchive ar(*bytes);
         ar.m_pDocument = this;
         ar.m_bItemDataInStorage = true;
-        std::string why;
+        CMessage why;
         try {
             page->Serialize(ar);
         } catch (const std::exception& e) {
-            why = e.what();
+            why = Reason(e);
         }
-        if (why.empty()) AttachItems(root, *page, &why);
-        if (!why.empty()) {
-            problems.push_back(label + " is damaged (" + why + ")");
+        if (why.IsEmpty()) AttachItems(root, *page, &why);
+        if (!why.IsEmpty()) {
+            problems.push_back(CMessage(MESSAGE_TEXT("CMessage", "page %1 is damaged (%2)")).Arg(number).Arg(why));
             continue;
         }
         if (const std::vector<BYTE>* holidays = root.OpenStream(PageHolidayStreamName(number))) {
-            std::string holidayProblem;
+            CMessage holidayProblem;
             if (!CHolidayStream::Read(*holidays, page->m_listObjects, &holidayProblem) &&
-                m_strHolidayProblem.empty())
-                m_strHolidayProblem = holidayProblem;
+                m_msgHolidayProblem.IsEmpty())
+                m_msgHolidayProblem = holidayProblem;
         }
         page->RebuildBackImage();
         Adopt(*page);
         m_pages.push_back(std::move(page));
     }
-    m_strPageProblem.clear();
-    for (const std::string& problem : problems)
-        m_strPageProblem += (m_strPageProblem.empty() ? "Some pages of the file were left out: " : "; ") + problem;
-    if (!m_strPageProblem.empty()) m_strPageProblem += ".";
+    m_msgPageProblem = CMessage();
+    if (!problems.empty())
+        m_msgPageProblem =
+            CMessage(MESSAGE_TEXT("CMessage", "Some pages of the file were left out: %1.")).Arg(std::move(problems), "; ");
 }
 
-bool CDrawDoc::LoadFromStorage(const CStorage& root, std::string* error)
+bool CDrawDoc::LoadFromStorage(const CStorage& root, CMessageOut error)
 {
     const std::vector<BYTE>* contents = root.OpenStream(kContentsStream);
     if (!contents) {
-        if (error) *error = "The file holds no calendar document";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "The file holds no calendar document")));
         return false;
     }
     // Everything is read into a fresh document, which replaces this one's
@@ -527,14 +540,18 @@ bool CDrawDoc::LoadFromStorage(const CStorage& root, std::string* error)
     try {
         fresh.Serialize(ar);
     } catch (const std::exception& e) {
-        if (error) *error = std::string("The file is not a valid calendar document (") + e.what() + ")";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "The file is not a valid calendar document (%1)")).Arg(Reason(e)));
         return false;
     }
-    if (!AttachItems(root, fresh, error)) return false;
+    CMessage why;
+    if (!AttachItems(root, fresh, &why)) {
+        error.Set(why);
+        return false;
+    }
     // Damaged holiday data is dropped whole; the design itself is sound and
     // opens, its calendars without holidays.
     if (const std::vector<BYTE>* holidays = root.OpenStream(CHolidayStream::kStreamName)) {
-        CHolidayStream::Read(*holidays, &fresh, &fresh.m_strHolidayProblem);
+        CHolidayStream::Read(*holidays, &fresh, &fresh.m_msgHolidayProblem);
     }
     auto summary = std::make_unique<CDocSummary>();
     summary->RecordOpen();
@@ -558,33 +575,33 @@ void CDrawDoc::TakeContentsFrom(CDrawDoc& other)
     m_pages.swap(other.m_pages);
     m_nCurrentPage = other.m_nCurrentPage;
     for (int i = 0; i < PageCount(); ++i) Adopt(*GetPage(i));
-    m_strHolidayProblem = other.m_strHolidayProblem;
-    m_strPageProblem = other.m_strPageProblem;
+    m_msgHolidayProblem = other.m_msgHolidayProblem;
+    m_msgPageProblem = other.m_msgPageProblem;
     SetModifiedFlag(false);
     UpdateAllViews(nullptr, HINT_UPDATE_WINDOW);
     NotifyPagesChanged();
 }
 
-bool CDrawDoc::LoadFromBytes(const BYTE* data, std::size_t size, std::string* error)
+bool CDrawDoc::LoadFromBytes(const BYTE* data, std::size_t size, CMessageOut error)
 {
     CStorage root;
     if (!CCompoundFile::Read(data, size, &root, error)) return false;
     return LoadFromStorage(root, error);
 }
 
-bool CDrawDoc::OnOpenDocument(const std::string& path, std::string* error)
+bool CDrawDoc::OnOpenDocument(const std::string& path, CMessageOut error)
 {
     CKeepWorkingDirectory keep;
     CStorage root;
-    std::string why;
+    CMessage why;
     if (!CCompoundFile::Load(path, &root, &why) || !LoadFromStorage(root, &why)) {
-        if (error) *error = "Cannot open " + path + ": " + why;
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "Cannot open %1: %2")).Arg(path).Arg(why));
         return false;
     }
     return true;
 }
 
-bool CDrawDoc::OnSaveDocument(const std::string& path, std::string* error)
+bool CDrawDoc::OnSaveDocument(const std::string& path, CMessageOut error)
 {
     CKeepWorkingDirectory keep;
     if (!m_pSummary) {
@@ -595,10 +612,10 @@ bool CDrawDoc::OnSaveDocument(const std::string& path, std::string* error)
     CDocSummary before = *m_pSummary;
     m_pSummary->RecordSave();
     CStorage root;
-    std::string why;
+    CMessage why;
     if (!SaveToStorage(&root, &why) || !CCompoundFile::Save(root, path, &why)) {
         *m_pSummary = before;
-        if (error) *error = "Cannot save " + path + ": " + why;
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "Cannot save %1: %2")).Arg(path).Arg(why));
         return false;
     }
     SetModifiedFlag(false);

@@ -15,6 +15,7 @@
 // which keeps every object's identity.
 
 #include "document/DrawPage.h"
+#include "objects/Message.h"
 #include "objects/Types.h"
 
 #include <functional>
@@ -115,7 +116,8 @@ public:
     std::vector<CDrawObj*> AllObjects() const;
     // What of the last opened file was left out (pages missing, damaged or
     // out of order), or empty when every page was read.
-    const std::string& PageProblem() const { return m_strPageProblem; }
+    std::string PageProblem() const { return m_msgPageProblem.Text(); }
+    const CMessage& PageProblemMessage() const { return m_msgPageProblem; }
 
     // Appends the object (the document owns it from now on).
     void Add(CDrawObj* object);
@@ -147,16 +149,17 @@ public:
     // as it was and error says why. Saving writes a temporary file beside
     // the target and renames it; on failure the old file is untouched.
     bool OnNewDocument();
-    bool OnOpenDocument(const std::string& path, std::string* error = nullptr);
-    bool OnSaveDocument(const std::string& path, std::string* error = nullptr);
+    bool OnOpenDocument(const std::string& path, CMessageOut error = nullptr);
+    bool OnSaveDocument(const std::string& path, CMessageOut error = nullptr);
     // The same on bytes in memory (a compound file).
-    bool LoadFromBytes(const BYTE* data, std::size_t size, std::string* error = nullptr);
-    bool SaveToStorage(CStorage* root, std::string* error = nullptr);
-    bool LoadFromStorage(const CStorage& root, std::string* error = nullptr);
+    bool LoadFromBytes(const BYTE* data, std::size_t size, CMessageOut error = nullptr);
+    bool SaveToStorage(CStorage* root, CMessageOut error = nullptr);
+    bool LoadFromStorage(const CStorage& root, CMessageOut error = nullptr);
 
     // Why the holiday data of the last opened file was left out, or empty
     // when there was none or it was read.
-    const std::string& HolidayProblem() const { return m_strHolidayProblem; }
+    std::string HolidayProblem() const { return m_msgHolidayProblem.Text(); }
+    const CMessage& HolidayProblemMessage() const { return m_msgHolidayProblem; }
 
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
     bool IsModified() const { return m_bModified; }
@@ -191,7 +194,7 @@ private:
     void LoadMorePages(const CStorage& root, DWORD summaryPages);
     // Checks a page read from a file and gives its embedded items their
     // pictures; false with the reason when the page is not whole.
-    static bool AttachItems(const CStorage& root, CDrawPage& page, std::string* why);
+    static bool AttachItems(const CStorage& root, CDrawPage& page, CMessage* why);
 
     bool m_bModified = false;
     std::vector<CDocObserver*> m_observers;
@@ -199,6 +202,6 @@ private:
     // contents live in the document's own page fields.
     std::vector<std::unique_ptr<CDrawPage>> m_pages;
     int m_nCurrentPage = 0;
-    std::string m_strHolidayProblem;
-    std::string m_strPageProblem;
+    CMessage m_msgHolidayProblem;
+    CMessage m_msgPageProblem;
 };

@@ -98,14 +98,17 @@ void CDrawPage::Serialize(CArchive& ar)
     m_listObjects.splice(m_listObjects.end(), objects);
     DWORD count = ar.ReadDWord();
     // Each reference takes at least two bytes.
-    if (count > ar.Remaining() / 2) throw CArchiveException(CArchiveException::endOfFile, "too many client items");
+    if (count > ar.Remaining() / 2)
+        throw CArchiveException(CArchiveException::endOfFile, CMessage(MESSAGE_TEXT("CMessage", "too many client items")));
     for (DWORD i = 0; i < count; ++i) {
         CDrawItem* item = ar.ReadObjectOf<CDrawItem>();
-        if (!item) throw CArchiveException(CArchiveException::badIndex, "a null client item");
+        if (!item)
+            throw CArchiveException(CArchiveException::badIndex, CMessage(MESSAGE_TEXT("CMessage", "a null client item")));
         if (ar.LastReadWasNew()) {
             // An item that no embedded object shows has nowhere to go.
             delete item;
-            throw CArchiveException(CArchiveException::badIndex, "a client item without its object");
+            throw CArchiveException(CArchiveException::badIndex, 
+                                    CMessage(MESSAGE_TEXT("CMessage", "a client item without its object")));
         }
     }
     m_nLoadedItemCount = count;

@@ -19,6 +19,7 @@ static_assert(CHolidayStream::kMaxFiles == CHolidayList::kMaxFiles &&
 namespace {
 
 constexpr char kMagic[4] = {'M', 'H', 'O', 'L'};
+constexpr const char* kDamaged = MESSAGE_TEXT("CMessage", "The holiday data of the document is damaged.");
 // The smallest event of version 1: year, month, day, file and an empty
 // name's count; of a version 2 day: year, month, day and name.
 constexpr std::size_t kMinEventBytes = 10;
@@ -297,7 +298,7 @@ bool CHolidayStream::Write(const CDrawDoc& doc, std::vector<BYTE>* bytes)
     return Write(*doc.GetObjects(), bytes);
 }
 
-bool CHolidayStream::Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::string* error)
+bool CHolidayStream::Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, CMessageOut error)
 {
     return Read(bytes, *doc->GetObjects(), error);
 }
@@ -320,11 +321,10 @@ bool CHolidayStream::Write(const std::list<CDrawObj*>& list, std::vector<BYTE>* 
     return true;
 }
 
-bool CHolidayStream::Read(const std::vector<BYTE>& bytes, const std::list<CDrawObj*>& list, std::string* error)
+bool CHolidayStream::Read(const std::vector<BYTE>& bytes, const std::list<CDrawObj*>& list, CMessageOut error)
 {
     auto fail = [error](const char* why) {
-        if (error)
-            *error = why;
+        error.Set(CMessage(why));
         return false;
     };
     CByteReader in(bytes);
@@ -332,9 +332,9 @@ bool CHolidayStream::Read(const std::vector<BYTE>& bytes, const std::list<CDrawO
     in.Read(magic, sizeof magic);
     const WORD version = in.U16();
     if (in.Failed() || std::memcmp(magic, kMagic, sizeof kMagic) != 0)
-        return fail("The holiday data of the document is damaged.");
+        return fail(kDamaged);
     if (version != 1 && version != kVersion)
-        return fail("The holiday data of the document was written by a newer version.");
+        return fail(MESSAGE_TEXT("CMessage", "The holiday data of the document was written by a newer version."));
 
     const std::vector<CDrawRect*> objects = CalendarsByIndex(list);
     std::map<DWORD, CHolidayList> lists;
@@ -357,7 +357,7 @@ bool CHolidayStream::Read(const std::vector<BYTE>& bytes, const std::list<CDrawO
         ok = ReadBody(in, take);
     }
     if (!ok || !in.AtEnd())
-        return fail("The holiday data of the document is damaged.");
+        return fail(kDamaged);
     for (auto& [index, holidays] : lists)
         objects[index]->m_holidays = std::move(holidays);
     return true;

@@ -22,6 +22,7 @@
 // file it came from and the name as a string.
 // A string is a DWORD byte count and the UTF-8 bytes.
 
+#include "objects/Message.h"
 #include "objects/Types.h"
 
 #include <list>
@@ -55,9 +56,9 @@ public:
     // Gives the document's calendars their holidays. A stream that is
     // malformed in any part, or names an object that is not a calendar, is
     // refused whole: nothing changes and error says why.
-    static bool Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, std::string* error);
+    static bool Read(const std::vector<BYTE>& bytes, CDrawDoc* doc, CMessageOut error);
     // The same for any list of objects, such as those on the clipboard;
     // indices count in the list.
     static bool Write(const std::list<CDrawObj*>& objects, std::vector<BYTE>* bytes);
-    static bool Read(const std::vector<BYTE>& bytes, const std::list<CDrawObj*>& objects, std::string* error);
+    static bool Read(const std::vector<BYTE>& bytes, const std::list<CDrawObj*>& objects, CMessageOut error);
 };

@@ -3,7 +3,18 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 
+#include <QtCore/QCoreApplication>
+
 #include <cstring>
+
+namespace {
+
+std::string Tr(const char* text)
+{
+    return QCoreApplication::translate("relievo", text).toStdString();
+}
+
+}  // namespace
 
 CEglContext::~CEglContext()
 {
@@ -21,18 +32,18 @@ bool CEglContext::Create(std::string& error)
     auto getPlatformDisplay =
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     if (!clientExtensions || !std::strstr(clientExtensions, "EGL_MESA_platform_surfaceless") || !getPlatformDisplay) {
-        error = "EGL offers no surfaceless platform (Mesa's EGL is needed)";
+        error = Tr(QT_TRANSLATE_NOOP("relievo", "EGL offers no surfaceless platform (Mesa's EGL is needed)"));
         return false;
     }
     EGLDisplay display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
     EGLint major = 0, minor = 0;
     if (display == EGL_NO_DISPLAY || !eglInitialize(display, &major, &minor)) {
-        error = "EGL could not be initialised on the surfaceless platform";
+        error = Tr(QT_TRANSLATE_NOOP("relievo", "EGL could not be initialised on the surfaceless platform"));
         return false;
     }
     m_display = display;
     if (!eglBindAPI(EGL_OPENGL_API)) {
-        error = "EGL offers no desktop OpenGL";
+        error = Tr(QT_TRANSLATE_NOOP("relievo", "EGL offers no desktop OpenGL"));
         return false;
     }
     const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
@@ -41,14 +52,14 @@ bool CEglContext::Create(std::string& error)
     EGLConfig config = nullptr;
     EGLint count = 0;
     if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count < 1) {
-        error = "EGL has no configuration for OpenGL pictures";
+        error = Tr(QT_TRANSLATE_NOOP("relievo", "EGL has no configuration for OpenGL pictures"));
         return false;
     }
     // A context without profile attributes is a compatibility context,
     // which the fixed-function drawing needs.
     EGLContext context = eglCreateContext(display, config, EGL_NO_CONTEXT, nullptr);
     if (context == EGL_NO_CONTEXT) {
-        error = "EGL could not create an OpenGL context";
+        error = Tr(QT_TRANSLATE_NOOP("relievo", "EGL could not create an OpenGL context"));
         return false;
     }
     m_context = context;
@@ -58,7 +69,7 @@ bool CEglContext::Create(std::string& error)
     EGLSurface surface = eglCreatePbufferSurface(display, config, pbufferAttributes);
     if (surface != EGL_NO_SURFACE) m_surface = surface;
     if (!eglMakeCurrent(display, surface, surface, context)) {
-        error = "EGL could not make the OpenGL context current";
+        error = Tr(QT_TRANSLATE_NOOP("relievo", "EGL could not make the OpenGL context current"));
         return false;
     }
     return true;

@@ -27,7 +27,8 @@ void CDrawOleObj::Serialize(CArchive& ar)
         // An item belongs to exactly one object: a reference back to an item
         // read before would give it two owners.
         if (item && !ar.LastReadWasNew())
-            throw CArchiveException(CArchiveException::badIndex, "An embedded item is shown twice");
+            throw CArchiveException(CArchiveException::badIndex, 
+                                    CMessage(MESSAGE_TEXT("CMessage", "An embedded item is shown twice")));
         delete m_pItem;
         m_pItem = item;
         if (m_pItem) {

@@ -26,7 +26,8 @@ void CDrawPoly::Serialize(CArchive& ar)
         const int count = ar.ReadWord();
         const int capacity = ar.ReadWord();
         if (capacity < count)
-            throw CArchiveException(CArchiveException::genericError, "A shape holds more points than its room");
+            throw CArchiveException(CArchiveException::genericError, 
+                                    CMessage(MESSAGE_TEXT("CMessage", "A shape holds more points than its room")));
         ar.Require(static_cast<std::size_t>(count) * 8);
         m_pPoints.reset(capacity ? new CPoint[capacity] : nullptr);
         m_nPointCapacity = capacity;

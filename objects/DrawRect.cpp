@@ -297,7 +297,8 @@ void CDrawRect::Serialize(CArchive& ar)
         m_b3DBitmapValid = ar.ReadLong();
         m_bOpaque = ar.ReadLong();
         if (!m_3DBitmap.ReadRecord(ar.Reader()))
-            throw CArchiveException(CArchiveException::endOfFile, "Bad picture record of a text object");
+            throw CArchiveException(CArchiveException::endOfFile, 
+                                    CMessage(MESSAGE_TEXT("CMessage", "Bad picture record of a text object")));
         ar.CheckReader();
     }
 }

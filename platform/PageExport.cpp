@@ -37,6 +37,11 @@ int Scale(int units, int dpi)
     return static_cast<int>((static_cast<long long>(units) * dpi + 50) / 100);
 }
 
+CMessage CannotWrite(const std::string& path)
+{
+    return CMessage(MESSAGE_TEXT("CMessage", "Cannot write %1")).Arg(path);
+}
+
 }  // namespace
 
 QSize PagePictureSize(const CDrawDoc& doc, int dpi)
@@ -105,21 +110,20 @@ bool ImageToDib(const QImage& source, CDibSection* dib)
     return true;
 }
 
-bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error,
+bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessageOut error,
                        const std::function<void(int)>& progress)
 {
-    std::string dummy;
-    if (!error) error = &dummy;
     const std::string ext = LowerExtension(path);
     if (ext != "bmp" && ext != "jpg") {
-        *error = "ERROR: File extension must be - bmp or jpg.";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "ERROR: File extension must be - bmp or jpg.")));
         return false;
     }
     QImage image = RenderPagePicture(doc, dpi);
     if (progress) progress(1);
     const auto outOfMemory = [&] {
-        *error = "Out of memory for a page picture of " + std::to_string(PagePictureSize(doc, dpi).width()) + " x " +
-                 std::to_string(PagePictureSize(doc, dpi).height()) + " pixels";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "Out of memory for a page picture of %1 x %2 pixels"))
+                      .Arg(PagePictureSize(doc, dpi).width())
+                      .Arg(PagePictureSize(doc, dpi).height()));
         return false;
     };
     if (image.isNull()) return outOfMemory();
@@ -136,7 +140,7 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
         dib.m_head.biYPelsPerMeter = pelsPerMeter;
         if (progress) progress(2);
         ok = dib.WriteBitmapFile(tmp);
-        if (!ok) *error = "Cannot write " + path;
+        if (!ok) error.Set(CannotWrite(path));
     } else {
         // The compressor reads the painted rows as they are (blue, green,
         // red, unused, top row first): no copy of the page is made.
@@ -155,11 +159,14 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
         rows.pBits = image.constBits();
         std::string why;
         ok = image.bytesPerLine() == image.width() * 4 && WriteJpegFile(rows, 100, tmp, &why);
-        if (!ok) *error = why.empty() || why.rfind("Cannot open ", 0) == 0 ? "Cannot write " + path : why;
+        // The compressor's own words, where it failed; its refusal of the
+        // temporary file is one to write the target.
+        if (!ok)
+            error.Set(why.empty() || why.rfind("Cannot open ", 0) == 0 ? CannotWrite(path) : CMessage::Verbatim(why));
     }
     if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) {
         ok = false;
-        *error = "Cannot write " + path;
+        error.Set(CannotWrite(path));
     }
     if (!ok) std::remove(tmp.c_str());
     if (ok && progress) progress(3);
@@ -177,7 +184,7 @@ std::string NumberedPagePath(const std::string& path, int index, int pageCount)
     return path.substr(0, dot) + number + path.substr(dot);
 }
 
-bool ExportPagePictures(CDrawDoc& doc, const std::string& path, int dpi, std::string* error, int first, int last)
+bool ExportPagePictures(CDrawDoc& doc, const std::string& path, int dpi, CMessageOut error, int first, int last)
 {
     first = std::max(first, 0);
     last = std::min(last, doc.PageCount() - 1);
@@ -207,13 +214,11 @@ void PaintPageForPrint(CDC* dc, CDrawDoc& doc, int width, int height)
     CPagePainter::PaintPage(dc, &doc, options);
 }
 
-bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error, int first, int last)
+bool ExportPagePdf(CDrawDoc& doc, const std::string& path, CMessageOut error, int first, int last)
 {
-    std::string dummy;
-    if (!error) error = &dummy;
     const CSize page = doc.PageSize();
     if (page.cx <= 0 || page.cy <= 0) {
-        *error = "The page has no size";
+        error.Set(CMessage(MESSAGE_TEXT("CMessage", "The page has no size")));
         return false;
     }
     const std::string tmp = path + ".part-" + std::to_string(::getpid()) + ".pdf";
@@ -244,7 +249,7 @@ bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error, i
     if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
     if (!ok) {
         std::remove(tmp.c_str());
-        *error = "Cannot write " + path;
+        error.Set(CannotWrite(path));
     }
     return ok;
 }

@@ -4,6 +4,7 @@
 // resolution (100 dots per inch is one pixel per page unit) and written as a
 // JPEG or BMP file, as the "Save Calendar Image As" command does.
 
+#include "objects/Message.h"
 #include "objects/Types.h"
 
 #include <QtGui/QImage>
@@ -27,7 +28,7 @@ bool ImageToDib(const QImage& image, CDibSection* dib);
 // The file appears complete or not at all.
 // progress, when given, is told 1 after painting, 2 after the conversion and
 // 3 when the file is written.
-bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::string* error,
+bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessageOut error,
                        const std::function<void(int)>& progress = {});
 
 // The picture of page index (from 0) of pageCount pages: path itself for a
@@ -37,7 +38,7 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, std::str
 std::string NumberedPagePath(const std::string& path, int index, int pageCount);
 // The pictures of pages first to last (from 0): one page alone is written
 // as path, several as NumberedPagePath. Stops at the first failure.
-bool ExportPagePictures(CDrawDoc& doc, const std::string& path, int dpi, std::string* error, int first, int last);
+bool ExportPagePictures(CDrawDoc& doc, const std::string& path, int dpi, CMessageOut error, int first, int last);
 
 // Maps a surface for printing: the page stretched over a device area of
 // width x height pixels, its top-left corner at the device origin.
@@ -49,4 +50,4 @@ void PaintPageForPrint(CDC* dc, CDrawDoc& doc, int width, int height);
 // PDF, one PDF page per page, of the page's own size: texts stay text and
 // pictures keep their own resolution. The file appears complete or not at
 // all.
-bool ExportPagePdf(CDrawDoc& doc, const std::string& path, std::string* error, int first = 0, int last = -1);
+bool ExportPagePdf(CDrawDoc& doc, const std::string& path, CMessageOut error, int first = 0, int last = -1);

@@ -6,6 +6,7 @@
 #include "properties/HolidayReading.h"
 #include "properties/HolidayRegionCombo.h"
 #include "properties/PreviewFileDialog.h"
+#include "platform/TranslatedMessage.h"
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -119,15 +120,15 @@ bool CCalSPText::AddHolidayFile(const std::string& path)
     for (const std::string& known : m_holidays.m_files)
         if (known == absolute) return Refused(tr("The file %1 is in the list already.").arg(QString::fromStdString(absolute)));
     CHolidayList grown = m_holidays;
-    std::string error;
+    CMessage error;
     const int from = m_nYear - CHolidayList::kYearsBefore, to = m_nYear + CHolidayList::kYearsAfter;
     if (!ReadHolidays(
             window(), {absolute},
-            [&grown, absolute, from, to](CIcalProgress* progress, std::string* why) {
+            [&grown, absolute, from, to](CIcalProgress* progress, CMessage* why) {
                 return AddICalendarFile(&grown, absolute, from, to, why, progress);
             },
             &error))
-        return error == kIcalCancelled ? false : Refused(QString::fromStdString(error));
+        return error.Is(kIcalCancelled) ? false : Refused(TranslatedMessage(error));
     TakeSources(std::move(grown));
     return true;
 }
@@ -140,14 +141,14 @@ bool CCalSPText::AddHolidayRegion(const std::string& code)
             return Refused(tr("The public holidays of %1 are in the list already.")
                                .arg(HolidaySourceName(source)));
     CHolidayList days;
-    std::string error;
+    CMessage error;
     if (!ReadRegionSource(source, m_nYear - CHolidayList::kYearsBefore, m_nYear + CHolidayList::kYearsAfter, &days,
                           &error))
-        return Refused(QString::fromStdString(error));
+        return Refused(TranslatedMessage(error));
     CHolidayList grown = m_holidays;
     grown.SetFileDays(grown.m_files.size(), source, days);
     if (!grown.WithinLimits(&error))
-        return Refused(QString::fromStdString(error));
+        return Refused(TranslatedMessage(error));
     TakeSources(std::move(grown));
     return true;
 }
@@ -175,17 +176,17 @@ bool CCalSPText::ReloadHolidayFiles() { return ReadForYear(m_nYear, true); }
 bool CCalSPText::ReadForYear(int year, bool quietCancel)
 {
     CHolidayList reread = m_holidays;
-    std::string error;
+    CMessage error;
     const int from = year - CHolidayList::kYearsBefore, to = year + CHolidayList::kYearsAfter;
     if (!ReadHolidays(
             window(), m_holidays.m_files,
-            [&reread, from, to](CIcalProgress* progress, std::string* why) {
+            [&reread, from, to](CIcalProgress* progress, CMessage* why) {
                 return ReloadHolidayList(&reread, from, to, why, progress);
             },
             &error)) {
-        const bool cancelled = error == kIcalCancelled;
+        const bool cancelled = error.Is(kIcalCancelled);
         if (cancelled && quietCancel) return false;
-        const QString why = cancelled ? tr("The holiday files were not read again.") : QString::fromStdString(error);
+        const QString why = cancelled ? tr("The holiday files were not read again.") : TranslatedMessage(error);
         return Refused(why + tr("\nThe days read before are kept."));
     }
     m_holidays = std::move(reread);

@@ -11,6 +11,7 @@
 #include "properties/NewCalendarWizard.h"
 
 #include "properties/PreviewFileDialog.h"
+#include "platform/TranslatedMessage.h"
 
 #include <QtCore/QFileInfo>
 #include <QtWidgets/QComboBox>
@@ -144,9 +145,9 @@ bool CCompletion::SetHolidayFile(const std::string& path)
         if (sheet && sheet->MonthsPage()) sheet->MonthsPage()->StoreTo(choices);
         choices.m_holidayFiles = {path};
         CHolidayList list;
-        std::string error;
+        CMessage error;
         if (!ReadWizardHolidays(this, choices, &list, &error)) {
-            if (error != kIcalCancelled) ShowMessage(window(), QString::fromStdString(error), QMessageBox::Warning);
+            if (!error.Is(kIcalCancelled)) ShowMessage(window(), TranslatedMessage(error), QMessageBox::Warning);
             return false;
         }
     }
@@ -155,7 +156,7 @@ bool CCompletion::SetHolidayFile(const std::string& path)
     return true;
 }
 
-bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHolidayList* list, std::string* error)
+bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHolidayList* list, CMessage* error)
 {
     int from = 0, to = 0;
     CCalendarGenerator::HolidayYears(choices, &from, &to);
@@ -163,7 +164,7 @@ bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHo
     const bool names = choices.m_bHolidayNames;
     return ReadHolidays(
         parent, files,
-        [files, names, from, to, list](CIcalProgress* progress, std::string* why) {
+        [files, names, from, to, list](CIcalProgress* progress, CMessage* why) {
             return CCalendarGenerator::ReadHolidayFiles(files, names, from, to, list, why, progress);
         },
         error);

@@ -5,6 +5,7 @@
 // holidays and birthdays every calendar marks, and the region whose
 // public holidays they mark.
 
+#include "objects/Message.h"
 #include "properties/WizardStep.h"
 
 #include <string>
@@ -64,4 +65,4 @@ private:
 
 // Reads the holiday files of the choices for the years of the design they
 // make, with a progress window for large files.
-bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHolidayList* list, std::string* error);
+bool ReadWizardHolidays(QWidget* parent, const CNewCalendarChoices& choices, CHolidayList* list, CMessage* error);

@@ -9,7 +9,7 @@
 #include <memory>
 
 bool ReadHolidays(QWidget* parent, const std::vector<std::string>& files,
-                  const std::function<bool(CIcalProgress*, std::string*)>& read, std::string* error)
+                  const std::function<bool(CIcalProgress*, CMessage*)>& read, CMessage* error)
 {
     std::size_t bytes = 0;
     for (const std::string& file : files) {
@@ -19,7 +19,7 @@ bool ReadHolidays(QWidget* parent, const std::vector<std::string>& files,
     if (bytes < kThreadedHolidayBytes) return read(&progress, error);
 
     bool ok = false;
-    std::string why;
+    CMessage why;
     std::unique_ptr<QThread> thread(QThread::create([&] { ok = read(&progress, &why); }));
     QProgressDialog dialog(QCoreApplication::translate("HolidayReading", "Reading the holiday files..."), QCoreApplication::translate("HolidayReading", "Cancel"), 0, 1000, parent);
     dialog.setWindowTitle(QCoreApplication::translate("HolidayReading", "Special Days"));

@@ -22,4 +22,4 @@ constexpr std::size_t kThreadedHolidayBytes = 256 * 1024;
 // what it returns. A reading the user cancelled fails with kIcalCancelled
 // as its error.
 bool ReadHolidays(QWidget* parent, const std::vector<std::string>& files,
-                  const std::function<bool(CIcalProgress*, std::string*)>& read, std::string* error);
+                  const std::function<bool(CIcalProgress*, CMessage*)>& read, CMessage* error);

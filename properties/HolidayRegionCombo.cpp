@@ -2,9 +2,14 @@
 
 #include "calendar/PublicHolidays.h"
 
+#include <QtCore/QCollator>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QLocale>
 #include <QtWidgets/QComboBox>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -70,8 +75,15 @@ QComboBox* MakeHolidayRegionCombo(QWidget* parent, bool withNone)
 {
     auto* combo = new QComboBox(parent);
     if (withNone) combo->addItem(QCoreApplication::translate("HolidayRegionCombo", "None"), QString());
+    // The regions in the order of the names the user reads, as the
+    // language sorts them ("Österreich" among the O's in German).
+    std::vector<std::pair<QString, QString>> regions;
     for (const CHolidayRegion& region : HolidayRegions())
-        combo->addItem(RegionName(region.m_strName), QString::fromStdString(region.m_strCode));
+        regions.emplace_back(RegionName(region.m_strName), QString::fromStdString(region.m_strCode));
+    QCollator collator;
+    std::stable_sort(regions.begin(), regions.end(),
+                     [&collator](const auto& a, const auto& b) { return collator.compare(a.first, b.first) < 0; });
+    for (const auto& [name, code] : regions) combo->addItem(name, code);
     // Long lists scroll rather than fill the screen.
     combo->setMaxVisibleItems(16);
     SelectHolidayRegion(combo, LocaleHolidayRegion());

@@ -16,6 +16,7 @@
 #include "properties/Interior5.h"
 #include "properties/Interior6.h"
 #include "properties/IntroPage.h"
+#include "platform/TranslatedMessage.h"
 
 #include <QtCore/QTimer>
 #include <QtGui/QLinearGradient>
@@ -165,11 +166,11 @@ void CNewCalendarWizard::accept()
     // cannot be read keeps the wizard open on its step.
     m_bHolidaysRead = false;
     if (!m_choices.m_holidayFiles.empty()) {
-        std::string error;
+        CMessage error;
         if (!ReadWizardHolidays(this, m_choices, &m_holidays, &error)) {
-            if (error != kIcalCancelled)
+            if (!error.Is(kIcalCancelled))
                 ShowMessage(this,
-                            QString::fromStdString(error) +
+                            TranslatedMessage(error) +
                                 tr("\nChoose another file, or No File to make the calendar without holidays."),
                             QMessageBox::Warning);
             return;

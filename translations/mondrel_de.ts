@@ -2680,6 +2680,349 @@ Die Datei selbst bleibt unverändert, bis Sie das Dokument speichern.</translati
     </message>
 </context>
 <context>
+    <name>CMessage</name>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>ERROR: File extension must be - bmp or jpg.</source>
+        <translation>FEHLER: Die Dateiendung muss bmp oder jpg sein.</translation>
+    </message>
+    <message>
+        <source>Out of memory for a page picture of %1 x %2 pixels</source>
+        <translation>Zu wenig Speicher für ein Seitenbild von %1 x %2 Pixeln</translation>
+    </message>
+    <message>
+        <source>The page has no size</source>
+        <translation>Die Seite hat keine Größe</translation>
+    </message>
+    <message>
+        <source>A calendar can take at most %1 holiday files.</source>
+        <translation>Ein Kalender kann höchstens %1 Feiertagsdateien aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The holiday files give %1 days in all; a calendar can keep at most %2.</source>
+        <translation>Die Feiertagsdateien ergeben zusammen %1 Tage; ein Kalender kann höchstens %2 behalten.</translation>
+    </message>
+    <message>
+        <source>The name of a holiday file is too long to be kept.</source>
+        <translation>Der Name einer Feiertagsdatei ist zu lang, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>An event name is too long to be kept.</source>
+        <translation>Der Name eines Ereignisses ist zu lang, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>Das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file is nested too deeply to be a calendar.</source>
+        <translation>Die iCalendar-Datei ist zu tief verschachtelt, um ein Kalender zu sein.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file has too many repeating events to be used as special days.</source>
+        <translation>Die iCalendar-Datei hat zu viele sich wiederholende Ereignisse, um als besondere Tage zu dienen.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file takes too long to read: its events repeat too often or it is too large to be used as special days.</source>
+        <translation>Das Lesen der iCalendar-Datei dauert zu lange: Ihre Ereignisse wiederholen sich zu oft, oder sie ist zu groß, um als besondere Tage zu dienen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation>Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file: it holds binary data.</source>
+        <translation>Die Datei ist keine iCalendar-Datei: Sie enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <source>The file is too large for an iCalendar file.</source>
+        <translation>Die Datei ist zu groß für eine iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file could not be read.</source>
+        <translation>Die iCalendar-Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file could not be read: its structure is damaged.</source>
+        <translation>Die iCalendar-Datei konnte nicht gelesen werden: Ihr Aufbau ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file holds no iCalendar calendar.</source>
+        <translation>Die Datei enthält keinen iCalendar-Kalender.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file holds no events.</source>
+        <translation>Die iCalendar-Datei enthält keine Ereignisse.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file has too many events to be used as special days.</source>
+        <translation>Die iCalendar-Datei hat zu viele Ereignisse, um als besondere Tage zu dienen.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file has no event in %1.</source>
+        <translation>Die iCalendar-Datei hat kein Ereignis im Jahr %1.</translation>
+    </message>
+    <message>
+        <source>The iCalendar file has no event in the years %1 to %2.</source>
+        <translation>Die iCalendar-Datei hat kein Ereignis in den Jahren %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for an iCalendar file.</source>
+        <translation>Die Datei %1 ist zu groß für eine iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>With the file %1 the holiday files give %2 days in all; a calendar can keep at most %3.</source>
+        <translation>Mit der Datei %1 ergeben die Feiertagsdateien zusammen %2 Tage; ein Kalender kann höchstens %3 behalten.</translation>
+    </message>
+    <message>
+        <source>There are no public holidays for the region &quot;%1&quot; in this version.</source>
+        <translation>Für die Region „%1“ kennt diese Version keine gesetzlichen Feiertage.</translation>
+    </message>
+    <message>
+        <source>Unknown class &quot;%1&quot;</source>
+        <translation>Unbekannte Klasse „%1“</translation>
+    </message>
+    <message>
+        <source>The archive ends inside a record</source>
+        <translation>Das Archiv endet mitten in einem Datensatz</translation>
+    </message>
+    <message>
+        <source>The record is not one object</source>
+        <translation>Der Datensatz ist nicht genau ein Objekt</translation>
+    </message>
+    <message>
+        <source>The archive is not loading</source>
+        <translation>Das Archiv wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>The archive failed earlier</source>
+        <translation>Das Archiv ist schon vorher gescheitert</translation>
+    </message>
+    <message>
+        <source>Unexpected schema of class %1</source>
+        <translation>Unerwartetes Schema der Klasse %1</translation>
+    </message>
+    <message>
+        <source>Bad object reference</source>
+        <translation>Ungültiger Objektverweis</translation>
+    </message>
+    <message>
+        <source>Reference to an object of the wrong class</source>
+        <translation>Verweis auf ein Objekt der falschen Klasse</translation>
+    </message>
+    <message>
+        <source>Bad class reference</source>
+        <translation>Ungültiger Klassenverweis</translation>
+    </message>
+    <message>
+        <source>A record of class %1 for another class</source>
+        <translation>Ein Datensatz der Klasse %1 für eine andere Klasse</translation>
+    </message>
+    <message>
+        <source>Object of class %1 not expected here</source>
+        <translation>Ein Objekt der Klasse %1 ist hier nicht erwartet</translation>
+    </message>
+    <message>
+        <source>Objects nested too deeply</source>
+        <translation>Objekte zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>Object list longer than the archive</source>
+        <translation>Objektliste länger als das Archiv</translation>
+    </message>
+    <message>
+        <source>An object list may hold each object once</source>
+        <translation>Eine Objektliste darf jedes Objekt nur einmal enthalten</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Zu wenig Speicher</translation>
+    </message>
+    <message>
+        <source>Cannot create the stream &quot;%1&quot;</source>
+        <translation>Der Datenstrom „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the stream &quot;%1&quot;</source>
+        <translation>Der Datenstrom „%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot create the storage &quot;%1&quot;</source>
+        <translation>Der Speicher „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the storage &quot;%1&quot;</source>
+        <translation>Der Speicher „%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The storages are nested too deeply</source>
+        <translation>Die Speicher sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>The file holds too many entries</source>
+        <translation>Die Datei enthält zu viele Einträge</translation>
+    </message>
+    <message>
+        <source>An entry of the file cannot be opened</source>
+        <translation>Ein Eintrag der Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The storage name &quot;%1&quot; is not valid</source>
+        <translation>Der Speichername „%1“ ist ungültig</translation>
+    </message>
+    <message>
+        <source>The stream &quot;%1&quot; is larger than the file can hold</source>
+        <translation>Der Datenstrom „%1“ ist größer, als die Datei fassen kann</translation>
+    </message>
+    <message>
+        <source>The stream &quot;%1&quot; cannot be read</source>
+        <translation>Der Datenstrom „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The stream name &quot;%1&quot; is not valid</source>
+        <translation>Der Datenstromname „%1“ ist ungültig</translation>
+    </message>
+    <message>
+        <source>Cannot create the compound file</source>
+        <translation>Die Verbunddatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the compound file</source>
+        <translation>Die Verbunddatei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>The file is not a compound file</source>
+        <translation>Die Datei ist keine Verbunddatei</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large</source>
+        <translation>Die Datei %1 ist zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in %1: %2</source>
+        <translation>In %1 kann keine temporäre Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>%1 kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot store an embedded object</source>
+        <translation>Ein eingebettetes Objekt kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Cannot create the document stream</source>
+        <translation>Der Datenstrom des Dokuments kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot create the holiday stream</source>
+        <translation>Der Datenstrom der Feiertage kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>An embedded object of the file is missing or damaged</source>
+        <translation>Ein eingebettetes Objekt der Datei fehlt oder ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the stream &quot;%1&quot; is out of order</source>
+        <translation>der Datenstrom „%1“ steht außer der Reihe</translation>
+    </message>
+    <message>
+        <source>%1 more streams are out of order</source>
+        <translation>%1 weitere Datenströme stehen außer der Reihe</translation>
+    </message>
+    <message>
+        <source>page %1 is missing</source>
+        <translation>Seite %1 fehlt</translation>
+    </message>
+    <message>
+        <source>page %1 is damaged (%2)</source>
+        <translation>Seite %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>Some pages of the file were left out: %1.</source>
+        <translation>Einige Seiten der Datei wurden ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no calendar document</source>
+        <translation>Die Datei enthält kein Kalenderdokument</translation>
+    </message>
+    <message>
+        <source>The file is not a valid calendar document (%1)</source>
+        <translation>Die Datei ist kein gültiges Kalenderdokument (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>too many client items</source>
+        <translation>zu viele Client-Elemente</translation>
+    </message>
+    <message>
+        <source>a null client item</source>
+        <translation>ein leeres Client-Element</translation>
+    </message>
+    <message>
+        <source>a client item without its object</source>
+        <translation>ein Client-Element ohne sein Objekt</translation>
+    </message>
+    <message>
+        <source>The holiday data of the document is damaged.</source>
+        <translation>Die Feiertagsdaten des Dokuments sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>The holiday data of the document was written by a newer version.</source>
+        <translation>Die Feiertagsdaten des Dokuments wurden von einer neueren Version geschrieben.</translation>
+    </message>
+    <message>
+        <source>An embedded item is shown twice</source>
+        <translation>Ein eingebettetes Element wird zweimal gezeigt</translation>
+    </message>
+    <message>
+        <source>A shape holds more points than its room</source>
+        <translation>Eine Form enthält mehr Punkte, als Platz für sie ist</translation>
+    </message>
+    <message>
+        <source>Bad picture record of a text object</source>
+        <translation>Ungültiger Bilddatensatz eines Textobjekts</translation>
+    </message>
+</context>
+<context>
     <name>CMondrelApp</name>
     <message>
         <source>Mondrel was not closed properly last time. Restore the document with the changes that were not saved?</source>
@@ -3602,6 +3945,50 @@ Relievo renders the 3D lettering of Mondrel, the calendar designer.
 
 Relievo zeichnet die 3D-Schrift von Mondrel, dem Kalender-Designer.
 </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>„%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>There is no readable &quot;%1&quot; in the working directory.</source>
+        <translation>Im Arbeitsverzeichnis gibt es keine lesbare Datei „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid request; nothing was written.</source>
+        <translation>„%1“ ist keine gültige Anfrage; nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>The requested picture of %1 x %2 cannot be drawn (a negative side, or larger than OpenGL can draw); nothing was written.</source>
+        <translation>Das angefragte Bild von %1 x %2 kann nicht gezeichnet werden (eine negative Seite, oder größer, als OpenGL zeichnen kann); nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn; nothing was written.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden; nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>EGL offers no surfaceless platform (Mesa&apos;s EGL is needed)</source>
+        <translation>EGL bietet keine Plattform ohne Oberfläche (das EGL von Mesa wird gebraucht)</translation>
+    </message>
+    <message>
+        <source>EGL could not be initialised on the surfaceless platform</source>
+        <translation>EGL konnte auf der Plattform ohne Oberfläche nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>EGL offers no desktop OpenGL</source>
+        <translation>EGL bietet kein Desktop-OpenGL</translation>
+    </message>
+    <message>
+        <source>EGL has no configuration for OpenGL pictures</source>
+        <translation>EGL hat keine Konfiguration für OpenGL-Bilder</translation>
+    </message>
+    <message>
+        <source>EGL could not create an OpenGL context</source>
+        <translation>EGL konnte keinen OpenGL-Kontext anlegen</translation>
+    </message>
+    <message>
+        <source>EGL could not make the OpenGL context current</source>
+        <translation>EGL konnte den OpenGL-Kontext nicht aktivieren</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "view/DesignDocument.h"
 
 #include "document/DrawDoc.h"
+#include "platform/TranslatedMessage.h"
 #include "view/DrawView.h"
 
 #include <QtCore/QCoreApplication>
@@ -138,7 +139,7 @@ bool CDesignDocument::Save(const QString& path, QString* error)
 {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
-    std::string why;
+    CMessage why;
     if (!folder.isDir()) {
         if (error) *error = tr("The folder \"%1\" does not exist.").arg(folder.absoluteFilePath());
         return false;
@@ -149,7 +150,7 @@ bool CDesignDocument::Save(const QString& path, QString* error)
         return false;
     }
     if (!m_pDoc->OnSaveDocument(QFile::encodeName(path).toStdString(), &why)) {
-        if (error) *error = tr("The document could not be written (%1).").arg(QString::fromStdString(why));
+        if (error) *error = tr("The document could not be written (%1).").arg(TranslatedMessage(why));
         return false;
     }
     m_strPath = target.absoluteFilePath();

@@ -6,6 +6,7 @@
 #include "objects/DrawObj.h"
 #include "platform/PageExport.h"
 #include "platform/QtDC.h"
+#include "platform/TranslatedMessage.h"
 #include "properties/PreviewFileDialog.h"
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
@@ -175,7 +176,7 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
     const int last = everyPage ? count - 1 : doc->CurrentPage();
     // Three steps a page: painted, converted, written.
     if (progress.m_begin) progress.m_begin(QCoreApplication::translate("PageOutput", "Saving the calendar picture..."), 0, 3 * (last - first + 1));
-    std::string why;
+    CMessage why;
     bool ok = true;
     for (int index = first; index <= last && ok; ++index) {
         CDrawDoc::CPageShown shown(*doc, index);
@@ -188,7 +189,7 @@ bool ExportPictureTo(CDesignDocument* design, const QString& path, QString* erro
         });
     }
     if (progress.m_end) progress.m_end();
-    if (!ok && error) *error = QString::fromStdString(why);
+    if (!ok && error) *error = TranslatedMessage(why);
     return ok;
 }
 
@@ -261,9 +262,9 @@ void ExportPdf(QWidget* parent, CDesignDocument* design)
                                               QCoreApplication::translate("PageOutput", "PDF Files (*.pdf)|*.pdf||"), initial, false);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-    std::string why;
+    CMessage why;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = ExportPagePdf(*design->Doc(), QFile::encodeName(path).toStdString(), &why);
     QApplication::restoreOverrideCursor();
-    if (!ok) ShowMessage(parent, QString::fromStdString(why), QMessageBox::Critical);
+    if (!ok) ShowMessage(parent, TranslatedMessage(why), QMessageBox::Critical);
 }
