@@ -27,6 +27,7 @@
 #include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QMdiArea>
 #include <QtWidgets/QMenuBar>
 
 #include <memory>
@@ -142,6 +143,44 @@ private slots:
         QCOMPARE(MonthOf(Doc()), 12);
         // Turning pages is not a change of the document.
         QVERIFY(!m_design->IsModified());
+    }
+
+    // A calendar copied on one page is pasted onto another page, and into a
+    // second document, with its month and holidays; undo takes each paste
+    // back from its own page.
+    void copyAndPasteBetweenPagesAndDocuments()
+    {
+        View()->setFocus();
+        QTest::keyClick(View(), Qt::Key_PageDown, Qt::ControlModifier);
+        CDrawRect* january = CalendarOf(Doc());
+        const CRect r = january->m_position.Normalized();
+        Click(View(), At(View(), (r.left + r.right) / 2, (r.top + r.bottom) / 2));
+        QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
+        for (int i = 0; i < 4; ++i) QTest::keyClick(View(), Qt::Key_PageDown, Qt::ControlModifier);
+        const std::size_t before = Doc()->m_listObjects.size();
+        QTest::keyClick(View(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Doc()->CurrentPage(), 5);
+        QCOMPARE(Doc()->m_listObjects.size(), before + 1);
+        auto* pasted = dynamic_cast<CDrawRect*>(Doc()->m_listObjects.back());
+        QVERIFY(pasted && pasted->m_nKind == CDrawRect::kindCalendar);
+        QCOMPARE(pasted->m_nMonth, 1);
+        QVERIFY(pasted->m_holidays == january->m_holidays);
+        QCOMPARE(Doc()->GetPage(1)->m_listObjects.size(), Doc()->GetPage(2)->m_listObjects.size());
+
+        Trigger("file_new");
+        CDesignDocument* other = m_frame->ActiveDocument();
+        QVERIFY(other && other != m_design);
+        QTest::keyClick(View(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(other->Doc()->m_listObjects.size(), std::size_t(1));
+        QCOMPARE(static_cast<CDrawRect*>(other->Doc()->m_listObjects.front())->m_nMonth, 1);
+        QCOMPARE(m_design->Doc()->GetPage(5)->m_listObjects.size(), before + 1);
+
+        m_frame->MdiArea()->setActiveSubWindow(m_frame->MdiArea()->subWindowList().front());
+        QCOMPARE(m_frame->ActiveDocument(), m_design);
+        Trigger("edit_undo");
+        QCOMPARE(Doc()->CurrentPage(), 5);
+        QCOMPARE(Doc()->m_listObjects.size(), before);
+        QCOMPARE(other->Doc()->m_listObjects.size(), std::size_t(1));
     }
 
     void deletingAPageIsUndoneWithItsObjectsAndHolidays()
