@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
-#include <set>
+#include <map>
 #include <utility>
 
 #include <sys/stat.h>
@@ -108,7 +108,8 @@ struct CPictureHolder::State {
     bool drawTransparent = false;
 
     std::vector<Entry> entries;
-    std::set<std::pair<long, long>> pending;
+    // Sizes being decoded on the pool, each with whoever waits for it.
+    std::map<std::pair<long, long>, std::vector<std::function<void()>>> pending;
     int decodes = 0;
     CSize lastDecode;
     std::size_t bytesHeld = 0;
@@ -555,16 +556,23 @@ void CPictureHolder::Request(long width, long height, std::function<void()> done
     if (!s.valid) return;
     s.Clamp(width, height);
     {
+        // A size already being decoded is not decoded twice, but a later
+        // caller still hears when it is in.
         std::lock_guard<std::mutex> lock(s.mutex);
-        if (!s.pending.insert({width, height}).second) return;
+        auto [at, added] = s.pending.try_emplace({width, height});
+        if (done) at->second.push_back(std::move(done));
+        if (!added) return;
     }
-    CWorkerPool::Shared().Submit([state = m_state, width, height, done = std::move(done)] {
+    CWorkerPool::Shared().Submit([state = m_state, width, height] {
         PictureOf(state, width, height);
+        std::vector<std::function<void()>> waiting;
         {
             std::lock_guard<std::mutex> lock(state->mutex);
-            state->pending.erase({width, height});
+            auto at = state->pending.find({width, height});
+            waiting = std::move(at->second);
+            state->pending.erase(at);
         }
-        if (done) done();
+        for (const std::function<void()>& done : waiting) done();
     });
 }
 

@@ -66,7 +66,8 @@ public:
     Picture_t Held(long width, long height, bool* sharp);
     // Decodes for that size on the shared worker pool; done (when given) is
     // called on the worker's thread once the copy is held. A request for a
-    // size already asked for and not yet done is not repeated.
+    // size already asked for and not yet done is not repeated; its done is
+    // still called when that decode is in.
     void Request(long width, long height, std::function<void()> done = {});
     // True when Picture(width, height) would need no decode.
     bool Covers(long width, long height) const;

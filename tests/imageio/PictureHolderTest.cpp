@@ -4,6 +4,7 @@
 #include "PictureImageTestUtil.h"
 
 #include "imageio/PictureHolder.h"
+#include "imageio/WorkerPool.h"
 
 #include <atomic>
 #include <chrono>
@@ -93,6 +94,43 @@ TEST(PictureHolder, HeldCopiesAndRequestsOffTheCallingThread)
     ASSERT_TRUE(shown);
     EXPECT_TRUE(sharp);
     EXPECT_EQ(shown->GetWidth(), 400);
+}
+
+// The page strip has a small copy and the view asks for its size without
+// waiting (prefetch) and then with a repaint to call: the repaint comes
+// when the one decode is in, though the second ask finds it underway.
+TEST(PictureHolder, ARequestUnderwayStillCallsALaterCaller)
+{
+    CPictureHolder holder(Photo("underway.jpg"), IMAGE_FORMAT_JPG);
+    ASSERT_TRUE(holder.Picture(100, 75));
+    std::mutex m;
+    std::condition_variable cv;
+    bool open = false;
+    int calls = 0;
+    // Every worker waits until both asks are in.
+    for (unsigned i = 0; i < CWorkerPool::Shared().Size(); ++i)
+        CWorkerPool::Shared().Submit([&] {
+            std::unique_lock<std::mutex> lock(m);
+            cv.wait(lock, [&] { return open; });
+        });
+    holder.Request(400, 300);
+    holder.Request(400, 300, [&] {
+        std::lock_guard<std::mutex> lock(m);
+        ++calls;
+        cv.notify_all();
+    });
+    {
+        std::lock_guard<std::mutex> lock(m);
+        open = true;
+    }
+    cv.notify_all();
+    std::unique_lock<std::mutex> lock(m);
+    ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(20), [&] { return calls > 0; }));
+    EXPECT_EQ(calls, 1);
+    bool sharp = false;
+    EXPECT_TRUE(holder.Held(400, 300, &sharp));
+    EXPECT_TRUE(sharp);
+    EXPECT_EQ(holder.DecodeCount(), 2);
 }
 
 TEST(PictureHolder, ManyPhotosStayWithinTheBudget)
