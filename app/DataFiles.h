@@ -3,24 +3,15 @@
 // Where the designer finds its data files ("BckImage.jpg", "tips.txt" and
 // the help pages in help/). Every folder returned ends with "/".
 
+#include "objects/InstallFolder.h"
+
 #include <QtCore/QString>
 
 #include <string>
 
-// The installation folder: "DestinationPath" when it holds the data files,
-// else the share folder beside the program (<program dir>/../share/mondrel/),
-// else the resources/ folder of a source tree given to UseSourceTreeData,
-// else the program's own folder (a Tallowin folder, or a build tree, which
-// lays the data out beside the program).
+// The installation folder (see objects/InstallFolder.h) for the running
+// program.
 std::string FindInstallDir(const std::string& destinationPath);
-// The same lookup with the program folder and the source folder given (an
-// empty source folder skips that step); tests use it.
-std::string FindInstallDir(const std::string& destinationPath, const std::string& programDir,
-                           const std::string& sourceDir);
-
-// Lets the lookup fall back on the resources/ of this source tree: for
-// development builds and tests only, never for a program that is shipped.
-void UseSourceTreeData(const std::string& sourceDir);
 
 // The folder found for the running program's settings (AppSettings()).
 QString DataFolder();

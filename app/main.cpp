@@ -1,36 +1,52 @@
 #include "app/BatchCommand.h"
-#include "app/DataFiles.h"
-#include "app/MondrelApp.h"
+#include "app/ProgramLibrary.h"
 #include "document/DrawDoc.h"
-#include "MondrelVersion.h"
 #include "objects/Environment.h"
-#include "platform/QtSettingsStore.h"
-#include "translations/Translation.h"
+#include "objects/InstallFolder.h"
 
-#include <QtCore/QByteArray>
-#include <QtCore/QDir>
-#include <QtGui/QGuiApplication>
-#include <QtWidgets/QApplication>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
+// This file links no toolkit: the loader maps only the core's libraries
+// before main() runs, and a batch export's document is opened and its photos
+// start decoding on the worker threads while the toolkit's libraries load.
+
 namespace {
 
-// Without a login session there is no runtime folder; give Qt a private one
-// so that a run prints only what it has to say.
+// Without a login session there is no runtime folder; give the toolkit a
+// private one so that a run prints only what it has to say.
 void EnsureRuntimeFolder()
 {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const char* set = std::getenv("XDG_RUNTIME_DIR");
+    if (set && *set) return;
     const std::string dir = "/tmp/runtime-" + std::to_string(getuid());
-    if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir.c_str());
+    if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+}
+
+void* LoadProgramLibrary(std::string* tried)
+{
+    const std::string dir = RunningProgramDir();
+    for (const std::string& path : {dir + "/" + kProgramLibrary, dir + "/../libexec/mondrel/" + kProgramLibrary}) {
+        if (void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) return library;
+        const char* why = dlerror();
+        // A library that is there but cannot load says why; a missing one
+        // is looked for in the next place.
+        if (access(path.c_str(), F_OK) == 0) {
+            *tried = why ? why : path;
+            return nullptr;
+        }
+        if (tried->empty()) *tried = path;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -42,49 +58,32 @@ int main(int argc, char** argv)
 #ifdef MONDREL_SOURCE_DATA_DIR
     UseSourceTreeData(MONDREL_SOURCE_DATA_DIR);
 #endif
-    // The window takes documents only: an option it does not know is a
-    // mistake to report, not a reason to open the window.
+    std::unique_ptr<CDrawDoc> opened;
+    // Batch runs need no display, nor does the message about an option the
+    // window does not know: the toolkit draws off screen unless told
+    // otherwise.
     const bool batch = CBatchCommand::IsBatch(args);
-    const auto unknown = std::find_if(args.begin(), args.end(), [](const std::string& a) {
+    const bool option = std::any_of(args.begin(), args.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });
-    if (batch || unknown != args.end()) {
-        // Batch runs need no display: Qt draws off screen unless told otherwise.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        // The data files (the default picture of new objects) come from the
-        // installation folder, as in the window.
-        Environment().m_strInstallDir =
-            FindInstallDir(CQtSettingsStore().GetProfileString("Settings", "DestinationPath", ""));
-        // A saved document to export is opened, and its photos start
-        // decoding, while the toolkit starts.
-        const std::unique_ptr<CDrawDoc> opened = batch ? CBatchCommand::OpenForExport(args) : nullptr;
-        int qtArgc = 1;
-        QGuiApplication app(qtArgc, argv);
-        InstallTranslations();
-        if (!batch) {
-            std::cerr << "mondrel: "
-                      << QCoreApplication::translate("main", "Unknown option \"%1\".")
-                             .arg(QString::fromLocal8Bit(unknown->c_str()))
-                             .toStdString()
-                      << "\n"
-                      << CBatchCommand::Usage();
-            return 2;
-        }
-        return CBatchCommand::Run(args, std::cout, std::cerr, opened.get());
+    if (batch || option) {
+        const char* platform = std::getenv("QT_QPA_PLATFORM");
+        if (!platform || !*platform) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
-
-    // The documents are resolved against the folder the user started in,
-    // before start-up makes the program's folder current.
-    const QString startFolder = QDir::currentPath();
-    QApplication app(argc, argv);
-    InstallTranslations();
-    QCoreApplication::setOrganizationName(QStringLiteral("Mondrel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Mondrel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(MONDREL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("mondrel"));
-    QStringList rest = QCoreApplication::arguments();
-    rest.removeFirst();
-    CMondrelApp mondrel;
-    if (!mondrel.InitInstance(ResolveDocumentArguments(rest, startFolder))) return 1;
-    return app.exec();
+    if (batch) {
+        // A saved document to export is opened with the data files found
+        // beside the program; the settings, read with the toolkit, may name
+        // another folder, and the document is then opened again.
+        Environment().m_strInstallDir = FindInstallDir("", RunningProgramDir(), SourceTreeData());
+        opened = CBatchCommand::OpenForExport(args);
+    }
+    std::string tried;
+    void* library = LoadProgramLibrary(&tried);
+    const auto run = library ? reinterpret_cast<ProgramEntry>(dlsym(library, kProgramLibraryEntry)) : nullptr;
+    if (!run) {
+        std::fprintf(stderr, "mondrel: the program's library cannot be loaded: %s\n",
+                     library ? kProgramLibraryEntry : tried.c_str());
+        return 1;
+    }
+    return run(argc, argv, opened.get());
 }

@@ -53,4 +53,15 @@ out="$(run "$mondrel" calendar.mdr -x 2>&1)" || status=$?
 [ "$status" = 2 ] || fail "mondrel calendar.mdr -x exits $status, not 2: $out"
 out="$(run env LANGUAGE=de "$mondrel" --frobnicate 2>&1)" || true
 case "$out" in *"Unbekannte Option"*) ;; *) fail "the refusal is not German with LANGUAGE=de: $out" ;; esac
+
+# The designer loads its toolkit only once its batch work has started: the
+# program itself needs no toolkit library, and without the library beside it
+# it says what is missing instead of failing in the loader.
+if readelf -d "$mondrel" | grep NEEDED | grep -q "libQt6"; then fail "mondrel itself loads the toolkit before main()"; fi
+mkdir -p "$work/alone"
+cp "$mondrel" "$work/alone/mondrel"
+status=0
+out="$(run "$work/alone/mondrel" --version 2>&1)" || status=$?
+[ "$status" = 1 ] || fail "mondrel without its library exits $status, not 1: $out"
+case "$out" in *"library cannot be loaded"*"mondrel-window.so"*) ;; *) fail "mondrel without its library does not say so: $out" ;; esac
 echo "command lines: ${programs[*]} answer --version, --help and unknown options without a display"
