@@ -42,24 +42,22 @@ extern "C" MONDREL_PROGRAM_ENTRY int MondrelRun(int argc, char** argv, CDrawDoc*
         Environment().m_strInstallDir =
             FindInstallDir(CQtSettingsStore().GetProfileString("Settings", "DestinationPath", ""));
         if (Environment().m_strInstallDir != early) opened = nullptr;
-        int status;
-        {
-            int qtArgc = 1;
-            QGuiApplication app(qtArgc, argv);
-            InstallTranslations();
-            if (!batch) {
-                std::cerr << "mondrel: "
-                          << QCoreApplication::translate("main", "Unknown option \"%1\".")
-                                 .arg(QString::fromLocal8Bit(unknown->c_str()))
-                                 .toStdString()
-                          << "\n"
-                          << CBatchCommand::Usage();
-                return 2;
-            }
-            status = CBatchCommand::Run(args, std::cout, std::cerr, opened);
+        int qtArgc = 1;
+        QGuiApplication app(qtArgc, argv);
+        InstallTranslations();
+        if (!batch) {
+            std::cerr << "mondrel: "
+                      << QCoreApplication::translate("main", "Unknown option \"%1\".")
+                             .arg(QString::fromLocal8Bit(unknown->c_str()))
+                             .toStdString()
+                      << "\n"
+                      << CBatchCommand::Usage();
+            return 2;
         }
+        const int status = CBatchCommand::Run(args, std::cout, std::cerr, opened);
         // The command's files are complete and renamed into place; what is
-        // left to free goes with the process.
+        // left to free (the document, the pictures, the toolkit) goes with
+        // the process.
         std::cout.flush();
         std::cerr.flush();
         std::fflush(nullptr);
