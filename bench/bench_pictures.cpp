@@ -109,6 +109,36 @@ void BM_AreaReduce(benchmark::State& state)
 }
 BENCHMARK(BM_AreaReduce)->Unit(benchmark::kMillisecond);
 
+// A 20-megapixel photo for a box 850 (100 dpi) or 2550 (300 dpi) pixels
+// wide: decoded at the DCT scale that covers it and reduced to exactly that
+// size, the reduction after the decode (0) or while it decodes (1).
+void BM_DecodeAndReduce20MP(benchmark::State& state)
+{
+    const long w = static_cast<long>(state.range(0)), h = w * 2 / 3;
+    const bool whileDecoding = state.range(1) != 0;
+    const std::vector<BYTE>& bytes = PhotoBytes();
+    for (auto _ : state) {
+        CPictureImage decoded, out;
+        bool ok;
+        if (whileDecoding) {
+            CReduceWhileDecoding reducer(w, h);
+            ok = DecodeJpegScaled(bytes.data(), bytes.size(), decoded, w, h, &reducer) &&
+                 reducer.Finish(decoded, out);
+        } else {
+            ok = DecodeJpegScaled(bytes.data(), bytes.size(), decoded, w, h) && ReducePicture(decoded, w, h, out);
+        }
+        if (!ok || out.GetWidth() != w) state.SkipWithError("decode or reduce failed");
+        benchmark::DoNotOptimize(out.GetBits());
+    }
+}
+BENCHMARK(BM_DecodeAndReduce20MP)
+    ->Args({850, 0})
+    ->Args({850, 1})
+    ->Args({2550, 0})
+    ->Args({2550, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 // Twelve photos on a page, each time a fresh document (so every photo is
 // decoded), drawn (argument 0) or exported as JPEG (argument 1) at 100 dpi.
 void BM_TwelvePhotoPage(benchmark::State& state)
