@@ -109,6 +109,20 @@ void BM_AreaReduce(benchmark::State& state)
 }
 BENCHMARK(BM_AreaReduce)->Unit(benchmark::kMillisecond);
 
+// The same for a 300-dpi box of 8.5 x 5.67 inches, from the half scale: the
+// reduction alone, as the decode of BM_DecodeAndReduce20MP leaves it.
+void BM_AreaReduce300dpi(benchmark::State& state)
+{
+    CPictureImage half;
+    DecodeJpegScaled(PhotoBytes().data(), PhotoBytes().size(), half, 2550, 1700);
+    for (auto _ : state) {
+        CPictureImage out;
+        ReducePicture(half, 2550, 1700, out);
+        benchmark::DoNotOptimize(out.GetBits());
+    }
+}
+BENCHMARK(BM_AreaReduce300dpi)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A 20-megapixel photo for a box 850 (100 dpi) or 2550 (300 dpi) pixels
 // wide: decoded at the DCT scale that covers it and reduced to exactly that
 // size, the reduction after the decode (0) or while it decodes (1).
