@@ -25,6 +25,7 @@
 
 #include <QtGui/QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -96,18 +97,51 @@ void BM_JpegScaledDecode20MP(benchmark::State& state)
 }
 BENCHMARK(BM_JpegScaledDecode20MP)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A 100-dpi photo box of 3 x 2 inches from the DCT-scaled picture.
+// The area filter alone: a 100-dpi photo box of 3 x 2 inches from the
+// eighth scale (300), and a 300-dpi box of 8.5 x 5.67 inches from the half
+// scale (2550), the reduction BM_DecodeAndReduce20MP does after its decode.
 void BM_AreaReduce(benchmark::State& state)
 {
-    CPictureImage eighth;
-    DecodeJpegScaled(PhotoBytes().data(), PhotoBytes().size(), eighth, 684, 456);
+    const long w = static_cast<long>(state.range(0)), h = w * 2 / 3;
+    CPictureImage scaled;
+    DecodeJpegScaled(PhotoBytes().data(), PhotoBytes().size(), scaled, std::max(684L, w), std::max(456L, h));
     for (auto _ : state) {
         CPictureImage out;
-        ReducePicture(eighth, 300, 200, out);
+        ReducePicture(scaled, w, h, out);
         benchmark::DoNotOptimize(out.GetBits());
     }
 }
-BENCHMARK(BM_AreaReduce)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AreaReduce)->Arg(300)->Arg(2550)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A 20-megapixel photo for a box 850 (100 dpi) or 2550 (300 dpi) pixels
+// wide: decoded at the DCT scale that covers it and reduced to exactly that
+// size, the reduction after the decode (0) or while it decodes (1).
+void BM_DecodeAndReduce20MP(benchmark::State& state)
+{
+    const long w = static_cast<long>(state.range(0)), h = w * 2 / 3;
+    const bool whileDecoding = state.range(1) != 0;
+    const std::vector<BYTE>& bytes = PhotoBytes();
+    for (auto _ : state) {
+        CPictureImage decoded, out;
+        bool ok;
+        if (whileDecoding) {
+            CReduceWhileDecoding reducer(w, h);
+            ok = DecodeJpegScaled(bytes.data(), bytes.size(), decoded, w, h, &reducer) &&
+                 reducer.Finish(decoded, out);
+        } else {
+            ok = DecodeJpegScaled(bytes.data(), bytes.size(), decoded, w, h) && ReducePicture(decoded, w, h, out);
+        }
+        if (!ok || out.GetWidth() != w) state.SkipWithError("decode or reduce failed");
+        benchmark::DoNotOptimize(out.GetBits());
+    }
+}
+BENCHMARK(BM_DecodeAndReduce20MP)
+    ->Args({850, 0})
+    ->Args({850, 1})
+    ->Args({2550, 0})
+    ->Args({2550, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Twelve photos on a page, each time a fresh document (so every photo is
 // decoded), drawn (argument 0) or exported as JPEG (argument 1) at 100 dpi.

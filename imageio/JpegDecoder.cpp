@@ -88,7 +88,7 @@ bool ReadHeader(JpegDecodeState& st, const BYTE* data, std::size_t size, std::FI
 // Decompresses into the picture's rows, top row of the file into the last
 // row of the bitmap. Again no destructors in this frame; the CMYK row buffer
 // comes from the library's own pool and goes away with the decompressor.
-bool ReadPixels(JpegDecodeState& st, CPictureImage& image)
+bool ReadPixels(JpegDecodeState& st, CPictureImage& image, CDecodeWatcher* watcher)
 {
     if (setjmp(st.err.jump)) return false;
     jpeg_start_decompress(&st.cinfo);
@@ -115,6 +115,7 @@ bool ReadPixels(JpegDecodeState& st, CPictureImage& image)
             const JDIMENSION count = std::min<JDIMENSION>(16, st.cinfo.output_height - st.cinfo.output_scanline);
             for (JDIMENSION i = 0; i < count; ++i) rows[i] = dest - static_cast<std::ptrdiff_t>(i) * eff;
             jpeg_read_scanlines(&st.cinfo, rows, count);
+            if (watcher) watcher->RowsDecoded(static_cast<long>(st.cinfo.output_scanline));
             continue;
         }
         jpeg_read_scanlines(&st.cinfo, cmykRow, 1);
@@ -131,6 +132,7 @@ bool ReadPixels(JpegDecodeState& st, CPictureImage& image)
             dest[1] = static_cast<BYTE>(m * k / 255);
             dest[2] = static_cast<BYTE>(c * k / 255);
         }
+        if (watcher) watcher->RowsDecoded(static_cast<long>(st.cinfo.output_scanline));
     }
     jpeg_finish_decompress(&st.cinfo);
     return true;
@@ -199,7 +201,7 @@ namespace {
 // Decodes from the bytes, or from the file when one is given (size is then
 // the file's size).
 bool DecodeScaled(const BYTE* data, std::size_t size, std::FILE* file, CPictureImage& image, long needWidth,
-                  long needHeight)
+                  long needHeight, CDecodeWatcher* watcher)
 {
     if ((!data && !file) || size < 2) return false;
     JpegDecodeState st{};
@@ -238,7 +240,8 @@ bool DecodeScaled(const BYTE* data, std::size_t size, std::FILE* file, CPictureI
                 ok = false;
             } else {
                 if (comps == 1) image.SetGrayPalette();
-                ok = ReadPixels(st, image);
+                if (watcher) watcher->Started(image);
+                ok = ReadPixels(st, image, watcher);
             }
         }
     }
@@ -259,12 +262,14 @@ bool DecodeScaled(const BYTE* data, std::size_t size, std::FILE* file, CPictureI
 
 }  // namespace
 
-bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight)
+bool DecodeJpegScaled(const BYTE* data, std::size_t size, CPictureImage& image, long needWidth, long needHeight,
+                      CDecodeWatcher* watcher)
 {
-    return DecodeScaled(data, size, nullptr, image, needWidth, needHeight);
+    return DecodeScaled(data, size, nullptr, image, needWidth, needHeight, watcher);
 }
 
-bool DecodeJpegFileScaled(std::FILE* file, std::size_t size, CPictureImage& image, long needWidth, long needHeight)
+bool DecodeJpegFileScaled(std::FILE* file, std::size_t size, CPictureImage& image, long needWidth, long needHeight,
+                          CDecodeWatcher* watcher)
 {
-    return DecodeScaled(nullptr, size, file, image, needWidth, needHeight);
+    return DecodeScaled(nullptr, size, file, image, needWidth, needHeight, watcher);
 }

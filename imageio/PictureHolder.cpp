@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <mutex>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include <sys/stat.h>
@@ -301,15 +302,23 @@ CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
         }
     }
     auto decoded = std::make_shared<CPictureImage>(format);
+    // A JPEG decoded at a reduced scale is reduced the rest of the way while
+    // it decodes, on the other core; it goes before the picture it reads.
+    std::optional<CReduceWhileDecoding> reducer;
     bool ok;
     if (format == IMAGE_FORMAT_JPG) {
         const bool whole = w >= width && h >= height;
-        ok = stream ? DecodeJpegFileScaled(stream.get(), sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h)
-                    : DecodeJpegScaled(source, sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h);
+        if (!whole) reducer.emplace(w, h);
+        CDecodeWatcher* watcher = reducer ? &*reducer : nullptr;
+        ok = stream ? DecodeJpegFileScaled(stream.get(), sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h, watcher)
+                    : DecodeJpegScaled(source, sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h, watcher);
         stream.reset();
     } else {
         ok = decoded->Decode(source, sourceSize, format);
     }
+    auto reduced = std::make_shared<CPictureImage>();
+    const bool reducedEarly = ok && reducer && reducer->Finish(*decoded, *reduced);
+    reducer.reset();
     std::lock_guard<std::mutex> lock(mutex);
     ++decodes;
     if (!ok || !decoded->IsValid()) {
@@ -330,7 +339,11 @@ CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
     // Another format decoded whole is worth keeping for the next size; a
     // JPEG is decoded again at a scale that fits.
     if (format != IMAGE_FORMAT_JPG) Insert(decoded);
-    auto reduced = std::make_shared<CPictureImage>();
+    if (reducedEarly) {
+        decoded.reset();
+        Insert(reduced);
+        return reduced;
+    }
     if (!ReducePicture(*decoded, std::min(w, decoded->GetWidth()), std::min(h, decoded->GetHeight()), *reduced)) {
         if (format == IMAGE_FORMAT_JPG) Insert(decoded);
         return decoded;

@@ -1,12 +1,16 @@
 #include "imageio/PictureReduce.h"
 
 #include "imageio/PictureImage.h"
+#include "imageio/WorkerPool.h"
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cmath>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -152,35 +156,76 @@ void ReduceRows(const CPictureImage& source, const CAxis& cols, const CAxis& row
     }
 }
 
-}  // namespace
+// Everything a reduction needs besides the source rows: the new picture and
+// the taps of both axes. The new rows are independent of each other, so any
+// range of them can be made on any thread once its source rows are in.
+struct CReduction {
+    CAxis cols;
+    CAxis rows;
+    bool grey = false;
+    bool alpha = false;
+    int channels = 3;
+    CPictureImage out;
 
-bool ReducePicture(const CPictureImage& source, long width, long height, CPictureImage& target)
-{
-    const long sw = source.GetWidth();
-    const long sh = source.GetHeight();
-    const int bpp = source.GetBpp();
-    if (!source.IsValid() || width < 1 || height < 1 || width > sw || height > sh) return false;
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) return false;
-    const bool grey = IsGreyRamp(source);
-    const bool alpha = source.AlphaIsValid();
-    const int channels = grey ? 1 : (alpha ? 4 : 3);
+    // Looks only at the source's size and format, not at its pixels.
+    bool Prepare(const CPictureImage& source, long width, long height)
+    {
+        const long sw = source.GetWidth();
+        const long sh = source.GetHeight();
+        const int bpp = source.GetBpp();
+        if (!source.IsValid() || width < 1 || height < 1 || width > sw || height > sh) return false;
+        if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) return false;
+        grey = IsGreyRamp(source);
+        alpha = source.AlphaIsValid();
+        channels = grey ? 1 : (alpha ? 4 : 3);
+        out = CPictureImage(source.GetType());
+        if (!out.Create(width, height, grey ? 8 : 24, source.GetType())) return false;
+        if (grey) out.SetGrayPalette();
+        if (alpha && !out.AlphaCreate()) return false;
+        cols = AreaAxis(sw, width);
+        rows = AreaAxis(sh, height);
+        return true;
+    }
 
-    CPictureImage out(source.GetType());
-    if (!out.Create(width, height, grey ? 8 : 24, source.GetType())) return false;
-    if (grey) out.SetGrayPalette();
-    if (alpha && !out.AlphaCreate()) return false;
-
-    const CAxis cols = AreaAxis(sw, width);
-    const CAxis rows = AreaAxis(sh, height);
-    std::atomic<bool> failed{false};
-    const auto reduce = [&](long from, long to) {
+    // The new rows [from, to); false when memory ran out.
+    bool Reduce(const CPictureImage& source, long from, long to)
+    {
         try {
             if (channels == 1) ReduceRows<1>(source, cols, rows, grey, alpha, out, from, to);
             else if (channels == 3) ReduceRows<3>(source, cols, rows, grey, alpha, out, from, to);
             else ReduceRows<4>(source, cols, rows, grey, alpha, out, from, to);
         } catch (const std::bad_alloc&) {
-            failed = true;
+            return false;
         }
+        return true;
+    }
+
+    // Hands the new picture over with the source's settings (format, key
+    // colour, resolution).
+    void Deliver(const CPictureImage& source, CPictureImage& target)
+    {
+        out.m_nTransIndex = -1;
+        out.m_rgbBackground = source.m_rgbBackground;
+        out.m_nFrameCount = source.m_nFrameCount;
+        out.m_nJpegQuality = source.m_nJpegQuality;
+        out.SetXDPI(source.GetXDPI());
+        out.SetYDPI(source.GetYDPI());
+        out.AlphaSetMax(source.AlphaGetMax());
+        target = std::move(out);
+    }
+};
+
+}  // namespace
+
+bool ReducePicture(const CPictureImage& source, long width, long height, CPictureImage& target)
+{
+    CReduction r;
+    if (!r.Prepare(source, width, height)) return false;
+    const long sw = source.GetWidth();
+    const long sh = source.GetHeight();
+    std::atomic<bool> failed{false};
+    const auto reduce = [&](long from, long to) {
+        if (!r.Reduce(source, from, to)) failed = true;
     };
     // A large picture is reduced by two threads, each taking half the rows:
     // the thread that asked for it would otherwise only wait.
@@ -197,14 +242,137 @@ bool ReducePicture(const CPictureImage& source, long width, long height, CPictur
     reduce(0, split);
     if (helper.joinable()) helper.join();
     if (failed) return false;
-
-    out.m_nTransIndex = -1;
-    out.m_rgbBackground = source.m_rgbBackground;
-    out.m_nFrameCount = source.m_nFrameCount;
-    out.m_nJpegQuality = source.m_nJpegQuality;
-    out.SetXDPI(source.GetXDPI());
-    out.SetYDPI(source.GetYDPI());
-    out.AlphaSetMax(source.AlphaGetMax());
-    target = std::move(out);
+    r.Deliver(source, target);
     return true;
+}
+
+// The bands of one reduction, shared with the pool tasks that help with it:
+// a task may still be waiting for a thread long after the reduction is over.
+struct CReduceWhileDecoding::CBands {
+    std::mutex mutex;  // everything below but the rows of the bands taken
+    std::condition_variable idle;
+    CReduction reduction;
+    const CPictureImage* source = nullptr;  // null once nothing may be taken
+    long rowsPerBand = 1;
+    // For each band, counted from the top of the picture, the decoded rows
+    // it needs.
+    std::vector<long> need;
+    long decoded = 0;
+    std::size_t next = 0;  // the first band nobody took
+    int working = 0;       // bands being made
+    bool helperQueued = false;
+    bool failed = false;
+
+    // Takes and makes the ready bands, with the lock held on entry and exit.
+    void Work(std::unique_lock<std::mutex>& lock)
+    {
+        while (source && next < need.size() && need[next] <= decoded) {
+            const long height = reduction.out.GetHeight();
+            const long band = static_cast<long>(next++);
+            // Band 0 is the top of the picture: the last rows of the bitmap.
+            const long to = height - band * rowsPerBand;
+            const long from = std::max(0L, to - rowsPerBand);
+            const CPictureImage& picture = *source;
+            ++working;
+            lock.unlock();
+            const bool ok = reduction.Reduce(picture, from, to);
+            lock.lock();
+            if (!ok) failed = true;
+            if (--working == 0) idle.notify_all();
+        }
+    }
+
+    static void Help(const std::shared_ptr<CBands>& self)
+    {
+        std::unique_lock<std::mutex> lock(self->mutex);
+        self->Work(lock);
+        self->helperQueued = false;
+    }
+
+    // No band is taken any more; waits for those being made.
+    void Close(std::unique_lock<std::mutex>& lock)
+    {
+        source = nullptr;
+        idle.wait(lock, [this] { return working == 0; });
+    }
+};
+
+CReduceWhileDecoding::CReduceWhileDecoding(long width, long height) : m_width(width), m_height(height) {}
+
+CReduceWhileDecoding::~CReduceWhileDecoding()
+{
+    if (!m_bands) return;
+    std::unique_lock<std::mutex> lock(m_bands->mutex);
+    m_bands->Close(lock);
+    // A helper still waiting for a thread keeps the bands, not the picture.
+    m_bands->reduction.out = CPictureImage();
+}
+
+void CReduceWhileDecoding::Started(const CPictureImage& image) noexcept
+{
+    m_bands.reset();
+    m_nextNeed = LONG_MAX;
+    const long width = std::min(m_width, image.GetWidth());
+    const long height = std::min(m_height, image.GetHeight());
+    if (width == image.GetWidth() && height == image.GetHeight()) return;  // nothing to reduce
+    try {
+        auto bands = std::make_shared<CBands>();
+        if (!bands->reduction.Prepare(image, width, height)) return;
+        // About sixty bands: small enough that the last one, all that is
+        // left when the decoder ends, is quickly made.
+        bands->rowsPerBand = std::max(8L, (height + 63) / 64);
+        const long sourceHeight = image.GetHeight();
+        for (long to = height; to > 0; to -= bands->rowsPerBand) {
+            const long from = std::max(0L, to - bands->rowsPerBand);
+            // The band's lowest bitmap row needs the source rows from its
+            // first tap to the bitmap's last.
+            bands->need.push_back(sourceHeight - bands->reduction.rows.taps[static_cast<std::size_t>(from)].first);
+        }
+        bands->source = &image;
+        m_bands = std::move(bands);
+    } catch (const std::bad_alloc&) {
+        m_bands.reset();
+        return;
+    }
+    m_nAnnounced = 0;
+    // A small picture, or a single core, is reduced once the decode is done.
+    const bool helped = static_cast<long long>(image.GetWidth()) * image.GetHeight() >= (1LL << 20) &&
+                        std::thread::hardware_concurrency() > 1;
+    m_nextNeed = helped ? m_bands->need.front() : LONG_MAX;
+}
+
+void CReduceWhileDecoding::RowsDecoded(long rows) noexcept
+{
+    if (rows < m_nextNeed || !m_bands) return;
+    const std::vector<long>& need = m_bands->need;
+    while (m_nAnnounced < need.size() && need[m_nAnnounced] <= rows) ++m_nAnnounced;
+    m_nextNeed = m_nAnnounced < need.size() ? need[m_nAnnounced] : LONG_MAX;
+    std::lock_guard<std::mutex> lock(m_bands->mutex);
+    m_bands->decoded = rows;
+    if (m_bands->helperQueued) return;  // it takes the new bands too
+    m_bands->helperQueued = true;
+    try {
+        CWorkerPool::Shared().Submit([bands = m_bands] { CBands::Help(bands); });
+    } catch (...) {
+        // Finish makes what no helper did.
+        m_bands->helperQueued = false;
+    }
+}
+
+bool CReduceWhileDecoding::Finish(const CPictureImage& decoded, CPictureImage& target)
+{
+    if (!m_bands) return false;
+    std::unique_lock<std::mutex> lock(m_bands->mutex);
+    if (m_bands->source != &decoded) {
+        m_bands->Close(lock);
+        return false;
+    }
+    m_bands->decoded = LONG_MAX;
+    m_bands->Work(lock);
+    m_bands->Close(lock);
+    const bool ok = !m_bands->failed;
+    lock.unlock();
+    if (ok) m_bands->reduction.Deliver(decoded, target);
+    m_bands.reset();
+    return ok;
 }
