@@ -2,13 +2,21 @@
 
 #include "imageio/PictureImage.h"
 #include "imageio/SafeFile.h"
+#include "imageio/WorkerPool.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <string>
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -34,30 +42,47 @@ struct JpegWriteState {
     CJpegWriteError err;
 };
 
-// Compresses the rows into the open file. Nothing with a destructor lives in
-// this frame: a library error jumps back to the setjmp below. rows holds one
-// pointer per picture row, top row first, each row in the given colour space.
-bool Compress(JpegWriteState& st, std::FILE* file, JDIMENSION width, JDIMENSION height, J_COLOR_SPACE space,
-              int quality, UINT16 dpiX, UINT16 dpiY, JSAMPARRAY rows)
+// What every piece of one picture is compressed with.
+struct CJpegParams {
+    JDIMENSION width = 0;
+    J_COLOR_SPACE space = JCS_RGB;
+    int quality = 0;
+    UINT16 dpiX = 0;
+    UINT16 dpiY = 0;
+};
+
+// Compresses the rows into the open file, or into the destination already
+// set when file is null. Nothing with a destructor lives in this frame: a
+// library error jumps back to the setjmp below. rows holds one pointer per
+// picture row, top row first, each row in the given colour space.
+bool Compress(JpegWriteState& st, std::FILE* file, const CJpegParams& p, JDIMENSION height, JSAMPARRAY rows)
 {
     if (setjmp(st.err.jump)) return false;
-    jpeg_stdio_dest(&st.cinfo, file);
-    st.cinfo.image_width = width;
+    if (file) jpeg_stdio_dest(&st.cinfo, file);
+    st.cinfo.image_width = p.width;
     st.cinfo.image_height = height;
-    st.cinfo.input_components = space == JCS_EXT_BGRX ? 4 : 3;
-    st.cinfo.in_color_space = space;
+    st.cinfo.input_components = p.space == JCS_EXT_BGRX ? 4 : 3;
+    st.cinfo.in_color_space = p.space;
     jpeg_set_defaults(&st.cinfo);
-    jpeg_set_quality(&st.cinfo, quality, TRUE);
-    if (dpiX > 0 && dpiY > 0) {
+    jpeg_set_quality(&st.cinfo, p.quality, TRUE);
+    if (p.dpiX > 0 && p.dpiY > 0) {
         st.cinfo.density_unit = 1;  // dots per inch
-        st.cinfo.X_density = dpiX;
-        st.cinfo.Y_density = dpiY;
+        st.cinfo.X_density = p.dpiX;
+        st.cinfo.Y_density = p.dpiY;
     }
     jpeg_start_compress(&st.cinfo, TRUE);
     while (st.cinfo.next_scanline < st.cinfo.image_height)
         jpeg_write_scanlines(&st.cinfo, rows + st.cinfo.next_scanline, st.cinfo.image_height - st.cinfo.next_scanline);
     jpeg_finish_compress(&st.cinfo);
     return true;
+}
+
+void InitWriteState(JpegWriteState& st)
+{
+    st.cinfo.err = jpeg_std_error(&st.err.pub);
+    st.err.pub.error_exit = &WriteErrorExit;
+    st.err.pub.output_message = &WriteOutputMessage;
+    jpeg_create_compress(&st.cinfo);
 }
 
 // The JFIF density from a bitmap's pixels per metre, in whole dots per
@@ -69,9 +94,213 @@ UINT16 DotsPerInch(LONG pelsPerMeter)
     return static_cast<UINT16>(std::clamp<long long>(dpi, 1, 65535));
 }
 
+// A band's compressed bytes, held in memory until the bands are joined.
+// The buffer grows by doubling; the library's own memory destination would
+// lose its last buffer when an error cuts the compression short.
+struct CBandDest {
+    jpeg_destination_mgr pub{};
+    JOCTET* data = nullptr;
+    std::size_t capacity = 0;
+    std::size_t size = 0;
+    std::size_t firstCapacity = 0;
+
+    CBandDest() = default;
+    CBandDest(const CBandDest&) = delete;
+    CBandDest& operator=(const CBandDest&) = delete;
+    ~CBandDest() { std::free(data); }
+};
+
+void InitBandDest(j_compress_ptr cinfo)
+{
+    auto* d = reinterpret_cast<CBandDest*>(cinfo->dest);
+    d->data = static_cast<JOCTET*>(std::malloc(d->firstCapacity));
+    if (!d->data) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    d->capacity = d->firstCapacity;
+    d->pub.next_output_byte = d->data;
+    d->pub.free_in_buffer = d->capacity;
+}
+
+boolean GrowBandDest(j_compress_ptr cinfo)
+{
+    auto* d = reinterpret_cast<CBandDest*>(cinfo->dest);
+    auto* grown = static_cast<JOCTET*>(std::realloc(d->data, 2 * d->capacity));
+    if (!grown) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    d->data = grown;
+    d->pub.next_output_byte = grown + d->capacity;
+    d->pub.free_in_buffer = d->capacity;
+    d->capacity *= 2;
+    return TRUE;
+}
+
+void TermBandDest(j_compress_ptr cinfo)
+{
+    auto* d = reinterpret_cast<CBandDest*>(cinfo->dest);
+    d->size = d->capacity - d->pub.free_in_buffer;
+}
+
+// The default sampling halves the colour both ways, so the compressor works
+// in blocks (MCUs) of 16 x 16 pixels; a band is a whole number of rows of
+// them, which makes its blocks the very blocks of the one-piece picture.
+constexpr JDIMENSION kMcuSide = 16;
+// The restart interval is a 16-bit count of MCUs.
+constexpr JDIMENSION kMaxRestartInterval = 65535;
+
+// Where one band's parts lie in its own little JPEG file: its headers up to
+// the start of scan, and the entropy-coded data after the scan header.
+struct CBandParts {
+    std::size_t sofAt = 0;    // the frame header's marker
+    std::size_t sosAt = 0;    // the scan header's marker
+    std::size_t dataAt = 0;   // the first byte after the scan header
+    std::size_t dataEnd = 0;  // the end-of-image marker
+};
+
+// Finds the parts by walking the marker segments the library wrote.
+bool FindBandParts(const JOCTET* data, std::size_t size, CBandParts& parts)
+{
+    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8 || data[size - 2] != 0xFF || data[size - 1] != 0xD9)
+        return false;
+    std::size_t at = 2;
+    while (at + 4 <= size && data[at] == 0xFF) {
+        const std::size_t length = (std::size_t(data[at + 2]) << 8) | data[at + 3];
+        if (data[at + 1] == 0xC0) parts.sofAt = at;
+        if (data[at + 1] == 0xDA) {
+            parts.sosAt = at;
+            parts.dataAt = at + 2 + length;
+            parts.dataEnd = size - 2;
+            return parts.sofAt > 0 && parts.dataAt <= parts.dataEnd;
+        }
+        at += 2 + length;
+    }
+    return false;
+}
+
+// The bands of one picture, compressed by whichever threads come for them:
+// the caller and those of the shared pool. A thread takes the next band not
+// yet taken, so a band is either done, being done by a running thread, or
+// free for the caller to do itself; the caller never waits on a pool task
+// that has not started. The work is shared with the pool's tasks, which
+// may start only after the picture was written: they then find no band
+// left and touch nothing else.
+struct CBandWork {
+    CJpegParams params;
+    JSAMPARRAY rows = nullptr;
+    JDIMENSION height = 0;
+    JDIMENSION bandRows = 0;
+    unsigned count = 0;
+    std::vector<CBandDest> out;
+    std::vector<std::string> errors;
+
+    std::atomic<unsigned> next{0};
+    std::mutex mutex;
+    std::condition_variable allDone;
+    unsigned finished = 0;
+
+    void CompressBand(unsigned band)
+    {
+        const JDIMENSION top = band * bandRows;
+        const JDIMENSION rowCount = std::min(bandRows, height - top);
+        CBandDest& dest = out[band];
+        // About a byte a pixel at the highest quality; less is grown.
+        dest.firstCapacity = std::max<std::size_t>(4096, std::size_t(params.width) * rowCount);
+        dest.pub.init_destination = &InitBandDest;
+        dest.pub.empty_output_buffer = &GrowBandDest;
+        dest.pub.term_destination = &TermBandDest;
+        JpegWriteState st{};
+        InitWriteState(st);
+        st.cinfo.dest = &dest.pub;
+        if (!Compress(st, nullptr, params, rowCount, rows + top)) errors[band] = st.err.message;
+        jpeg_destroy_compress(&st.cinfo);
+    }
+
+    void TakeBands()
+    {
+        for (unsigned band = next++; band < count; band = next++) {
+            CompressBand(band);
+            std::lock_guard<std::mutex> lock(mutex);
+            if (++finished == count) allDone.notify_all();
+        }
+    }
+};
+
+// Joins the bands into one baseline file: the first band's headers with the
+// whole picture's height and a restart interval of one band, then each
+// band's data, a restart marker (RST0 to RST7 in turn) between two bands.
+// Each band began its own DC prediction, as a decoder does after a marker.
+bool WriteBands(const CBandWork& work, JDIMENSION restartInterval, std::FILE* file, std::string* error)
+{
+    std::vector<CBandParts> parts(work.count);
+    for (unsigned i = 0; i < work.count; ++i)
+        if (!FindBandParts(work.out[i].data, work.out[i].size, parts[i])) {
+            *error = "Invalid JPEG data";
+            return false;
+        }
+    const JOCTET* first = work.out[0].data;
+    std::vector<JOCTET> head(first, first + parts[0].sosAt);
+    // The frame header: marker, length, precision, then the height.
+    head[parts[0].sofAt + 5] = static_cast<JOCTET>(work.height >> 8);
+    head[parts[0].sofAt + 6] = static_cast<JOCTET>(work.height & 0xFF);
+    const JOCTET dri[6] = {0xFF, 0xDD, 0x00, 0x04, static_cast<JOCTET>(restartInterval >> 8),
+                           static_cast<JOCTET>(restartInterval & 0xFF)};
+    head.insert(head.end(), dri, dri + 6);
+    head.insert(head.end(), first + parts[0].sosAt, first + parts[0].dataAt);
+    bool ok = std::fwrite(head.data(), 1, head.size(), file) == head.size();
+    for (unsigned i = 0; ok && i < work.count; ++i) {
+        const std::size_t length = parts[i].dataEnd - parts[i].dataAt;
+        ok = std::fwrite(work.out[i].data + parts[i].dataAt, 1, length, file) == length;
+        const JOCTET marker[2] = {0xFF, static_cast<JOCTET>(i + 1 < work.count ? 0xD0 + i % 8 : 0xD9)};
+        ok = ok && std::fwrite(marker, 1, 2, file) == 2;
+    }
+    return ok;
+}
+
+// Compresses the rows in bands on the shared pool and writes the joined
+// file. Returns false with the library's message, or with an empty error
+// when the file could not be written.
+bool CompressInBands(const CJpegParams& params, JDIMENSION height, JSAMPARRAY rows, unsigned bands, std::FILE* file,
+                     std::string* error)
+{
+    const JDIMENSION mcusAcross = (params.width + kMcuSide - 1) / kMcuSide;
+    const JDIMENSION mcuRows = (height + kMcuSide - 1) / kMcuSide;
+    JDIMENSION bandMcuRows = (mcuRows + bands - 1) / bands;
+    bandMcuRows = std::min(bandMcuRows, std::max<JDIMENSION>(1, kMaxRestartInterval / mcusAcross));
+
+    auto work = std::make_shared<CBandWork>();
+    work->params = params;
+    work->rows = rows;
+    work->height = height;
+    work->bandRows = bandMcuRows * kMcuSide;
+    work->count = (mcuRows + bandMcuRows - 1) / bandMcuRows;
+    work->out = std::vector<CBandDest>(work->count);
+    work->errors.resize(work->count);
+
+    CWorkerPool& pool = CWorkerPool::Shared();
+    const unsigned helpers = std::min(pool.Size(), work->count - 1);
+    for (unsigned i = 0; i < helpers; ++i) pool.Submit([work] { work->TakeBands(); });
+    work->TakeBands();
+    {
+        std::unique_lock<std::mutex> lock(work->mutex);
+        work->allDone.wait(lock, [&work] { return work->finished == work->count; });
+    }
+    for (const std::string& message : work->errors)
+        if (!message.empty()) {
+            *error = message;
+            return false;
+        }
+    const bool ok = WriteBands(*work, mcusAcross * bandMcuRows, file, error);
+    // The compressed bands go now, not when the last pool task lets go.
+    work->out.clear();
+    return ok;
+}
+
+// Below this many pixels the page is compressed in one piece: the bands'
+// set-up and the handing over to other threads would cost more than they
+// save.
+constexpr long long kBandedPixels = 1500000;
+
 }  // namespace
 
-bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error)
+bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string& path, unsigned bands,
+                          std::string* error)
 {
     if (!error) return false;
     if (quality < 0 || quality > 100 || path.empty() || !dib.pHead || !dib.pBits) {
@@ -111,17 +340,25 @@ bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, 
         *error = "Cannot open " + path;
         return false;
     }
-    JpegWriteState st{};
-    st.cinfo.err = jpeg_std_error(&st.err.pub);
-    st.err.pub.error_exit = &WriteErrorExit;
-    st.err.pub.output_message = &WriteOutputMessage;
-    jpeg_create_compress(&st.cinfo);
-    const bool ok = Compress(st, file.File(), static_cast<JDIMENSION>(h.biWidth),
-                             static_cast<JDIMENSION>(rows.size()), space, quality, DotsPerInch(h.biXPelsPerMeter),
-                             DotsPerInch(h.biYPelsPerMeter), rows.data());
-    jpeg_destroy_compress(&st.cinfo);
+    CJpegParams params;
+    params.width = static_cast<JDIMENSION>(h.biWidth);
+    params.space = space;
+    params.quality = quality;
+    params.dpiX = DotsPerInch(h.biXPelsPerMeter);
+    params.dpiY = DotsPerInch(h.biYPelsPerMeter);
+    const auto height = static_cast<JDIMENSION>(rows.size());
+    bool ok = false;
+    if (bands > 1 && height > kMcuSide) {
+        ok = CompressInBands(params, height, rows.data(), bands, file.File(), error);
+    } else {
+        JpegWriteState st{};
+        InitWriteState(st);
+        ok = Compress(st, file.File(), params, height, rows.data());
+        jpeg_destroy_compress(&st.cinfo);
+        if (!ok) *error = st.err.message;
+    }
     if (!ok) {
-        *error = st.err.message;
+        if (error->empty()) *error = "Cannot write " + path;
         return false;
     }
     if (!file.Commit()) {
@@ -129,6 +366,16 @@ bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, 
         return false;
     }
     return error->empty();
+}
+
+bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error)
+{
+    unsigned bands = 1;
+    if (dib.pHead) {
+        const long long pixels = static_cast<long long>(dib.pHead->biWidth) * std::llabs(dib.pHead->biHeight);
+        if (pixels >= kBandedPixels) bands = 2 * (CWorkerPool::Shared().Size() + 1);
+    }
+    return WriteJpegFileInBands(dib, quality, path, bands, error);
 }
 
 bool WritePictureJpeg(const CPictureImage& image, int quality, const std::string& path, std::string* error)
