@@ -4,6 +4,7 @@
 // decoding. The pictures are made at start-up.
 
 #include "imageio/ImageCodecs.h"
+#include "imageio/JpegWriter.h"
 #include "imageio/PictureImage.h"
 #include "text3d/DibSection.h"
 
@@ -186,6 +187,23 @@ void BM_JpegWritePage_Cjpeg(benchmark::State& state)
     RunCommand(state, "cjpeg -quality 100 -outfile '" + f.dir + "/theirs.jpg' '" + f.page[state.range(0)] + "'");
 }
 
+// The page compressed in the given number of bands on the worker pool (1:
+// one piece), to set the banded writer beside the one-piece one.
+void BM_JpegWritePage_Bands(benchmark::State& state)
+{
+    CBenchFiles& f = Files();
+    const CDibSection& section = f.section[state.range(0)];
+    CDibPixels rows;
+    rows.pHead = &section.GetHeader();
+    rows.pBits = section.GetBits();
+    const std::string out = f.dir + "/bands.jpg";
+    for (auto _ : state) {
+        std::string error;
+        if (!WriteJpegFileInBands(rows, 100, out, static_cast<unsigned>(state.range(1)), &error))
+            state.SkipWithError(error.c_str());
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_JpegDecode24MP_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -194,6 +212,11 @@ BENCHMARK(BM_PngDecode24MP_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PngDecode24MP_ImageMagick)->Unit(benchmark::kMillisecond)->UseManualTime();
 // Argument 0 is an 850 × 1100 page, 1 a 2550 × 3300 page.
 BENCHMARK(BM_JpegWritePage_Ours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Arguments: the page as above, then the number of bands.
+BENCHMARK(BM_JpegWritePage_Bands)
+    ->ArgsProduct({{0, 1}, {1, 2, 3, 4, 6, 8, 12}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_JpegWritePage_Cjpeg)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 BENCHMARK_MAIN();
