@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <thread>
 
 using namespace codectest;
 
@@ -159,12 +160,12 @@ TEST(JpegBands, BandedFileDecodesToTheOnePiecePixels)
     }
 }
 
-// A page is cut into bands only from about one and a half million pixels;
-// a smaller one is written as before.
+// A page is cut into bands from half a million pixels, on a machine with
+// more than one core; a smaller one is written as before.
 TEST(JpegBands, OnlyLargePicturesAreBanded)
 {
-    const PageDib large(1226, 1224, 32, true);
-    const PageDib small(1000, 1000, 24);
+    const PageDib large(851, 1100, 32, true);
+    const PageDib small(700, 700, 24);
     const std::string largePath = Scratch("large.jpg"), largeWhole = Scratch("large-whole.jpg");
     const std::string smallPath = Scratch("small.jpg");
     std::string error;
@@ -172,7 +173,8 @@ TEST(JpegBands, OnlyLargePicturesAreBanded)
     ASSERT_TRUE(WriteJpegFileInBands(large.Pixels(), 100, largeWhole, 1, &error)) << error;
     ASSERT_TRUE(WriteJpegFile(small.Pixels(), 100, smallPath, &error)) << error;
 
-    EXPECT_GE(ScanMarkers(ReadFile(largePath)).restarts.size(), 1u);
+    const bool cores = std::thread::hardware_concurrency() > 1;
+    EXPECT_EQ(ScanMarkers(ReadFile(largePath)).restarts.empty(), !cores);
     EXPECT_TRUE(OurPixels(largePath) == OurPixels(largeWhole));
     EXPECT_TRUE(DjpegPixels(largePath) == DjpegPixels(largeWhole));
     EXPECT_EQ(ScanMarkers(ReadFile(smallPath)).restartInterval, -1);
