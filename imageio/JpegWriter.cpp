@@ -86,6 +86,19 @@ void InitWriteState(JpegWriteState& st)
     jpeg_create_compress(&st.cinfo);
 }
 
+// The library's own words for a file it could not write, for a joined file
+// that fails the same way.
+std::string WriteFailedMessage()
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr err{};
+    cinfo.err = jpeg_std_error(&err);
+    err.msg_code = JERR_FILE_WRITE;
+    char text[JMSG_LENGTH_MAX] = {};
+    (*err.format_message)(reinterpret_cast<j_common_ptr>(&cinfo), text);
+    return text;
+}
+
 // The JFIF density from a bitmap's pixels per metre, in whole dots per
 // inch; 0 when the bitmap names no resolution.
 UINT16 DotsPerInch(LONG pelsPerMeter)
@@ -182,77 +195,137 @@ bool FindBandParts(const JOCTET* data, std::size_t size, CBandParts& parts)
 // that has not started. The work is shared with the pool's tasks, which
 // may start only after the picture was written: they then find no band
 // left and touch nothing else.
-struct CBandWork {
-    CJpegParams params;
-    JSAMPARRAY rows = nullptr;
-    JDIMENSION height = 0;
-    JDIMENSION bandRows = 0;
-    unsigned count = 0;
-    std::vector<CBandDest> out;
-    std::vector<std::string> errors;
-
-    std::atomic<unsigned> next{0};
-    std::mutex mutex;
-    std::condition_variable allDone;
-    unsigned finished = 0;
-
-    void CompressBand(unsigned band)
+//
+// The bands are joined into one baseline file: the first band's headers with
+// the whole picture's height and a restart interval of one band, then each
+// band's data, a restart marker (RST0 to RST7 in turn) between two bands.
+// Each band began its own DC prediction, as a decoder does after a marker.
+// A band is written as soon as it and those above it are done, by the
+// thread that finished it, while the other threads still compress.
+class CBandWork {
+public:
+    CBandWork(const CJpegParams& params, JSAMPARRAY rows, JDIMENSION height, JDIMENSION bandRows,
+              JDIMENSION restartInterval, std::FILE* file)
+        : m_params(params),
+          m_rows(rows),
+          m_height(height),
+          m_bandRows(bandRows),
+          m_restartInterval(restartInterval),
+          m_count((height + bandRows - 1) / bandRows),
+          m_file(file),
+          m_out(m_count),
+          m_compressed(m_count, false)
     {
-        const JDIMENSION top = band * bandRows;
-        const JDIMENSION rowCount = std::min(bandRows, height - top);
-        CBandDest& dest = out[band];
+    }
+
+    unsigned Count() const { return m_count; }
+
+    void TakeBands()
+    {
+        for (unsigned band = m_next++; band < m_count; band = m_next++) {
+            std::string message;
+            CompressBand(band, message);
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_compressed[band] = true;
+            ++m_finished;
+            if (!message.empty() && !m_bFailed) {
+                m_bFailed = true;
+                m_error = message;
+            }
+            // One thread writes at a time; one finishing meanwhile leaves
+            // its band to the writer, which looks again after each band.
+            while (!m_bWriting && !m_bFailed && m_written < m_count && m_compressed[m_written]) {
+                const unsigned next = m_written;
+                m_bWriting = true;
+                lock.unlock();
+                const bool wrote = WriteBand(next);
+                lock.lock();
+                m_bWriting = false;
+                if (wrote) {
+                    ++m_written;
+                } else {
+                    m_bFailed = true;
+                    m_error = WriteFailedMessage();
+                }
+            }
+            if (m_finished == m_count && !m_bWriting) m_allDone.notify_all();
+        }
+    }
+
+    // Waits for the bands the pool's threads are still on. Returns false
+    // with the library's message when a band or the file failed.
+    bool Finish(std::string* error)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_allDone.wait(lock, [this] { return m_finished == m_count && !m_bWriting; });
+        *error = m_error;
+        return !m_bFailed && m_written == m_count;
+    }
+
+private:
+    void CompressBand(unsigned band, std::string& message)
+    {
+        const JDIMENSION top = band * m_bandRows;
+        const JDIMENSION rowCount = std::min(m_bandRows, m_height - top);
+        CBandDest& dest = m_out[band];
         // About a byte a pixel at the highest quality; less is grown.
-        dest.firstCapacity = std::max<std::size_t>(4096, std::size_t(params.width) * rowCount);
+        dest.firstCapacity = std::max<std::size_t>(4096, std::size_t(m_params.width) * rowCount);
         dest.pub.init_destination = &InitBandDest;
         dest.pub.empty_output_buffer = &GrowBandDest;
         dest.pub.term_destination = &TermBandDest;
         JpegWriteState st{};
         InitWriteState(st);
         st.cinfo.dest = &dest.pub;
-        if (!Compress(st, nullptr, params, rowCount, rows + top)) errors[band] = st.err.message;
+        if (!Compress(st, nullptr, m_params, rowCount, m_rows + top)) message = st.err.message;
         jpeg_destroy_compress(&st.cinfo);
     }
 
-    void TakeBands()
+    bool WriteBand(unsigned band)
     {
-        for (unsigned band = next++; band < count; band = next++) {
-            CompressBand(band);
-            std::lock_guard<std::mutex> lock(mutex);
-            if (++finished == count) allDone.notify_all();
+        CBandDest& dest = m_out[band];
+        CBandParts parts;
+        if (!FindBandParts(dest.data, dest.size, parts)) return false;
+        bool ok = true;
+        if (band == 0) {
+            std::vector<JOCTET> head(dest.data, dest.data + parts.sosAt);
+            // The frame header: marker, length, precision, then the height.
+            head[parts.sofAt + 5] = static_cast<JOCTET>(m_height >> 8);
+            head[parts.sofAt + 6] = static_cast<JOCTET>(m_height & 0xFF);
+            const JOCTET dri[6] = {0xFF, 0xDD, 0x00, 0x04, static_cast<JOCTET>(m_restartInterval >> 8),
+                                   static_cast<JOCTET>(m_restartInterval & 0xFF)};
+            head.insert(head.end(), dri, dri + 6);
+            head.insert(head.end(), dest.data + parts.sosAt, dest.data + parts.dataAt);
+            ok = std::fwrite(head.data(), 1, head.size(), m_file) == head.size();
         }
+        const std::size_t length = parts.dataEnd - parts.dataAt;
+        ok = ok && std::fwrite(dest.data + parts.dataAt, 1, length, m_file) == length;
+        const JOCTET marker[2] = {0xFF, static_cast<JOCTET>(band + 1 < m_count ? 0xD0 + band % 8 : 0xD9)};
+        ok = ok && std::fwrite(marker, 1, 2, m_file) == 2;
+        // Written bands go now, not when the last pool task lets go.
+        std::free(dest.data);
+        dest.data = nullptr;
+        return ok;
     }
-};
 
-// Joins the bands into one baseline file: the first band's headers with the
-// whole picture's height and a restart interval of one band, then each
-// band's data, a restart marker (RST0 to RST7 in turn) between two bands.
-// Each band began its own DC prediction, as a decoder does after a marker.
-bool WriteBands(const CBandWork& work, JDIMENSION restartInterval, std::FILE* file, std::string* error)
-{
-    std::vector<CBandParts> parts(work.count);
-    for (unsigned i = 0; i < work.count; ++i)
-        if (!FindBandParts(work.out[i].data, work.out[i].size, parts[i])) {
-            *error = "Invalid JPEG data";
-            return false;
-        }
-    const JOCTET* first = work.out[0].data;
-    std::vector<JOCTET> head(first, first + parts[0].sosAt);
-    // The frame header: marker, length, precision, then the height.
-    head[parts[0].sofAt + 5] = static_cast<JOCTET>(work.height >> 8);
-    head[parts[0].sofAt + 6] = static_cast<JOCTET>(work.height & 0xFF);
-    const JOCTET dri[6] = {0xFF, 0xDD, 0x00, 0x04, static_cast<JOCTET>(restartInterval >> 8),
-                           static_cast<JOCTET>(restartInterval & 0xFF)};
-    head.insert(head.end(), dri, dri + 6);
-    head.insert(head.end(), first + parts[0].sosAt, first + parts[0].dataAt);
-    bool ok = std::fwrite(head.data(), 1, head.size(), file) == head.size();
-    for (unsigned i = 0; ok && i < work.count; ++i) {
-        const std::size_t length = parts[i].dataEnd - parts[i].dataAt;
-        ok = std::fwrite(work.out[i].data + parts[i].dataAt, 1, length, file) == length;
-        const JOCTET marker[2] = {0xFF, static_cast<JOCTET>(i + 1 < work.count ? 0xD0 + i % 8 : 0xD9)};
-        ok = ok && std::fwrite(marker, 1, 2, file) == 2;
-    }
-    return ok;
-}
+    const CJpegParams m_params;
+    const JSAMPARRAY m_rows;
+    const JDIMENSION m_height;
+    const JDIMENSION m_bandRows;
+    const JDIMENSION m_restartInterval;
+    const unsigned m_count;
+    std::FILE* const m_file;
+    std::vector<CBandDest> m_out;
+
+    std::atomic<unsigned> m_next{0};
+    std::mutex m_mutex;
+    std::condition_variable m_allDone;
+    std::vector<bool> m_compressed;
+    unsigned m_finished = 0;
+    unsigned m_written = 0;
+    bool m_bWriting = false;
+    bool m_bFailed = false;
+    std::string m_error;
+};
 
 unsigned Cores()
 {
@@ -260,8 +333,7 @@ unsigned Cores()
 }
 
 // Compresses the rows in bands on the shared pool and writes the joined
-// file. Returns false with the library's message, or with an empty error
-// when the file could not be written.
+// file. Returns false with the library's message.
 bool CompressInBands(const CJpegParams& params, JDIMENSION height, JSAMPARRAY rows, unsigned bands, std::FILE* file,
                      std::string* error)
 {
@@ -269,41 +341,27 @@ bool CompressInBands(const CJpegParams& params, JDIMENSION height, JSAMPARRAY ro
     const JDIMENSION mcuRows = (height + kMcuSide - 1) / kMcuSide;
     JDIMENSION bandMcuRows = (mcuRows + bands - 1) / bands;
     bandMcuRows = std::min(bandMcuRows, std::max<JDIMENSION>(1, kMaxRestartInterval / mcusAcross));
-
-    auto work = std::make_shared<CBandWork>();
-    work->params = params;
-    work->rows = rows;
-    work->height = height;
-    work->bandRows = bandMcuRows * kMcuSide;
-    work->count = (mcuRows + bandMcuRows - 1) / bandMcuRows;
-    work->out = std::vector<CBandDest>(work->count);
-    work->errors.resize(work->count);
+    auto work = std::make_shared<CBandWork>(params, rows, height, bandMcuRows * kMcuSide, mcusAcross * bandMcuRows,
+                                            file);
 
     // One thread per core: a third thread on two cores only takes turns
     // with the other two.
     CWorkerPool& pool = CWorkerPool::Shared();
-    const unsigned helpers = std::min({pool.Size(), Cores() - 1, work->count - 1});
+    const unsigned helpers = std::min({pool.Size(), Cores() - 1, work->Count() - 1});
     for (unsigned i = 0; i < helpers; ++i) pool.Submit([work] { work->TakeBands(); });
     work->TakeBands();
-    {
-        std::unique_lock<std::mutex> lock(work->mutex);
-        work->allDone.wait(lock, [&work] { return work->finished == work->count; });
-    }
-    for (const std::string& message : work->errors)
-        if (!message.empty()) {
-            *error = message;
-            return false;
-        }
-    const bool ok = WriteBands(*work, mcusAcross * bandMcuRows, file, error);
-    // The compressed bands go now, not when the last pool task lets go.
-    work->out.clear();
-    return ok;
+    return work->Finish(error);
 }
 
 // Below this many pixels the picture is compressed in one piece: on two
 // cores a quarter-million-pixel picture gains a fraction of a millisecond,
 // no more than a busy machine's hand-over to another thread can cost.
 constexpr long long kBandedPixels = 500000;
+// Larger pictures get at least two bands a core, so that a core slowed by
+// other work hands some of its share to the other, and bands of at most
+// about this many pixels: the file is written band by band while later
+// bands are still compressed, and small bands keep the last write short.
+constexpr long long kBandPixels = 500000;
 
 }  // namespace
 
@@ -379,11 +437,10 @@ bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string&
 bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error)
 {
     unsigned bands = 1;
-    if (dib.pHead) {
+    if (dib.pHead && Cores() > 1) {
         const long long pixels = static_cast<long long>(dib.pHead->biWidth) * std::llabs(dib.pHead->biHeight);
-        // Two bands a core, so that a core slowed by other work hands some
-        // of its share to the other.
-        if (pixels >= kBandedPixels && Cores() > 1) bands = 2 * Cores();
+        if (pixels >= kBandedPixels)
+            bands = static_cast<unsigned>(std::clamp<long long>(pixels / kBandPixels, 2 * Cores(), 65536));
     }
     return WriteJpegFileInBands(dib, quality, path, bands, error);
 }

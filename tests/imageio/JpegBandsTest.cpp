@@ -6,11 +6,14 @@
 #include "imageio/WorkerPool.h"
 
 #include <atomic>
+#include <csignal>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <thread>
+
+#include <sys/resource.h>
 
 using namespace codectest;
 
@@ -227,14 +230,52 @@ TEST(JpegBands, WritersOnEveryPoolThreadFinish)
         EXPECT_TRUE(OurPixels(Scratch("pool-" + std::to_string(i) + ".jpg")) == expected) << i;
 }
 
+// Holds files to a few kilobytes while it lives, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldSignal)(int) = nullptr;
+};
+
 TEST(JpegBands, FileErrorsAreThoseOfOnePiece)
 {
-    const PageDib dib(64, 64, 24);
+    const PageDib dib(256, 256, 24);
     std::string error;
     EXPECT_FALSE(WriteJpegFileInBands(dib.Pixels(), 90, "/nonexistent-folder/page.jpg", 4, &error));
     EXPECT_EQ(error, "Cannot open /nonexistent-folder/page.jpg");
     EXPECT_FALSE(WriteJpegFileInBands(dib.Pixels(), 101, Scratch("q101-banded.jpg"), 4, &error));
     EXPECT_EQ(error, "Invalid input data");
+
+    // A file that cannot be written whole fails with the library's words
+    // either way, and the picture it was to replace stays.
+    const std::string whole = Scratch("full-whole.jpg"), banded = Scratch("full-banded.jpg");
+    WriteFile(whole, {'o', 'l', 'd'});
+    WriteFile(banded, {'o', 'l', 'd'});
+    std::string wholeError, bandedError;
+    {
+        const FileSizeLimit limit(16384);
+        EXPECT_FALSE(WriteJpegFileInBands(dib.Pixels(), 100, whole, 1, &wholeError));
+        EXPECT_FALSE(WriteJpegFileInBands(dib.Pixels(), 100, banded, 4, &bandedError));
+    }
+    EXPECT_FALSE(wholeError.empty());
+    EXPECT_EQ(bandedError, wholeError);
+    EXPECT_EQ(ReadFile(banded), (std::vector<BYTE>{'o', 'l', 'd'}));
+    EXPECT_TRUE(WriteJpegFileInBands(dib.Pixels(), 100, banded, 4, &error)) << error;
 }
 
 }  // namespace
