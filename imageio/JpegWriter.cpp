@@ -354,8 +354,8 @@ bool CompressInBands(const CJpegParams& params, JDIMENSION height, JSAMPARRAY ro
 }
 
 // Below this many pixels the picture is compressed in one piece: on two
-// cores a quarter-million-pixel picture gains a fraction of a millisecond,
-// no more than a busy machine's hand-over to another thread can cost.
+// cores a quarter-million-pixel picture gains under a millisecond, no more
+// than a busy machine's hand-over to another thread can cost.
 constexpr long long kBandedPixels = 500000;
 // Larger pictures get at least two bands a core, so that a core slowed by
 // other work hands some of its share to the other, and bands of at most
