@@ -423,10 +423,7 @@ bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string&
         jpeg_destroy_compress(&st.cinfo);
         if (!ok) *error = st.err.message;
     }
-    if (!ok) {
-        if (error->empty()) *error = "Cannot write " + path;
-        return false;
-    }
+    if (!ok) return false;
     if (!file.Commit()) {
         *error = "Cannot write " + path;
         return false;

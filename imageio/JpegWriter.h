@@ -13,6 +13,7 @@ class CPictureImage;
 // of range, an empty path or no pixels, "Invalid bitmap bit count", "Cannot
 // open " + path, or the compressor's own message. error must be given. The
 // target is replaced only when the whole file was written.
+//
 // A large picture is compressed in horizontal bands on the shared worker
 // pool and written as one baseline file with a restart marker between two
 // bands; it decodes to the same pixels as one piece would.
