@@ -13,7 +13,16 @@ class CPictureImage;
 // of range, an empty path or no pixels, "Invalid bitmap bit count", "Cannot
 // open " + path, or the compressor's own message. error must be given. The
 // target is replaced only when the whole file was written.
+//
+// A large picture is compressed in horizontal bands on the shared worker
+// pool and written as one baseline file with a restart marker between two
+// bands; it decodes to the same pixels as one piece would.
 bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error);
+
+// The same with the number of bands given (at most one per 16 rows; 1 is
+// one piece), for comparing the two ways.
+bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string& path, unsigned bands,
+                          std::string* error);
 
 // The same for a decoded picture, with its own JPEG quality when quality is
 // negative.
