@@ -32,10 +32,10 @@ void EnsureRuntimeFolder()
     if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
 }
 
-void* LoadProgramLibrary(std::string* tried)
+void* LoadProgramLibrary(const char* name, std::string* tried)
 {
     const std::string dir = RunningProgramDir();
-    for (const std::string& path : {dir + "/" + kProgramLibrary, dir + "/../libexec/mondrel/" + kProgramLibrary}) {
+    for (const std::string& path : {dir + "/" + name, dir + "/../libexec/mondrel/" + name}) {
         if (void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) return library;
         const char* why = dlerror();
         // A library that is there but cannot load says why; a missing one
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
         opened = CBatchCommand::OpenForExport(args);
     }
     std::string tried;
-    void* library = LoadProgramLibrary(&tried);
+    void* library = LoadProgramLibrary(batch || option ? kBatchLibrary : kWindowLibrary, &tried);
     const auto run = library ? reinterpret_cast<ProgramEntry>(dlsym(library, kProgramLibraryEntry)) : nullptr;
     if (!run) {
         std::fprintf(stderr, "mondrel: the program's library cannot be loaded: %s\n",

@@ -63,5 +63,5 @@ cp "$mondrel" "$work/alone/mondrel"
 status=0
 out="$(run "$work/alone/mondrel" --version 2>&1)" || status=$?
 [ "$status" = 1 ] || fail "mondrel without its library exits $status, not 1: $out"
-case "$out" in *"library cannot be loaded"*"mondrel-window.so"*) ;; *) fail "mondrel without its library does not say so: $out" ;; esac
+case "$out" in *"library cannot be loaded"*"mondrel-batch.so"*) ;; *) fail "mondrel without its library does not say so: $out" ;; esac
 echo "command lines: ${programs[*]} answer --version, --help and unknown options without a display"

@@ -27,7 +27,7 @@ setup="$work/stage/mondrel-setup"
 dest="$work/Programs/Mondrel"
 "$setup/tallowin" --batch --user --dest "$dest" >"$work/out" 2>&1 || { cat "$work/out"; fail "the first installation failed"; }
 grep -q "^Setup of Mondrel 3.0 Completed Successfully.$" "$work/out" || fail "no success message"
-for f in mondrel mondrel-window.so tallowin Readme.TXT install.ini tallowin-manifest.txt; do
+for f in mondrel mondrel-window.so mondrel-batch.so tallowin Readme.TXT install.ini tallowin-manifest.txt; do
     [ -f "$dest/$f" ] || fail "$f was not installed"
 done
 [ "$(stat -c %a "$dest/mondrel")" = 755 ] || fail "mondrel is not mode 0755"

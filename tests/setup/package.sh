@@ -69,7 +69,9 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.mondrel.Mondre
 appstreamcli validate-tree --no-net "$work/root" >"$work/appstream.log" 2>&1 \
     || { cat "$work/appstream.log"; fail "the installed tree does not pass appstreamcli validate-tree"; }
 # Stripped programs that name no folder of the build machine.
-grep -qx /usr/libexec/mondrel/mondrel-window.so "$work/contents" || fail "the package lacks the designer's library"
+for library in mondrel-window.so mondrel-batch.so; do
+    grep -qx "/usr/libexec/mondrel/$library" "$work/contents" || fail "the package lacks the designer's $library"
+done
 for program in "$work"/root/usr/bin/* "$work"/root/usr/libexec/mondrel/*; do
     [ -f "$program" ] || continue
     file -b "$program" | grep -q ", stripped" || fail "$program is not stripped"
