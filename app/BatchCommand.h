@@ -33,6 +33,9 @@ class CBatchCommand {
 public:
     // True when the arguments ask for batch mode (no window).
     static bool IsBatch(const std::vector<std::string>& args);
+    // The first argument written as an option ("-x", "--x"), or end(): the
+    // window takes documents only, so any option makes a command line run.
+    static std::vector<std::string>::const_iterator FirstOption(const std::vector<std::string>& args);
     // Parses the arguments (without the program name); on failure returns
     // nothing and error says why.
     static std::optional<CBatchOptions> Parse(const std::vector<std::string>& args, std::string* error);

@@ -9,7 +9,6 @@
 
 #include <QtGui/QGuiApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -22,9 +21,7 @@ extern "C" MONDREL_PROGRAM_ENTRY int MondrelRun(int argc, char** argv, CDrawDoc*
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     const bool batch = CBatchCommand::IsBatch(args);
-    const auto unknown = std::find_if(args.begin(), args.end(), [](const std::string& a) {
-        return a.size() > 1 && a[0] == '-';
-    });
+    const auto unknown = CBatchCommand::FirstOption(args);
     // The fonts' configuration loads beside the toolkit while the
     // document's photos decode.
     if (opened) LoadFontConfigurationAhead();

@@ -122,6 +122,11 @@ bool CBatchCommand::IsBatch(const std::vector<std::string>& args)
     return false;
 }
 
+std::vector<std::string>::const_iterator CBatchCommand::FirstOption(const std::vector<std::string>& args)
+{
+    return std::find_if(args.begin(), args.end(), [](const std::string& a) { return a.size() > 1 && a[0] == '-'; });
+}
+
 std::optional<CBatchOptions> CBatchCommand::Parse(const std::vector<std::string>& args, std::string* error)
 {
     CBatchOptions o;

@@ -6,7 +6,6 @@
 
 #include <dlfcn.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -63,9 +62,7 @@ int main(int argc, char** argv)
     // window does not know: the toolkit draws off screen unless told
     // otherwise.
     const bool batch = CBatchCommand::IsBatch(args);
-    const bool option = std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return a.size() > 1 && a[0] == '-';
-    });
+    const bool option = CBatchCommand::FirstOption(args) != args.end();
     if (batch || option) {
         const char* platform = std::getenv("QT_QPA_PLATFORM");
         if (!platform || !*platform) setenv("QT_QPA_PLATFORM", "offscreen", 1);
