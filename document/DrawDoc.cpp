@@ -253,7 +253,7 @@ CDrawObj* CDrawDoc::FindObjectAt(CPoint point)
     return nullptr;
 }
 
-void CDrawDoc::Draw(CDC* dc, bool viewActive, const std::list<CDrawObj*>* selection)
+void CDrawDoc::Draw(CDC* dc, bool viewActive, const std::list<CDrawObj*>* selection, const std::vector<CDrawObj*>* skip)
 {
     // A repaint of part of the page draws only the objects that can reach
     // it. An object may draw a little past its rectangle (wide pens, text
@@ -264,6 +264,7 @@ void CDrawDoc::Draw(CDC* dc, bool viewActive, const std::list<CDrawObj*>* select
     clip.NormalizeRect();
     const bool partial = !clip.IsRectEmpty();
     for (CDrawObj* obj : m_listObjects) {
+        if (skip && std::find(skip->begin(), skip->end(), obj) != skip->end()) continue;
         if (partial) {
             CRect r = obj->m_position.Normalized();
             const long long reach = std::max<long long>(r.Width(), r.Height()) / 2 + 25 +

@@ -127,7 +127,10 @@ public:
     CDrawObj* FindObjectAt(CPoint point);
     // Draws every object back to front; selected objects draw their handles
     // when the view is active and the surface is not a printer.
-    void Draw(CDC* dc, bool viewActive = false, const std::list<CDrawObj*>* selection = nullptr);
+    // Objects in skip are left out (a page drawn around photos still
+    // decoding draws them later).
+    void Draw(CDC* dc, bool viewActive = false, const std::list<CDrawObj*>* selection = nullptr,
+              const std::vector<CDrawObj*>* skip = nullptr);
     void ApplyCalendarSettingsToAll(CDrawObj* source);
 
     void UpdatePageSize();

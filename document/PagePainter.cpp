@@ -337,5 +337,5 @@ void CPagePainter::PaintPage(CDC* dc, CDrawDoc* doc, const CPagePaintOptions& op
     PaintBackgroundImage(dc, *doc);
     if (options.m_bDesignGrid && !dc->IsPrinting()) DrawDesignGrid(dc, *doc, options);
     if (saved) dc->RestoreDC(saved);
-    doc->Draw(dc, options.m_bViewActive, options.m_pSelection);
+    doc->Draw(dc, options.m_bViewActive, options.m_pSelection, options.m_pSkip);
 }

@@ -9,6 +9,7 @@
 #include "objects/Types.h"
 
 #include <list>
+#include <vector>
 
 class CDC;
 class CDrawDoc;
@@ -30,6 +31,8 @@ struct CPagePaintOptions {
     // the page. Objects are drawn wherever they lie.
     bool m_bDesk = false;
     COLORREF m_crDesk = RGB(128, 128, 128);
+    // Objects not drawn this time.
+    const std::vector<CDrawObj*>* m_pSkip = nullptr;
 };
 
 class CPagePainter {

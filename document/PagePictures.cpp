@@ -44,26 +44,30 @@ bool Fetch(CPictureHolder* holder, CSize need)
     return true;
 }
 
+// The size the background picture is drawn at, when it is stretched or
+// centred (tiles are drawn from the whole picture).
+CSize BackImageNeed(CDC* dc, CDrawDoc& doc, const CPictureHolder& back)
+{
+    const CSize page = doc.m_sizePage;
+    CRect area = doc.PageRect();
+    if (!doc.m_bBackImageStretch && (page.cx < back.GetWidth() || page.cy < back.GetHeight())) {
+        // Fitted to the page as the painter does; any other centred
+        // picture is drawn at its own size and needs all of it.
+        area = CRect(-page.cx / 2, -page.cy / 2, page.cx / 2, page.cy / 2);
+    } else if (!doc.m_bBackImageStretch) {
+        area = CRect(0, 0, back.GetWidth(), back.GetHeight());
+    }
+    return DeviceSizeOf(dc, area);
+}
+
 }  // namespace
 
 int PrefetchPagePictures(CDC* dc, CDrawDoc& doc)
 {
     int started = 0;
-    // The background picture when it is stretched or centred (tiles are
-    // drawn from the whole picture).
     CPictureHolder* back = doc.BackImage();
-    if (doc.m_bDrawBackImage && back && back->IsValid() && doc.m_nBackImagePlacement != CDrawDoc::placeTiled) {
-        const CSize page = doc.m_sizePage;
-        CRect area = doc.PageRect();
-        if (!doc.m_bBackImageStretch && (page.cx < back->GetWidth() || page.cy < back->GetHeight())) {
-            // Fitted to the page as the painter does; any other centred
-            // picture is drawn at its own size and needs all of it.
-            area = CRect(-page.cx / 2, -page.cy / 2, page.cx / 2, page.cy / 2);
-        } else if (!doc.m_bBackImageStretch) {
-            area = CRect(0, 0, back->GetWidth(), back->GetHeight());
-        }
-        started += Fetch(back, DeviceSizeOf(dc, area));
-    }
+    if (doc.m_bDrawBackImage && back && back->IsValid() && doc.m_nBackImagePlacement != CDrawDoc::placeTiled)
+        started += Fetch(back, BackImageNeed(dc, doc, *back));
     for (CDrawObj* obj : *doc.GetObjects()) {
         auto* rect = dynamic_cast<CDrawRect*>(obj);
         if (!rect || rect->m_nKind != CDrawRect::kindImage || !rect->m_pImage || !rect->m_bOpaque) continue;
@@ -71,6 +75,38 @@ int PrefetchPagePictures(CDC* dc, CDrawDoc& doc)
         started += Fetch(rect->m_pImage.get(), DeviceSizeOf(dc, rect->m_position));
     }
     return started;
+}
+
+CRect PendingPictureArea(CDC* dc, CDrawDoc& doc, std::vector<CDrawObj*>* pending)
+{
+    pending->clear();
+    CPictureHolder* back = doc.BackImage();
+    if (doc.m_bDrawBackImage && back && back->IsValid()) {
+        const CSize need = doc.m_nBackImagePlacement == CDrawDoc::placeTiled
+                               ? CSize(back->GetWidth(), back->GetHeight())
+                               : BackImageNeed(dc, doc, *back);
+        if (!back->Covers(need.cx, need.cy)) return CRect();
+    }
+    CRect area;
+    for (CDrawObj* obj : *doc.GetObjects()) {
+        auto* rect = dynamic_cast<CDrawRect*>(obj);
+        // Only a photo drawn as itself: it paints its rectangle and nothing
+        // else. The placeholder writes a caption that may run past it.
+        if (!rect || rect->m_nKind != CDrawRect::kindImage || !rect->m_pImage || !rect->m_bOpaque) continue;
+        if ((rect->m_bShow3D && rect->m_b3DBitmapValid) || rect->m_strImagePath == CDrawRect::DefaultImagePath())
+            continue;
+        CPictureHolder& holder = *rect->m_pImage;
+        const CSize need = DeviceSizeOf(dc, rect->m_position);
+        if (!holder.IsValid() || need.cx <= 0 || need.cy <= 0 || holder.Covers(need.cx, need.cy)) continue;
+        CRect device = rect->m_position;
+        dc->LPtoDP(&device);
+        device.NormalizeRect();
+        device.InflateRect(1, 1);
+        if (area.IsRectEmpty()) area = device;
+        else area.UnionRect(area, device);
+        pending->push_back(obj);
+    }
+    return area;
 }
 
 void PreparePagePicture(CDC* dc, const CDrawDoc& doc, int dpi)

@@ -12,6 +12,7 @@
 #include <QtGui/QPageSize>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
+#include <QtGui/QRegion>
 
 #include <algorithm>
 #include <cctype>
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <limits>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -80,7 +82,33 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi)
         CPagePaintOptions options;
         options.m_bWhite = false;
         options.m_bDesignGrid = false;
-        CPagePainter::PaintPage(&dc, &doc, options);
+        std::vector<CDrawObj*> pending;
+        const CRect area = PendingPictureArea(&dc, doc, &pending);
+        if (area.IsRectEmpty()) {
+            CPagePainter::PaintPage(&dc, &doc, options);
+        } else {
+            // The page around the photos still decoding is drawn while they
+            // decode; then their area, from the background up with every
+            // object in its order, so that each pixel is drawn as in one
+            // pass.
+            const QRect inside(area.left, area.top, area.Width(), area.Height());
+            const QRegion around = QRegion(image.rect()).subtracted(inside);
+            dc.LimitDrawing(&around);
+            options.m_pSkip = &pending;
+            CPagePainter::PaintPage(&dc, &doc, options);
+            const QRegion within(inside);
+            dc.LimitDrawing(&within);
+            // Objects far from the area are left out.
+            CRect near = area;
+            near.InflateRect(2, 2);
+            dc.DPtoLP(&near);
+            const int saved = dc.SaveDC();
+            dc.IntersectClipRect(near);
+            options.m_pSkip = nullptr;
+            CPagePainter::PaintPage(&dc, &doc, options);
+            dc.RestoreDC(saved);
+            dc.LimitDrawing(nullptr);
+        }
     }
     return image;
 }

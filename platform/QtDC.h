@@ -11,9 +11,11 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class CQtDC : public CDC {
 public:
@@ -37,6 +39,11 @@ public:
     // Pictures drawn smaller than their pixels are scaled once and kept in
     // the cache (a view's surface); without one they are scaled every time.
     void SetPictureCache(class CScaledPictureCache* cache) { m_pPictureCache = cache; }
+
+    // Drawing lands only inside limit (device pixels), whatever the clip:
+    // a page drawn in two parts. Without a limit (nullptr) the clip alone
+    // counts.
+    void LimitDrawing(const QRegion* limit);
 
 protected:
     void DevPolyline(const std::vector<CPoint>& pts, const DevPen& pen) override;
@@ -90,4 +97,5 @@ private:
     QTransform m_base;                     // the painter's transform when we got it
     mutable std::map<std::string, QFont> m_fonts;
     class CScaledPictureCache* m_pPictureCache = nullptr;
+    std::optional<QRegion> m_limit;
 };

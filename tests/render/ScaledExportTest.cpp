@@ -2,7 +2,9 @@
 // needs, against the same pages drawn from the whole decoded photo.
 
 #include "document/DrawDoc.h"
+#include "document/PagePictures.h"
 #include "imageio/PictureHolder.h"
+#include "imageio/WorkerPool.h"
 #include "objects/DrawRect.h"
 #include "objects/PictureOnSurface.h"
 #include "platform/PageExport.h"
@@ -10,12 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
 
 #include <cmath>
+#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -142,4 +148,78 @@ TEST(ScaledExport, TheJpegFileHoldsThePaintedPage)
     EXPECT_NEAR(qBlue(inBox), qBlue(painter), 6);
     EXPECT_GT(qRed(painter), 150);
     EXPECT_LT(qBlue(painter), 100);
+}
+
+TEST(ScaledExport, APageDrawnAroundADecodingPhotoIsThePageDrawnInOnePass)
+{
+    // The calendar and the text need the toolkit's fonts.
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "test_render";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+    const std::string path = Photo("around-photo.jpg", "2400x1800");
+    ASSERT_FALSE(path.empty());
+    CDrawDoc doc;
+    // A shape under the photo, the photo, and above it a calendar, a turned
+    // text and a thick ellipse, each reaching over one of its edges, on a
+    // gradient.
+    auto* under = new CDrawRect(CRect(-380, 420, 100, 150), CDrawRect::kindRectangle);
+    doc.Add(under);
+    AddPhoto(doc, path);
+    doc.m_nBackStyle = CDrawDoc::styleLinear;
+    doc.m_crBackFrom = RGB(250, 240, 200);
+    doc.m_crBackTo = RGB(40, 90, 200);
+    auto* cal = new CDrawRect(CRect(200, -300, -200, 0), CDrawRect::kindCalendar);
+    cal->SetCalendarMonth(3, 2027);
+    doc.Add(cal);
+    auto* text = new CDrawRect(CRect(180, 200, 420, 140), CDrawRect::kindText);
+    text->m_strText = "Around the photo";
+    text->m_fontHeader.m_nRotation = 30;
+    doc.Add(text);
+    auto* ellipse = new CDrawRect(CRect(-360, 300, -220, 160), CDrawRect::kindEllipse);
+    ellipse->m_bDrawBorder = 1;
+    ellipse->m_nBorderThickness = 12;
+    doc.Add(ellipse);
+
+    const auto pendingArea = [&doc] {
+        QImage probe(8, 8, QImage::Format_RGB32);
+        CQtDC dc(probe, 100, 100);
+        PreparePagePicture(&dc, doc, 100);
+        std::vector<CDrawObj*> pending;
+        return PendingPictureArea(&dc, doc, &pending);
+    };
+    // Every worker waits, so the photo is still decoding when the page is
+    // drawn around it.
+    std::mutex m;
+    std::condition_variable cv;
+    bool open = false;
+    for (unsigned i = 0; i < CWorkerPool::Shared().Size(); ++i)
+        CWorkerPool::Shared().Submit([&] {
+            std::unique_lock<std::mutex> lock(m);
+            cv.wait(lock, [&] { return open; });
+        });
+    const CRect area = pendingArea();
+    ASSERT_FALSE(area.IsRectEmpty());
+    const QImage around = RenderPagePicture(doc, 100);
+    {
+        std::lock_guard<std::mutex> lock(m);
+        open = true;
+    }
+    cv.notify_all();
+    CWorkerPool::Shared().Wait();
+
+    // Now the photo is held and the page is drawn in one pass.
+    EXPECT_TRUE(pendingArea().IsRectEmpty());
+    const QImage once = RenderPagePicture(doc, 100);
+    ASSERT_EQ(around.size(), once.size());
+    int differ = 0;
+    for (int y = 0; y < once.height(); ++y)
+        for (int x = 0; x < once.width(); ++x) differ += around.pixel(x, y) != once.pixel(x, y);
+    EXPECT_EQ(differ, 0);
+    // The photo is there.
+    const QRgb middle = once.pixel(area.CenterPoint().x, area.CenterPoint().y);
+    EXPECT_NE(middle, qRgb(255, 255, 255));
+    EXPECT_NE(middle, around.pixel(2, 2));
 }
