@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 struct CDC::State {
     CPen* pen = nullptr;
@@ -874,10 +875,10 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
     if (!vis.IntersectRect(nd, DevVisible())) return;
 
     const int vw = vis.Width(), vh = vis.Height();
-    // A picture surface takes the rows in bands of about a megabyte, so that
-    // a page-wide photo never needs a page-sized copy of fresh memory; a
-    // printer or a PDF gets the picture in one piece, as one image.
-    const int band = IsPrinting() ? vh : std::clamp((1 << 18) / vw, 1, vh);
+    // A picture surface takes the rows in bands of 64 KB, small enough to
+    // come from memory already in use (fresh memory is slow to touch page by
+    // page); a printer or a PDF gets the picture in one piece, as one image.
+    const int band = IsPrinting() ? vh : std::clamp((1 << 14) / vw, 1, vh);
     std::vector<std::uint32_t> out(static_cast<std::size_t>(vw) * band);
     int bandTop = 0;
     std::vector<std::uint32_t> row(static_cast<std::size_t>(srcW));
@@ -888,6 +889,8 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
     // For every destination column, the source columns it takes (a span
     // of one unless averaging).
     std::vector<int> colFrom(vw), colTo(vw);
+    // A picture drawn at its own width takes each row's pixels in one run.
+    bool straight = !average;
     for (int i = 0; i < vw; ++i) {
         int dx = vis.left + i - nd.left;
         if (mirrorX) dx = nd.Width() - 1 - dx;
@@ -897,8 +900,10 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
         } else {
             colFrom[i] = ns.left + static_cast<int>(std::floor((dx + 0.5) * fx));
             colTo[i] = colFrom[i] + 1;
+            straight = straight && (i == 0 || colFrom[i] == colFrom[i - 1] + 1);
         }
     }
+    straight = straight && vw > 0 && colFrom[0] >= 0 && colFrom[vw - 1] < srcW;
     int cachedRow = -1 << 30;
     std::vector<std::uint64_t> sums;
     for (int j = 0; j < vh; ++j) {
@@ -918,6 +923,16 @@ void CDC::DrawResampled(const CRect& dest, const CRect& src, int srcW, int srcH,
             bandTop = j;
         }
         std::uint32_t* o = &out[static_cast<std::size_t>(j - bandTop) * vw];
+        if (straight && rowFrom >= 0 && rowFrom < srcH) {
+            if (colFrom[0] == 0 && vw == srcW) {
+                fetchRow(rowFrom, o);
+            } else {
+                if (rowFrom != cachedRow) fetchRow(rowFrom, row.data());
+                cachedRow = rowFrom;
+                std::memcpy(o, row.data() + colFrom[0], static_cast<std::size_t>(vw) * sizeof *o);
+            }
+            continue;
+        }
         if (!average) {
             if (rowFrom != cachedRow) {
                 if (rowFrom >= 0 && rowFrom < srcH) fetchRow(rowFrom, row.data());

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -109,10 +110,21 @@ void CDibRows::FetchRow(int y, std::uint32_t* out) const
     case 8:
         for (int x = 0; x < w; ++x) out[x] = m_palette[row[x]];
         break;
-    case 24:
-        for (int x = 0; x < w; ++x)
-            out[x] = 0xFF000000u | (row[3 * x + 2] << 16) | (row[3 * x + 1] << 8) | row[3 * x];
+    case 24: {
+        int x = 0;
+        // Blue, green and red read as one little-endian word with the next
+        // pixel's first byte on top, which opaque alpha replaces; the last
+        // pixel has no byte after it.
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; x + 1 < w; ++x) {
+                std::uint32_t v;
+                std::memcpy(&v, row + 3 * x, sizeof v);
+                out[x] = v | 0xFF000000u;
+            }
+        }
+        for (; x < w; ++x) out[x] = 0xFF000000u | (row[3 * x + 2] << 16) | (row[3 * x + 1] << 8) | row[3 * x];
         break;
+    }
     default: {
         const int bytes = m_nBitCount / 8;
         for (int x = 0; x < w; ++x) {

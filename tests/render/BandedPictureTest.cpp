@@ -107,3 +107,45 @@ TEST(BandedPictures, GiveTheSamePixelsAsAPictureDrawnWhole)
         EXPECT_NE(banded.pixel(middle), QColor(90, 120, 150).rgb()) << c.what;
     }
 }
+
+TEST(BandedPictures, APictureAtItsOwnSizeIsCopiedPixelForPixel)
+{
+    // 24-bit rows, bottom-up and padded to four bytes, as photos are held.
+    const int w = 333, h = 211, stride = (w * 3 + 3) & ~3;
+    std::vector<BYTE> bits(static_cast<std::size_t>(stride) * h, 0xEE);
+    const auto colour = [](int x, int y) {
+        return qRgb((x * 7 + y) & 0xFF, (y * 3) & 0xFF, static_cast<int>((x * 2654435761u ^ y * 40503u) >> 24));
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            BYTE* p = &bits[static_cast<std::size_t>(h - 1 - y) * stride + 3 * x];
+            const QRgb c = colour(x, y);
+            p[0] = static_cast<BYTE>(qBlue(c));
+            p[1] = static_cast<BYTE>(qGreen(c));
+            p[2] = static_cast<BYTE>(qRed(c));
+        }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    // Wholly on the page, and hanging over its top left and right edges.
+    for (const QPoint at : {QPoint(40, 30), QPoint(-25, -9), QPoint(300, 12)}) {
+        QImage page(400, 300, QImage::Format_RGB32);
+        page.fill(QColor(90, 120, 150));
+        {
+            CQtDC dc(page, 96, 96);
+            dc.StretchDIBits(at.x(), at.y(), w, h, 0, 0, w, h, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        }
+        int differing = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const int sx = x - at.x(), sy = y - at.y();
+                const bool inside = sx >= 0 && sx < w && sy >= 0 && sy < h;
+                differing += page.pixel(x, y) != (inside ? colour(sx, sy) : QColor(90, 120, 150).rgb());
+            }
+        EXPECT_EQ(differing, 0) << "at " << at.x() << "," << at.y();
+    }
+}
