@@ -94,3 +94,22 @@ TEST(StreamedJpeg, TheHolderDecodesTheFileAsTheBytesDecode)
     ExpectSameBits(*held, fromMemory, "held quarter");
     EXPECT_EQ(holder.DecodeCount(), 1);
 }
+
+TEST(StreamedJpeg, AFileOfManyPiecesDecodesAsFromMemory)
+{
+    // Fine grain keeps the file large: it is read in several pieces, and
+    // cuts fall on and beside the borders of the pieces.
+    const std::string path = PicturePath("streamed-pieces.jpg");
+    ASSERT_TRUE(Convert("-size 900x700 xc:gray50 +noise Gaussian -quality 95 " + Quote(path)));
+    const std::vector<BYTE> bytes = ReadFileBytes(path);
+    ASSERT_GT(bytes.size(), std::size_t(4) << 16);
+    for (std::size_t keep : {bytes.size(), std::size_t(1) << 16, (std::size_t(1) << 16) + 1, (std::size_t(3) << 16) - 1,
+                             bytes.size() - 1}) {
+        const std::string cut = PicturePath("streamed-pieces-cut.jpg");
+        WriteFileBytes(cut, std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(keep)));
+        CPictureImage fromFile(IMAGE_FORMAT_JPG), fromMemory(IMAGE_FORMAT_JPG);
+        ASSERT_TRUE(DecodeJpegScaled(bytes.data(), keep, fromMemory, 450, 350)) << keep;
+        ASSERT_TRUE(DecodeThroughFile(cut, fromFile, 450, 350)) << keep;
+        ExpectSameBits(fromFile, fromMemory, "cut at " + std::to_string(keep));
+    }
+}
