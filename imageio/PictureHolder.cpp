@@ -48,7 +48,9 @@ CFileStamp StampOf(const std::string& path)
     return stamp;
 }
 
-constexpr std::size_t kHeaderBytes = 256 * 1024;
+// A JPEG file's size is in its first markers: most files' within their
+// first 16 KB, a camera's after its preview picture, within 256 KB.
+constexpr std::size_t kHeaderBytes[] = {16 * 1024, 256 * 1024};
 
 bool ReadPrefix(const std::string& path, std::size_t bytes, std::vector<BYTE>& data)
 {
@@ -410,11 +412,14 @@ CPictureHolder::CPictureHolder(const std::string& path, int format) : m_state(st
         s.error = "Unsupported operation for this format";
     } else {
         s.stamp = StampOf(path);
-        // A JPEG file's size is in its first markers: a camera's are within
-        // its first 64 KB (the preview picture). Only if they are not is
-        // the whole file read.
-        if (format == IMAGE_FORMAT_JPG && s.stamp.present && ReadPrefix(path, kHeaderBytes, data))
+        // The header is looked for in a small piece of the file, then in a
+        // larger one, and only then in the whole file.
+        for (const std::size_t bytes : kHeaderBytes) {
+            if (format != IMAGE_FORMAT_JPG || !s.stamp.present || s.stamp.size <= bytes) break;
+            if (!ReadPrefix(path, bytes, data)) break;
             s.Setup(data.data(), data.size());
+            if (s.valid) break;
+        }
         if (!s.valid && CPictureImage::ReadWholeFile(path, data, &s.error)) s.Setup(data.data(), data.size());
     }
     Register(m_state);

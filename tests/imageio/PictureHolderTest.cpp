@@ -232,3 +232,30 @@ TEST(PictureHolder, SeveralThreadsAtOnce)
     EXPECT_EQ(wrong.load(), 0);
     EXPECT_LE(holder.HeldCount(), 4u);
 }
+
+TEST(PictureHolder, TheSizeIsFoundBehindLargeMarkersWithoutDecoding)
+{
+    // Application markers of 60 KB each between the start of the file and
+    // the frame header, as a camera's preview picture lies there: the
+    // header lies in the first piece read, in the second, or only in the
+    // whole file.
+    const std::vector<BYTE> plain = ReadFileBytes(Photo("markers.jpg", "640x480"));
+    ASSERT_GT(plain.size(), 2u);
+    for (int markers : {0, 2, 5}) {
+        std::vector<BYTE> bytes(plain.begin(), plain.begin() + 2);
+        for (int i = 0; i < markers; ++i) {
+            const std::size_t length = 60000;
+            bytes.insert(bytes.end(), {0xFF, 0xEF, static_cast<BYTE>(length >> 8), static_cast<BYTE>(length & 0xFF)});
+            bytes.insert(bytes.end(), length - 2, static_cast<BYTE>('a' + i));
+        }
+        bytes.insert(bytes.end(), plain.begin() + 2, plain.end());
+        const std::string path = PicturePath("markers-" + std::to_string(markers) + ".jpg");
+        WriteFileBytes(path, bytes);
+        CPictureHolder holder(path, IMAGE_FORMAT_JPG);
+        ASSERT_TRUE(holder.IsValid()) << markers;
+        EXPECT_EQ(holder.GetWidth(), 640) << markers;
+        EXPECT_EQ(holder.GetHeight(), 480) << markers;
+        EXPECT_EQ(holder.DecodeCount(), 0) << markers;
+        EXPECT_EQ(holder.Picture(320, 240)->GetWidth(), 320) << markers;
+    }
+}
