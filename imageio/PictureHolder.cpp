@@ -62,24 +62,20 @@ bool ReadPrefix(const std::string& path, std::size_t bytes, std::vector<BYTE>& d
     return !data.empty();
 }
 
-// The decoder asks for 4 KB at a time; each read of the system brings a
-// quarter of a megabyte instead, as a whole-file read would.
-constexpr std::size_t kStreamBuffer = std::size_t(1) << 18;
-
 struct CCloseFile {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using CFilePtr = std::unique_ptr<std::FILE, CCloseFile>;
 
-// Opens a regular file for reading through buffer (kStreamBuffer bytes,
-// kept until the file is closed); size receives the file's size.
-CFilePtr OpenWithSize(const std::string& path, char* buffer, std::size_t* size)
+// Opens a regular file for reading without a buffer of its own: the
+// decoder reads it in large pieces. size receives the file's size.
+CFilePtr OpenWithSize(const std::string& path, std::size_t* size)
 {
     CFilePtr file(std::fopen(path.c_str(), "rb"));
     struct stat st {};
     if (!file || fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return nullptr;
     *size = static_cast<std::size_t>(st.st_size);
-    std::setvbuf(file.get(), buffer, _IOFBF, kStreamBuffer);
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
     return file;
 }
 
@@ -123,8 +119,7 @@ struct CPictureHolder::State {
     // The source: an embedded picture's bytes, a file read whole, or, when
     // stream is given and the source is a file, the file opened at its
     // start (the caller closes it).
-    bool ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size, CFilePtr* stream,
-                    std::unique_ptr<char[]>* streamBuffer);
+    bool ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size, CFilePtr* stream);
     void Setup(const BYTE* data, std::size_t size);
     void Clamp(long& w, long& h) const;
     ~State();
@@ -248,8 +243,7 @@ CPictureHolder::Picture_t CPictureHolder::State::Find(long w, long h, bool exact
     return reduced;
 }
 
-bool CPictureHolder::State::ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size, CFilePtr* stream,
-                                       std::unique_ptr<char[]>* streamBuffer)
+bool CPictureHolder::State::ReadSource(CPixelBlock& data, const BYTE*& view, std::size_t& size, CFilePtr* stream)
 {
     if (bytes) {
         view = bytes->data();
@@ -264,8 +258,7 @@ bool CPictureHolder::State::ReadSource(CPixelBlock& data, const BYTE*& view, std
         return false;
     }
     if (stream) {
-        streamBuffer->reset(new char[kStreamBuffer]);
-        *stream = OpenWithSize(path, streamBuffer->get(), &size);
+        *stream = OpenWithSize(path, &size);
         if (!*stream) sourceLost = true;
         return static_cast<bool>(*stream);
     }
@@ -286,13 +279,12 @@ CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
     const BYTE* source = nullptr;
     std::size_t sourceSize = 0;
     // A JPEG file is read by the decoder as it goes: no copy of the file.
-    std::unique_ptr<char[]> streamBuffer;
     CFilePtr stream;
     bool readable;
     {
         std::lock_guard<std::mutex> lock(mutex);
         const bool streamed = format == IMAGE_FORMAT_JPG;
-        readable = ReadSource(data, source, sourceSize, streamed ? &stream : nullptr, streamed ? &streamBuffer : nullptr);
+        readable = ReadSource(data, source, sourceSize, streamed ? &stream : nullptr);
         if (!readable) {
             // The nearest copy held: the largest one.
             Entry* best = nullptr;
