@@ -1,6 +1,7 @@
 #include "imageio/JpegWriter.h"
 
 #include "imageio/PictureImage.h"
+#include "imageio/PixelBlock.h"
 #include "imageio/SafeFile.h"
 #include "imageio/WorkerPool.h"
 
@@ -10,6 +11,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -110,24 +112,35 @@ UINT16 DotsPerInch(LONG pelsPerMeter)
 
 // A band's compressed bytes, held in memory until the bands are joined.
 // The buffer grows by doubling; the library's own memory destination would
-// lose its last buffer when an error cuts the compression short.
+// lose its last buffer when an error cuts the compression short. The first
+// buffer may be a share of one block for all bands (given), which is not
+// the band's to free.
 struct CBandDest {
     jpeg_destination_mgr pub{};
     JOCTET* data = nullptr;
     std::size_t capacity = 0;
     std::size_t size = 0;
     std::size_t firstCapacity = 0;
+    JOCTET* given = nullptr;
+    bool borrowed = false;
 
     CBandDest() = default;
     CBandDest(const CBandDest&) = delete;
     CBandDest& operator=(const CBandDest&) = delete;
-    ~CBandDest() { std::free(data); }
+    ~CBandDest() { Release(); }
+    void Release()
+    {
+        if (!borrowed) std::free(data);
+        data = nullptr;
+        borrowed = false;
+    }
 };
 
 void InitBandDest(j_compress_ptr cinfo)
 {
     auto* d = reinterpret_cast<CBandDest*>(cinfo->dest);
-    d->data = static_cast<JOCTET*>(std::malloc(d->firstCapacity));
+    d->borrowed = d->given != nullptr;
+    d->data = d->borrowed ? d->given : static_cast<JOCTET*>(std::malloc(d->firstCapacity));
     if (!d->data) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
     d->capacity = d->firstCapacity;
     d->pub.next_output_byte = d->data;
@@ -137,8 +150,15 @@ void InitBandDest(j_compress_ptr cinfo)
 boolean GrowBandDest(j_compress_ptr cinfo)
 {
     auto* d = reinterpret_cast<CBandDest*>(cinfo->dest);
-    auto* grown = static_cast<JOCTET*>(std::realloc(d->data, 2 * d->capacity));
+    JOCTET* grown = nullptr;
+    if (d->borrowed) {
+        grown = static_cast<JOCTET*>(std::malloc(2 * d->capacity));
+        if (grown) std::memcpy(grown, d->data, d->capacity);
+    } else {
+        grown = static_cast<JOCTET*>(std::realloc(d->data, 2 * d->capacity));
+    }
     if (!grown) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    d->borrowed = false;
     d->data = grown;
     d->pub.next_output_byte = grown + d->capacity;
     d->pub.free_in_buffer = d->capacity;
@@ -216,7 +236,20 @@ public:
           m_out(m_count),
           m_compressed(m_count, false)
     {
+        // The bands' first buffers are shares of one block, which comes in
+        // huge pages when large: fresh memory is slow to touch page by page.
+        m_bandCapacity = std::max<std::size_t>(4096, std::size_t(params.width) * bandRows);
+        m_arena = static_cast<JOCTET*>(AllocateLargePixels(m_bandCapacity * m_count));
+        if (m_arena)
+            for (unsigned i = 0; i < m_count; ++i) m_out[i].given = m_arena + i * m_bandCapacity;
     }
+    ~CBandWork()
+    {
+        m_out.clear();
+        std::free(m_arena);
+    }
+    CBandWork(const CBandWork&) = delete;
+    CBandWork& operator=(const CBandWork&) = delete;
 
     unsigned Count() const { return m_count; }
 
@@ -269,7 +302,7 @@ private:
         const JDIMENSION rowCount = std::min(m_bandRows, m_height - top);
         CBandDest& dest = m_out[band];
         // About a byte a pixel at the highest quality; less is grown.
-        dest.firstCapacity = std::max<std::size_t>(4096, std::size_t(m_params.width) * rowCount);
+        dest.firstCapacity = m_bandCapacity;
         dest.pub.init_destination = &InitBandDest;
         dest.pub.empty_output_buffer = &GrowBandDest;
         dest.pub.term_destination = &TermBandDest;
@@ -302,8 +335,7 @@ private:
         const JOCTET marker[2] = {0xFF, static_cast<JOCTET>(band + 1 < m_count ? 0xD0 + band % 8 : 0xD9)};
         ok = ok && std::fwrite(marker, 1, 2, m_file) == 2;
         // Written bands go now, not when the last pool task lets go.
-        std::free(dest.data);
-        dest.data = nullptr;
+        dest.Release();
         return ok;
     }
 
@@ -315,6 +347,8 @@ private:
     const unsigned m_count;
     std::FILE* const m_file;
     std::vector<CBandDest> m_out;
+    std::size_t m_bandCapacity = 0;
+    JOCTET* m_arena = nullptr;
 
     std::atomic<unsigned> m_next{0};
     std::mutex m_mutex;

@@ -279,3 +279,27 @@ TEST(JpegBands, FileErrorsAreThoseOfOnePiece)
 }
 
 }  // namespace
+
+TEST(JpegBands, BandsLargerThanTheirShareDecodeToTheOnePiecePixels)
+{
+    // Every byte random: at the highest quality each band's data outgrows
+    // the byte a pixel its share of the common block holds.
+    PageDib dib(400, 320, 32, true);
+    std::uint32_t seed = 88172645u;
+    for (BYTE& b : dib.bits) {
+        seed ^= seed << 13;
+        seed ^= seed >> 17;
+        seed ^= seed << 5;
+        b = static_cast<BYTE>(seed >> 11);
+    }
+    const std::string whole = Scratch("noise-whole.jpg");
+    const std::string banded = Scratch("noise-banded.jpg");
+    std::string error;
+    ASSERT_TRUE(WriteJpegFileInBands(dib.Pixels(), 100, whole, 1, &error)) << error;
+    ASSERT_TRUE(WriteJpegFileInBands(dib.Pixels(), 100, banded, 5, &error)) << error;
+    EXPECT_GT(ReadFile(banded).size(), std::size_t(400) * 320);
+    EXPECT_EQ(ScanMarkers(ReadFile(banded)).restarts.size(), 4u);
+    const std::vector<BYTE> ours = OurPixels(banded);
+    EXPECT_FALSE(ours.empty());
+    EXPECT_TRUE(ours == OurPixels(whole));
+}
