@@ -209,10 +209,12 @@ bool FindBandParts(const JOCTET* data, std::size_t size, CBandParts& parts)
 }
 
 // The bands of one picture, compressed by whichever threads come for them:
-// the caller and those of the shared pool. A thread takes the next band not
+// the caller and those of the shared pool. A thread takes the first band not
 // yet taken, so a band is either done, being done by a running thread, or
 // free for the caller to do itself; the caller never waits on a pool task
-// that has not started. The work is shared with the pool's tasks, which
+// that has not started. A band whose rows are final may also be taken
+// before the file is open (a page still being painted elsewhere): it is
+// written once the file is there. The work is shared with the pool's tasks, which
 // may start only after the picture was written: they then find no band
 // left and touch nothing else.
 //
@@ -225,15 +227,15 @@ bool FindBandParts(const JOCTET* data, std::size_t size, CBandParts& parts)
 class CBandWork {
 public:
     CBandWork(const CJpegParams& params, JSAMPARRAY rows, JDIMENSION height, JDIMENSION bandRows,
-              JDIMENSION restartInterval, std::FILE* file)
+              JDIMENSION restartInterval)
         : m_params(params),
           m_rows(rows),
           m_height(height),
           m_bandRows(bandRows),
           m_restartInterval(restartInterval),
           m_count((height + bandRows - 1) / bandRows),
-          m_file(file),
           m_out(m_count),
+          m_taken(new std::atomic<bool>[m_count]()),
           m_compressed(m_count, false)
     {
         // The bands' first buffers are shares of one block, which comes in
@@ -252,37 +254,36 @@ public:
     CBandWork& operator=(const CBandWork&) = delete;
 
     unsigned Count() const { return m_count; }
+    JDIMENSION BandRows() const { return m_bandRows; }
 
     void TakeBands()
     {
-        for (unsigned band = m_next++; band < m_count; band = m_next++) {
-            std::string message;
-            CompressBand(band, message);
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_compressed[band] = true;
-            ++m_finished;
-            if (!message.empty() && !m_bFailed) {
-                m_bFailed = true;
-                m_error = message;
-            }
-            // One thread writes at a time; one finishing meanwhile leaves
-            // its band to the writer, which looks again after each band.
-            while (!m_bWriting && !m_bFailed && m_written < m_count && m_compressed[m_written]) {
-                const unsigned next = m_written;
-                m_bWriting = true;
-                lock.unlock();
-                const bool wrote = WriteBand(next);
-                lock.lock();
-                m_bWriting = false;
-                if (wrote) {
-                    ++m_written;
-                } else {
-                    m_bFailed = true;
-                    m_error = WriteFailedMessage();
-                }
-            }
-            if (m_finished == m_count && !m_bWriting) m_allDone.notify_all();
+        for (unsigned band = 0; band < m_count; ++band) TakeBand(band);
+    }
+
+    // Compresses the band on the calling thread unless another has it.
+    // Returns whether this thread did it.
+    bool TakeBand(unsigned band)
+    {
+        if (band >= m_count || m_taken[band].exchange(true)) return false;
+        std::string message;
+        CompressBand(band, message);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_compressed[band] = true;
+        ++m_finished;
+        if (!message.empty() && !m_bFailed) {
+            m_bFailed = true;
+            m_error = message;
         }
+        WriteReady(lock);
+        return true;
+    }
+
+    // The file the bands go to, from now on.
+    void SetFile(std::FILE* file)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_file = file;
     }
 
     // Waits for the bands the pool's threads are still on. Returns false
@@ -290,12 +291,36 @@ public:
     bool Finish(std::string* error)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
+        // Bands done before the file was open are written now.
+        WriteReady(lock);
         m_allDone.wait(lock, [this] { return m_finished == m_count && !m_bWriting; });
         *error = m_error;
         return !m_bFailed && m_written == m_count;
     }
 
 private:
+    // Writes the bands that are done and next in order. One thread writes at
+    // a time; one finishing meanwhile leaves its band to the writer, which
+    // looks again after each band.
+    void WriteReady(std::unique_lock<std::mutex>& lock)
+    {
+        while (m_file && !m_bWriting && !m_bFailed && m_written < m_count && m_compressed[m_written]) {
+            const unsigned next = m_written;
+            m_bWriting = true;
+            lock.unlock();
+            const bool wrote = WriteBand(next);
+            lock.lock();
+            m_bWriting = false;
+            if (wrote) {
+                ++m_written;
+            } else {
+                m_bFailed = true;
+                m_error = WriteFailedMessage();
+            }
+        }
+        if (m_finished == m_count && !m_bWriting) m_allDone.notify_all();
+    }
+
     void CompressBand(unsigned band, std::string& message)
     {
         const JDIMENSION top = band * m_bandRows;
@@ -345,13 +370,13 @@ private:
     const JDIMENSION m_bandRows;
     const JDIMENSION m_restartInterval;
     const unsigned m_count;
-    std::FILE* const m_file;
     std::vector<CBandDest> m_out;
     std::size_t m_bandCapacity = 0;
     JOCTET* m_arena = nullptr;
+    std::unique_ptr<std::atomic<bool>[]> m_taken;
 
-    std::atomic<unsigned> m_next{0};
     std::mutex m_mutex;
+    std::FILE* m_file = nullptr;
     std::condition_variable m_allDone;
     std::vector<bool> m_compressed;
     unsigned m_finished = 0;
@@ -366,18 +391,21 @@ unsigned Cores()
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-// Compresses the rows in bands on the shared pool and writes the joined
-// file. Returns false with the library's message.
-bool CompressInBands(const CJpegParams& params, JDIMENSION height, JSAMPARRAY rows, unsigned bands, std::FILE* file,
-                     std::string* error)
+// The rows cut into about the given number of bands.
+std::shared_ptr<CBandWork> MakeBands(const CJpegParams& params, JDIMENSION height, JSAMPARRAY rows, unsigned bands)
 {
     const JDIMENSION mcusAcross = (params.width + kMcuSide - 1) / kMcuSide;
     const JDIMENSION mcuRows = (height + kMcuSide - 1) / kMcuSide;
     JDIMENSION bandMcuRows = (mcuRows + bands - 1) / bands;
     bandMcuRows = std::min(bandMcuRows, std::max<JDIMENSION>(1, kMaxRestartInterval / mcusAcross));
-    auto work = std::make_shared<CBandWork>(params, rows, height, bandMcuRows * kMcuSide, mcusAcross * bandMcuRows,
-                                            file);
+    return std::make_shared<CBandWork>(params, rows, height, bandMcuRows * kMcuSide, mcusAcross * bandMcuRows);
+}
 
+// Compresses the bands not done yet on the shared pool and writes the
+// joined file. Returns false with the library's message.
+bool CompressInBands(const std::shared_ptr<CBandWork>& work, std::FILE* file, std::string* error)
+{
+    work->SetFile(file);
     // One thread per core: a third thread on two cores only takes turns
     // with the other two.
     CWorkerPool& pool = CWorkerPool::Shared();
@@ -399,21 +427,20 @@ constexpr long long kBandPixels = 500000;
 
 }  // namespace
 
-bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string& path, unsigned bands,
-                          std::string* error)
+namespace {
+
+// The rows of the bitmap as the compressor takes them, top row first, and
+// its parameters. Rows of 24 and 32 bits go to the compressor as they are,
+// in the order blue, green, red (and unused); other depths are converted to
+// RGB first, into rgb.
+bool PrepareRows(const CDibPixels& dib, int quality, std::vector<BYTE>& rgb, std::vector<JSAMPROW>& rows,
+                 CJpegParams& params, std::string* error)
 {
-    if (!error) return false;
-    if (quality < 0 || quality > 100 || path.empty() || !dib.pHead || !dib.pBits) {
+    if (quality < 0 || quality > 100 || !dib.pHead || !dib.pBits) {
         *error = "Invalid input data";
         return false;
     }
-    error->clear();
-
-    // Rows of 24 and 32 bits go to the compressor as they are, in the order
-    // blue, green, red (and unused); other depths are converted to RGB first.
     const BITMAPINFOHEADER& h = *dib.pHead;
-    std::vector<BYTE> rgb;
-    std::vector<JSAMPROW> rows;
     J_COLOR_SPACE space = JCS_RGB;
     if (h.biBitCount == 24 || h.biBitCount == 32) {
         if (h.biWidth <= 0 || h.biHeight == 0 || h.biWidth > kMaxImageSide || h.biHeight > kMaxImageSide ||
@@ -434,26 +461,31 @@ bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string&
         rows.resize(static_cast<std::size_t>(height));
         for (long long i = 0; i < height; ++i) rows[i] = rgb.data() + i * 3LL * h.biWidth;
     }
-
-    CSafeFile file;
-    if (!file.Open(path)) {
-        *error = "Cannot open " + path;
-        return false;
-    }
-    CJpegParams params;
     params.width = static_cast<JDIMENSION>(h.biWidth);
     params.space = space;
     params.quality = quality;
     params.dpiX = DotsPerInch(h.biXPelsPerMeter);
     params.dpiY = DotsPerInch(h.biYPelsPerMeter);
-    const auto height = static_cast<JDIMENSION>(rows.size());
+    return true;
+}
+
+// Writes the prepared rows to path, in the bands of work (some may be done
+// already) or, without bands, in one piece.
+bool WriteRows(const CJpegParams& params, std::vector<JSAMPROW>& rows, const std::shared_ptr<CBandWork>& work,
+               const std::string& path, std::string* error)
+{
+    CSafeFile file;
+    if (!file.Open(path)) {
+        *error = "Cannot open " + path;
+        return false;
+    }
     bool ok = false;
-    if (bands > 1 && height > kMcuSide) {
-        ok = CompressInBands(params, height, rows.data(), bands, file.File(), error);
+    if (work) {
+        ok = CompressInBands(work, file.File(), error);
     } else {
         JpegWriteState st{};
         InitWriteState(st);
-        ok = Compress(st, file.File(), params, height, rows.data());
+        ok = Compress(st, file.File(), params, static_cast<JDIMENSION>(rows.size()), rows.data());
         jpeg_destroy_compress(&st.cinfo);
         if (!ok) *error = st.err.message;
     }
@@ -465,7 +497,8 @@ bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string&
     return error->empty();
 }
 
-bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error)
+// The bands a picture is cut into by default.
+unsigned DefaultBands(const CDibPixels& dib)
 {
     unsigned bands = 1;
     if (dib.pHead && Cores() > 1) {
@@ -473,7 +506,82 @@ bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, 
         if (pixels >= kBandedPixels)
             bands = static_cast<unsigned>(std::clamp<long long>(pixels / kBandPixels, 2 * Cores(), 65536));
     }
-    return WriteJpegFileInBands(dib, quality, path, bands, error);
+    return bands;
+}
+
+}  // namespace
+
+bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string& path, unsigned bands,
+                          std::string* error)
+{
+    if (!error) return false;
+    error->clear();
+    if (path.empty()) {
+        *error = "Invalid input data";
+        return false;
+    }
+    std::vector<BYTE> rgb;
+    std::vector<JSAMPROW> rows;
+    CJpegParams params;
+    if (!PrepareRows(dib, quality, rgb, rows, params, error)) return false;
+    const auto height = static_cast<JDIMENSION>(rows.size());
+    std::shared_ptr<CBandWork> work;
+    if (bands > 1 && height > kMcuSide) work = MakeBands(params, height, rows.data(), bands);
+    return WriteRows(params, rows, work, path, error);
+}
+
+bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, std::string* error)
+{
+    return WriteJpegFileInBands(dib, quality, path, DefaultBands(dib), error);
+}
+
+struct CJpegPageWriter::State {
+    CDibPixels dib;
+    int quality = 0;
+    std::vector<BYTE> rgb;
+    std::vector<JSAMPROW> rows;
+    CJpegParams params;
+    std::shared_ptr<CBandWork> work;
+    bool prepared = false;
+};
+
+CJpegPageWriter::CJpegPageWriter(const CDibPixels& dib, int quality) : m_state(std::make_unique<State>())
+{
+    State& s = *m_state;
+    s.dib = dib;
+    s.quality = quality;
+    std::string ignored;
+    s.prepared = PrepareRows(dib, quality, s.rgb, s.rows, s.params, &ignored);
+    const unsigned bands = DefaultBands(dib);
+    const auto height = static_cast<JDIMENSION>(s.rows.size());
+    if (s.prepared && bands > 1 && height > kMcuSide) s.work = MakeBands(s.params, height, s.rows.data(), bands);
+}
+
+CJpegPageWriter::~CJpegPageWriter() = default;
+
+bool CJpegPageWriter::CompressBandOutside(long top, long bottom)
+{
+    const std::shared_ptr<CBandWork>& work = m_state->work;
+    if (!work) return false;
+    const long rows = static_cast<long>(work->BandRows());
+    const long height = static_cast<long>(m_state->rows.size());
+    for (unsigned band = 0; band < work->Count(); ++band) {
+        const long from = static_cast<long>(band) * rows;
+        const long to = std::min(height, from + rows);
+        if ((to <= top || from >= bottom) && work->TakeBand(band)) return true;
+    }
+    return false;
+}
+
+bool CJpegPageWriter::Write(const std::string& path, std::string* error)
+{
+    State& s = *m_state;
+    if (!error) return false;
+    error->clear();
+    // Anything the rows could not be prepared for fails as the one-call
+    // writer fails.
+    if (!s.prepared || path.empty()) return WriteJpegFileInBands(s.dib, s.quality, path, 1, error);
+    return WriteRows(s.params, s.rows, s.work, path, error);
 }
 
 bool WritePictureJpeg(const CPictureImage& image, int quality, const std::string& path, std::string* error)

@@ -4,6 +4,7 @@
 
 #include "imageio/DibWriter.h"
 
+#include <memory>
 #include <string>
 
 class CPictureImage;
@@ -23,6 +24,29 @@ bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, 
 // one piece), for comparing the two ways.
 bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string& path, unsigned bands,
                           std::string* error);
+
+// A page compressed while it is still being painted: a band whose rows are
+// all final can be compressed before the rest of the page is painted. The
+// rows must stay where they are until Write returns; the file is the one
+// WriteJpegFile writes.
+class CJpegPageWriter {
+public:
+    CJpegPageWriter(const CDibPixels& dib, int quality);
+    ~CJpegPageWriter();
+    CJpegPageWriter(const CJpegPageWriter&) = delete;
+    CJpegPageWriter& operator=(const CJpegPageWriter&) = delete;
+
+    // Compresses, on the calling thread, one band not yet done that lies
+    // wholly outside rows [top, bottom) (top row 0). False when there is
+    // none.
+    bool CompressBandOutside(long top, long bottom);
+    // Compresses the other bands and writes the file, as WriteJpegFile.
+    bool Write(const std::string& path, std::string* error);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 // The same for a decoded picture, with its own JPEG quality when quality is
 // negative.

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <unistd.h>
 #include <vector>
 
@@ -44,6 +45,28 @@ CMessage CannotWrite(const std::string& path)
     return CMessage(MESSAGE_TEXT("CMessage", "Cannot write %1")).Arg(path);
 }
 
+// The file tells other programs the size the page prints at.
+LONG PelsPerMeter(int dpi)
+{
+    return static_cast<LONG>((static_cast<long long>(dpi) * 10000 + 127) / 254);
+}
+
+// A painted page's rows as the compressor reads them (blue, green, red,
+// unused, top row first): no copy of the page is made.
+BITMAPINFOHEADER PageHeader(const QImage& picture, int dpi)
+{
+    BITMAPINFOHEADER head{};
+    head.biSize = sizeof head;
+    head.biWidth = picture.width();
+    head.biHeight = -picture.height();
+    head.biPlanes = 1;
+    head.biBitCount = 32;
+    head.biCompression = BI_RGB;
+    head.biXPelsPerMeter = PelsPerMeter(dpi);
+    head.biYPelsPerMeter = PelsPerMeter(dpi);
+    return head;
+}
+
 }  // namespace
 
 QSize PagePictureSize(const CDrawDoc& doc, int dpi)
@@ -52,7 +75,7 @@ QSize PagePictureSize(const CDrawDoc& doc, int dpi)
     return QSize(Scale(page.cx, dpi), Scale(page.cy, dpi));
 }
 
-QImage RenderPagePicture(CDrawDoc& doc, int dpi)
+QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwhile)
 {
     const QSize size = PagePictureSize(doc, dpi);
     if (size.isEmpty() || size.width() > std::numeric_limits<int>::max() / 4) return QImage();
@@ -96,6 +119,12 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi)
             dc.LimitDrawing(&around);
             options.m_pSkip = &pending;
             CPagePainter::PaintPage(&dc, &doc, options);
+            if (meanwhile) {
+                meanwhile(image, area.top, area.bottom, [&] {
+                    std::vector<CDrawObj*> still;
+                    return PendingPictureArea(&dc, doc, &still).IsRectEmpty();
+                });
+            }
             const QRegion within(inside);
             dc.LimitDrawing(&within);
             // Objects far from the area are left out.
@@ -146,7 +175,22 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
         error.Set(CMessage(MESSAGE_TEXT("CMessage", "ERROR: File extension must be - bmp or jpg.")));
         return false;
     }
-    QImage image = RenderPagePicture(doc, dpi);
+    // A JPEG file's bands away from the photos still decoding are
+    // compressed while they decode.
+    const bool jpeg = ext == "jpg";
+    BITMAPINFOHEADER head{};
+    std::optional<CJpegPageWriter> early;
+    const auto compressMeanwhile = [&](const QImage& picture, int top, int bottom, const std::function<bool()>& ready) {
+        if (picture.bytesPerLine() != picture.width() * 4) return;
+        head = PageHeader(picture, dpi);
+        CDibPixels rows;
+        rows.pHead = &head;
+        rows.pBits = picture.constBits();
+        early.emplace(rows, 100);
+        while (!ready() && early->CompressBandOutside(top, bottom)) {
+        }
+    };
+    QImage image = RenderPagePicture(doc, dpi, jpeg ? PagePaintedAround(compressMeanwhile) : PagePaintedAround());
     if (progress) progress(1);
     const auto outOfMemory = [&] {
         error.Set(CMessage(MESSAGE_TEXT("CMessage", "Out of memory for a page picture of %1 x %2 pixels"))
@@ -155,8 +199,7 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
         return false;
     };
     if (image.isNull()) return outOfMemory();
-    // The file tells other programs the size the page prints at.
-    const LONG pelsPerMeter = static_cast<LONG>((static_cast<long long>(dpi) * 10000 + 127) / 254);
+    const LONG pelsPerMeter = PelsPerMeter(dpi);
     // Written beside the target and renamed, so that the picture appears
     // complete or not at all.
     std::string tmp = path + ".part-" + std::to_string(::getpid()) + "." + ext;
@@ -170,23 +213,21 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
         ok = dib.WriteBitmapFile(tmp);
         if (!ok) error.Set(CannotWrite(path));
     } else {
-        // The compressor reads the painted rows as they are (blue, green,
-        // red, unused, top row first): no copy of the page is made.
         if (progress) progress(2);
-        BITMAPINFOHEADER head{};
-        head.biSize = sizeof head;
-        head.biWidth = image.width();
-        head.biHeight = -image.height();
-        head.biPlanes = 1;
-        head.biBitCount = 32;
-        head.biCompression = BI_RGB;
-        head.biXPelsPerMeter = pelsPerMeter;
-        head.biYPelsPerMeter = pelsPerMeter;
-        CDibPixels rows;
-        rows.pHead = &head;
-        rows.pBits = image.constBits();
         std::string why;
-        ok = image.bytesPerLine() == image.width() * 4 && WriteJpegFile(rows, 100, tmp, &why);
+        if (image.bytesPerLine() != image.width() * 4) {
+            ok = false;
+        } else if (early) {
+            // The same rows: the page was painted in the picture the
+            // early bands were taken from.
+            ok = early->Write(tmp, &why);
+        } else {
+            head = PageHeader(image, dpi);
+            CDibPixels rows;
+            rows.pHead = &head;
+            rows.pBits = image.constBits();
+            ok = WriteJpegFile(rows, 100, tmp, &why);
+        }
         // The compressor's own words, where it failed; its refusal of the
         // temporary file is one to write the target.
         if (!ok)

@@ -17,9 +17,14 @@ class CDrawDoc;
 
 // The page's size in pixels at a resolution.
 QSize PagePictureSize(const CDrawDoc& doc, int dpi);
+// Told, while photos of the page are still decoding, that everything but
+// the rows [top, bottom) of the picture is painted for good; ready says
+// whether the photos are in. What it does meanwhile delays the rest.
+using PagePaintedAround = std::function<void(const QImage& picture, int top, int bottom,
+                                             const std::function<bool()>& ready)>;
 // Paints the page (background, background picture, objects; no grid, no
 // handles) into a new picture of PagePictureSize pixels.
-QImage RenderPagePicture(CDrawDoc& doc, int dpi);
+QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwhile = {});
 // Copies a picture into a bitmap of the same size (rows bottom-up).
 bool ImageToDib(const QImage& image, CDibSection* dib);
 // Writes the page picture; the extension (lower-cased) must be "bmp" or

@@ -303,3 +303,33 @@ TEST(JpegBands, BandsLargerThanTheirShareDecodeToTheOnePiecePixels)
     EXPECT_FALSE(ours.empty());
     EXPECT_TRUE(ours == OurPixels(whole));
 }
+
+TEST(JpegBands, BandsTakenWhileThePageIsPaintedGiveTheFinishedPage)
+{
+    // A page whose rows 320 to 600 are painted last: the bands away from
+    // them are compressed first, then those rows change, then the file is
+    // written. It must be the file of the finished page.
+    PageDib page(900, 1200, 32, true);
+    const std::size_t row = static_cast<std::size_t>(DibRowSize(900, 32));
+    CJpegPageWriter writer(page.Pixels(), 100);
+    int early = 0;
+    while (writer.CompressBandOutside(320, 600)) ++early;
+    EXPECT_GE(early, 2);
+    EXPECT_FALSE(writer.CompressBandOutside(320, 600));
+    for (std::size_t y = 320; y < 600; ++y)
+        std::fill(page.bits.begin() + static_cast<std::ptrdiff_t>(y * row),
+                  page.bits.begin() + static_cast<std::ptrdiff_t>((y + 1) * row), static_cast<BYTE>(y * 7));
+    const std::string painted = Scratch("painted-meanwhile.jpg");
+    const std::string finished = Scratch("painted-after.jpg");
+    std::string error;
+    ASSERT_TRUE(writer.Write(painted, &error)) << error;
+    ASSERT_TRUE(WriteJpegFile(page.Pixels(), 100, finished, &error)) << error;
+    EXPECT_TRUE(ReadFile(painted) == ReadFile(finished));
+
+    // A picture too small for bands has none to take and is still written.
+    PageDib small(64, 48, 32, true);
+    CJpegPageWriter one(small.Pixels(), 90);
+    EXPECT_FALSE(one.CompressBandOutside(0, 0));
+    ASSERT_TRUE(one.Write(Scratch("painted-small.jpg"), &error)) << error;
+    EXPECT_FALSE(OurPixels(Scratch("painted-small.jpg")).empty());
+}
