@@ -110,13 +110,13 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
         if (area.IsRectEmpty()) {
             CPagePainter::PaintPage(&dc, &doc, options);
         } else {
-            // The page around the photos still decoding is drawn while they
-            // decode; then their area, from the background up with every
-            // object in its order, so that each pixel is drawn as in one
-            // pass.
+            // The page but the photos still decoding is drawn while they
+            // decode; then their area again, from white up with every
+            // object in its order, so that each pixel there is drawn as in
+            // one pass. (Keeping the first pass out of the area would
+            // cost more: drawing clipped to a rectangle with a hole is
+            // slow.)
             const QRect inside(area.left, area.top, area.Width(), area.Height());
-            const QRegion around = QRegion(image.rect()).subtracted(inside);
-            dc.LimitDrawing(&around);
             options.m_pSkip = &pending;
             CPagePainter::PaintPage(&dc, &doc, options);
             if (meanwhile) {
@@ -134,6 +134,7 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
             const int saved = dc.SaveDC();
             dc.IntersectClipRect(near);
             options.m_pSkip = nullptr;
+            options.m_bWhite = true;
             CPagePainter::PaintPage(&dc, &doc, options);
             dc.RestoreDC(saved);
             dc.LimitDrawing(nullptr);

@@ -645,7 +645,11 @@ void CQtDC::DevPatBlt(const CRect& r, DWORD rop, const DevBrush* brush)
         m_pPainter->fillRect(rect, Qt::white);
         return;
     case PATCOPY:
-        if (brush) {
+        if (brush && brush->style == BS_SOLID && m_pPainter->compositionMode() == QPainter::CompositionMode_SourceOver) {
+            // A plain colour fills the rectangle directly, far faster than
+            // a path (a 300-dpi page's background is a few hundred strips).
+            m_pPainter->fillRect(rect, ToQColor(brush->color));
+        } else if (brush) {
             QPainterPath area;
             area.addRect(rect);
             FillPath(area, *brush);
