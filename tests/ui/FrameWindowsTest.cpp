@@ -4,11 +4,11 @@
 // the status bar stays hidden after a restart, and objects copied from one
 // document are pasted into another in their order on the page.
 
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
-#include "app/MessageBox.h"
 #include "app/SplitFrame.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
@@ -175,11 +175,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("this is not a picture");
         }
-        QStringList messages;
-        SetMessageHook([&messages](const CMessageRequest& r) {
-            messages << r.m_strText;
-            return QMessageBox::Ok;
-        });
+        CMessageRecorder messages;
         CMainFrame frame;
         frame.show();
         frame.NewDocument(false);
@@ -190,11 +186,10 @@ private slots:
             }
         });
         frame.Action("insert_object")->trigger();
-        SetMessageHook({});
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith("Failed to create object."), qPrintable(messages[0]));
-        QVERIFY2(messages[0].contains("\"broken.png\" cannot be read"), qPrintable(messages[0]));
-        QVERIFY(!messages[0].contains("registry"));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].startsWith("Failed to create object."), qPrintable(messages.texts[0]));
+        QVERIFY2(messages.texts[0].contains("\"broken.png\" cannot be read"), qPrintable(messages.texts[0]));
+        QVERIFY(!messages.texts[0].contains("registry"));
         QVERIFY(frame.ActiveDocument()->Doc()->GetObjects()->empty());
     }
 

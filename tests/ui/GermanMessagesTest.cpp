@@ -27,6 +27,7 @@
 #include <QtWidgets/QComboBox>
 
 #include "support/DocumentObjects.h"
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include <algorithm>
@@ -89,20 +90,15 @@ private slots:
     {
         const QString path = WriteDamagedDocument(m_dir);
         QVERIFY(!path.isEmpty());
-        QStringList shown;
-        SetMessageHook([&shown](const CMessageRequest& r) {
-            shown << r.m_strText;
-            return QMessageBox::Ok;
-        });
+        CMessageRecorder messages;
         CMainFrame frame;
         CDesignDocument* opened = frame.OpenDocument(path);
-        SetMessageHook({});
         QVERIFY(opened);
         QCOMPARE(opened->Doc()->PageCount(), 2);
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown[0].startsWith(QStringLiteral("„damaged.mdr“ wird ohne einige seiner Seiten geöffnet.\n\n") +
-                                     kGermanProblem + "\n\n"),
-                 qPrintable(shown[0]));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].startsWith(QStringLiteral("„damaged.mdr“ wird ohne einige seiner Seiten geöffnet.\n\n") +
+                                              kGermanProblem + "\n\n"),
+                 qPrintable(messages.texts[0]));
 
         // The command line and the tests read the core's English, unchanged;
         // the windows show the same without the catalogue.

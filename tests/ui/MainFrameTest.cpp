@@ -2,11 +2,11 @@
 // with their prompts, the settings of a fresh profile, and the page
 // written as a PDF and as a picture.
 
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
-#include "app/MessageBox.h"
 #include "app/MondrelApp.h"
 #include "app/SplitFrame.h"
 #include "document/CalendarGenerator.h"
@@ -39,20 +39,6 @@ QString Run(const QString& program, const QStringList& args)
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
-
-// Records the messages shown and answers them with one button.
-struct CMessageRecorder {
-    QStringList texts;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
-    CMessageRecorder()
-    {
-        SetMessageHook([this](const CMessageRequest& r) {
-            texts << r.m_strText;
-            return answer;
-        });
-    }
-    ~CMessageRecorder() { SetMessageHook({}); }
-};
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 #include "app/AppSettings.h"
 #include "app/DocChange.h"
-#include "app/MessageBox.h"
 #include "app/SamplePhoto.h"
 #include "document/DrawDoc.h"
 #include "imageio/PictureHolder.h"
@@ -12,6 +11,7 @@
 #include "properties/Interior5.h"
 #include "properties/IntroPage.h"
 #include "properties/NewCalendarWizard.h"
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include <QtTest/QtTest>
@@ -20,6 +20,7 @@
 #include <QtWidgets/QLineEdit>
 
 #include <ctime>
+#include <optional>
 
 namespace {
 
@@ -48,15 +49,8 @@ std::vector<CDrawRect*> Objects(CDrawDoc& doc)
 class NewCalendarWizardTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        SetMessageHook([this](const CMessageRequest& r) {
-            m_messages << r.m_strText;
-            return QMessageBox::Ok;
-        });
-        m_messages.clear();
-    }
-    void cleanup() { SetMessageHook({}); }
+    void init() { m_messages.emplace(); }
+    void cleanup() { m_messages.reset(); }
 
     // Return on every page walks through with the defaults, and Finish makes
     // one calendar of this month on a white to light blue vertical gradient.
@@ -104,7 +98,7 @@ private slots:
         QCOMPARE(doc.m_crBackTo, COLORREF(0xFFEC77));
         QCOMPARE(doc.m_bDrawBackImage, 0);
         QVERIFY(doc.IsModified());
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_messages->texts.isEmpty());
     }
 
     // A camera's upper-case extension is recorded in lower case, so the
@@ -122,7 +116,7 @@ private slots:
         wizard.IntroPage()->PathField()->setText(dir.filePath("IMG_0002.JPG"));
         wizard.next();
         QCOMPARE(wizard.currentId(), int(CNewCalendarWizard::stepIntro));
-        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages->texts.size(), 1);
         wizard.IntroPage()->PathField()->setText(path);
         wizard.next();
         QCOMPARE(wizard.m_choices.m_strPhotoPath, path.toStdString());
@@ -150,7 +144,7 @@ private slots:
         CInterior1* months = wizard.MonthsPage();
         Type(months->MonthsField(), "99");
         QVERIFY(!wizard.validateCurrentPage());
-        QCOMPARE(m_messages, QStringList{"Please enter an integer between 1 and 24."});
+        QCOMPARE(m_messages->texts, QStringList{"Please enter an integer between 1 and 24."});
         QCOMPARE(wizard.currentId(), int(CNewCalendarWizard::stepMonths));
 
         Type(months->MonthsField(), "3");
@@ -163,7 +157,7 @@ private slots:
         wizard.FramePage()->FrameCheck()->click();
         Type(wizard.FramePage()->OutlineField(), "101");
         QVERIFY(!wizard.validateCurrentPage());
-        QCOMPARE(m_messages.last(), QString("Please enter an integer between 0 and 100."));
+        QCOMPARE(m_messages->texts.last(), QString("Please enter an integer between 0 and 100."));
         Type(wizard.FramePage()->OutlineField(), "0");
         wizard.next();
         wizard.next();
@@ -231,7 +225,7 @@ private slots:
     }
 
 private:
-    QStringList m_messages;
+    std::optional<CMessageRecorder> m_messages;
 };
 
 MONDREL_QT_TEST(NewCalendarWizardTest)

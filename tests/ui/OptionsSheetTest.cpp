@@ -1,5 +1,4 @@
 #include "app/AppSettings.h"
-#include "app/MessageBox.h"
 #include "objects/Environment.h"
 #include "properties/ColorButton.h"
 #include "properties/IntField.h"
@@ -7,6 +6,7 @@
 #include "properties/OptionsPage.h"
 #include "properties/OptionsSheet.h"
 #include "properties/SimpleSheet.h"
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include <QtTest/QtTest>
@@ -14,6 +14,7 @@
 #include <QtWidgets/QLineEdit>
 
 #include <memory>
+#include <optional>
 
 class OptionsSheetTest : public QObject {
     Q_OBJECT
@@ -22,13 +23,9 @@ private slots:
     {
         Environment().m_settings = std::make_shared<CMemorySettingsStore>();
         AppSettings() = CAppSettings();
-        m_messages.clear();
-        SetMessageHook([this](const CMessageRequest& r) {
-            m_messages << r.m_strText;
-            return QMessageBox::Ok;
-        });
+        m_messages.emplace();
     }
-    void cleanup() { SetMessageHook({}); }
+    void cleanup() { m_messages.reset(); }
 
     // A fresh profile shows the tip, and OK without a change keeps showing
     // it; unticking the box stores "StartUp" 1.
@@ -71,7 +68,7 @@ private slots:
         page->AutoIncrementCheck()->click();
         page->ThicknessField()->findChild<QLineEdit*>()->setText("101");
         QVERIFY(!sheet->Apply());
-        QCOMPARE(m_messages, QStringList{"Please enter an integer between 0 and 100."});
+        QCOMPARE(m_messages->texts, QStringList{"Please enter an integer between 0 and 100."});
         QVERIFY(!saved);
 
         page->ThicknessField()->findChild<QLineEdit*>()->setText("0");
@@ -104,7 +101,7 @@ private slots:
     }
 
 private:
-    QStringList m_messages;
+    std::optional<CMessageRecorder> m_messages;
 };
 
 MONDREL_QT_TEST(OptionsSheetTest)

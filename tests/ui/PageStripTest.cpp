@@ -70,6 +70,19 @@ class PageStripTest : public QObject {
     ui::CDrawView* View() { return m_frame->ActiveView(); }
     void Trigger(const char* id) { m_frame->Action(id)->trigger(); }
     QString PageLabel() { return m_frame->findChild<QLabel*>(QStringLiteral("pageLabel"))->text(); }
+    // The picture of page index as the strip shows it.
+    QImage Picture(int index)
+    {
+        return Strip()->List()->item(index)->icon().pixmap(Strip()->List()->iconSize()).toImage();
+    }
+    // The pages whose pictures wait to be drawn again.
+    QList<int> StalePages()
+    {
+        QList<int> stale;
+        for (int i = 0; i < Strip()->List()->count(); ++i)
+            if (Strip()->IsStale(i)) stale << i;
+        return stale;
+    }
 
     // A click on the picture of page index, as a person clicks it.
     void ClickPicture(int index)
@@ -136,8 +149,21 @@ private slots:
         m_frame.reset();
     }
 
-    void aClickOnAPictureShowsItsPage()
+    // One window: the photos are held small, a click on a picture shows its
+    // page, an edit makes only its page's picture stale and a moved page
+    // takes its picture along.
+    void oneWindowFollowsTheStrip()
     {
+        // The photo of a page never shown is decoded for its small picture
+        // only, far below its own size.
+        CDrawRect* photo = FirstOfKind(Doc()->GetPage(12), CDrawRect::kindImage);
+        QVERIFY(photo && photo->m_pImage);
+        QCOMPARE(photo->m_pImage->GetWidth(), long(kPhotoWidth));
+        QVERIFY(photo->m_pImage->DecodeCount() >= 1);
+        QVERIFY2(photo->m_pImage->LastDecodeSize().cx <= kPhotoWidth / 4,
+                 qPrintable(QString::number(photo->m_pImage->LastDecodeSize().cx)));
+
+        // A click on a picture shows its page.
         QCOMPARE(Strip()->List()->currentRow(), 0);
         ClickPicture(4);
         QCOMPARE(PageLabel(), QStringLiteral("Page 5 of 13"));
@@ -155,24 +181,20 @@ private slots:
         QVERIFY(Strip()->isHidden());
         Trigger("view_page_strip");
         QVERIFY(!Strip()->isHidden());
-    }
 
-    void anEditMakesOnlyItsPagesPictureStaleAndMovedPagesKeepTheirs()
-    {
+        // A calendar dragged on January: only its picture is drawn again.
         ClickPicture(1);
         const int drawn = Strip()->PicturesDrawn();
-        for (int i = 0; i < 13; ++i) QVERIFY(!Strip()->IsStale(i));
-        const QImage before = Strip()->List()->item(1)->icon().pixmap(Strip()->List()->iconSize()).toImage();
+        QCOMPARE(StalePages(), QList<int>());
+        const QImage before = Picture(1);
 
         CDrawRect* calendar = FirstOfKind(Doc(), CDrawRect::kindCalendar);
         const QPoint centre = CentreOf(View(), calendar);
         Drag(View(), centre, centre + QPoint(80, 60));
-        QVERIFY(Strip()->IsStale(1));
-        for (int i = 0; i < 13; ++i)
-            if (i != 1) QVERIFY2(!Strip()->IsStale(i), qPrintable(QString::number(i)));
+        QCOMPARE(StalePages(), QList<int>{1});
         QTRY_VERIFY(!Strip()->IsStale(1));
         QCOMPARE(Strip()->PicturesDrawn(), drawn + 1);
-        const QImage after = Strip()->List()->item(1)->icon().pixmap(Strip()->List()->iconSize()).toImage();
+        const QImage after = Picture(1);
         QVERIFY(before != after);
 
         // January moves behind February: the pictures go along, none is
@@ -180,31 +202,21 @@ private slots:
         Trigger("page_later");
         QCOMPARE(View()->Page(), 2);
         QCOMPARE(Strip()->List()->currentRow(), 2);
-        for (int i = 0; i < 13; ++i) QVERIFY(!Strip()->IsStale(i));
-        QCOMPARE(Strip()->List()->item(2)->icon().pixmap(Strip()->List()->iconSize()).toImage(), after);
+        QCOMPARE(StalePages(), QList<int>());
+        QCOMPARE(Picture(2), after);
         // A new page is the one picture to draw.
         Trigger("page_new");
         QCOMPARE(Strip()->List()->count(), 14);
-        QVERIFY(Strip()->IsStale(3));
+        QCOMPARE(StalePages(), QList<int>{3});
         QTRY_VERIFY(!Strip()->IsStale(3));
         QCOMPARE(Strip()->PicturesDrawn(), drawn + 2);
         Trigger("edit_undo");
         QCOMPARE(Strip()->List()->count(), 13);
     }
 
-    // The photo of a page never shown is decoded for its small picture
-    // only, far below its own size.
-    void thePicturesDoNotDecodeWholePhotos()
-    {
-        CDrawRect* photo = FirstOfKind(Doc()->GetPage(12), CDrawRect::kindImage);
-        QVERIFY(photo && photo->m_pImage);
-        QCOMPARE(photo->m_pImage->GetWidth(), long(kPhotoWidth));
-        QVERIFY(photo->m_pImage->DecodeCount() >= 1);
-        QVERIFY2(photo->m_pImage->LastDecodeSize().cx <= kPhotoWidth / 4,
-                 qPrintable(QString::number(photo->m_pImage->LastDecodeSize().cx)));
-    }
-
-    void twoWindowsTurnTheirPagesApart()
+    // Two windows on the wall calendar turn their pages apart, and stay
+    // whole when one deletes the page the other shows.
+    void twoWindowsShowTwoPages()
     {
         auto* first = m_frame->ActiveFrame();
         Trigger("window_new");
@@ -214,6 +226,7 @@ private slots:
         ui::CDrawView* two = second->ActivePane();
         QCOMPARE(two->Page(), 0);
 
+        // Each window turns its own page.
         QTest::keyClick(two, Qt::Key_PageDown, Qt::ControlModifier);
         QTest::keyClick(two, Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(two->Page(), 2);
@@ -246,23 +259,17 @@ private slots:
         QCOMPARE(MonthOf(Doc()->GetPage(two->Page())), 2);
         Trigger("edit_undo");
         QCOMPARE(two->Page(), 2);
-    }
 
-    void deletingThePageAnotherWindowShowsKeepsBothWhole()
-    {
-        auto* first = m_frame->ActiveFrame();
-        Trigger("window_new");
-        auto* second = m_frame->ActiveFrame();
-        ui::CDrawView* one = first->ActivePane();
-        ui::CDrawView* two = second->ActivePane();
         // The second window on December, its calendar selected.
+        Activate(second);
         ClickPicture(12);
         QCOMPARE(two->Page(), 12);
         CDrawRect* december = FirstOfKind(Doc(), CDrawRect::kindCalendar);
         Click(two, CentreOf(two, december));
         QCOMPARE(two->Selection().size(), std::size_t(1));
 
-        // The first goes to December too and deletes it.
+        // The first goes to December too and deletes it: both windows stay
+        // on pages that are there.
         Activate(first);
         ClickPicture(12);
         QCOMPARE(one->Page(), 12);

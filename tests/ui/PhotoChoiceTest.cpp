@@ -22,6 +22,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 namespace {
@@ -95,11 +96,7 @@ private slots:
     void wizardRefusesAPhotoItCannotRead()
     {
         CPictures pictures;
-        QStringList messages;
-        SetMessageHook([&](const CMessageRequest& r) {
-            messages << r.m_strText;
-            return QMessageBox::Ok;
-        });
+        CMessageRecorder messages;
         CIntroPage intro;
         ChooseInNextDialog(pictures.m_strGood);
         QTest::mouseClick(intro.BrowseButton(), Qt::LeftButton);
@@ -108,16 +105,15 @@ private slots:
 
         ChooseInNextDialog(pictures.m_strBroken);
         QTest::mouseClick(intro.BrowseButton(), Qt::LeftButton);
-        QCOMPARE(messages, QStringList{kBrokenMessage});
+        QCOMPARE(messages.texts, QStringList{kBrokenMessage});
         QCOMPARE(field->text(), pictures.m_strGood);
 
         // A name typed by hand is decoded before the wizard moves on.
         field->selectAll();
         QTest::keyClicks(field, pictures.m_strBroken);
         QVERIFY(!intro.validatePage());
-        QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages[1], kBrokenMessage);
-        SetMessageHook({});
+        QCOMPARE(messages.texts.size(), 2);
+        QCOMPARE(messages.texts[1], kBrokenMessage);
     }
 
     // "Draw Opaque" is offered; unticked, a click on the preview takes the

@@ -1,7 +1,7 @@
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include "app/AppSettings.h"
-#include "app/MessageBox.h"
 #include "app/TipOfDayDialog.h"
 #include "objects/Environment.h"
 
@@ -11,12 +11,14 @@
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
+#include <optional>
+
 class TipOfDayDialogTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     std::shared_ptr<CSettingsStore> m_store;
-    QStringList m_messages;
+    std::optional<CMessageRecorder> m_messages;
 
     QString Write(const QByteArray& text, const QString& name = QStringLiteral("tips.txt"))
     {
@@ -52,14 +54,10 @@ private slots:
     {
         m_store = std::make_shared<CMemorySettingsStore>();
         Environment().m_settings = m_store;
-        m_messages.clear();
-        SetMessageHook([this](const CMessageRequest& request) {
-            m_messages << request.m_strText;
-            return QMessageBox::Ok;
-        });
+        m_messages.emplace();
     }
 
-    void cleanup() { SetMessageHook({}); }
+    void cleanup() { m_messages.reset(); }
 
     void skipsCommentsBlankAndIndentedLinesAndWraps()
     {
@@ -74,7 +72,7 @@ private slots:
                                    "Last tip without a line end");
         QCOMPARE(Shown(path, 5), (QStringList{"First tip", "Second tip", "Last tip without a line end", "First tip",
                                               "Second tip"}));
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_messages->texts.isEmpty());
     }
 
     void remembersWhereItStopped()
@@ -138,7 +136,7 @@ private slots:
         warm.reject();
         m_store->WriteProfileInt("Tip", "FilePos", -5);
         CTipOfDayDialog dialog(path);
-        QCOMPARE(m_messages, QStringList{"Trouble reading the tips file"});
+        QCOMPARE(m_messages->texts, QStringList{"Trouble reading the tips file"});
         QCOMPARE(dialog.TipText(), QStringLiteral("Alpha"));
     }
 

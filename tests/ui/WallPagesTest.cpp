@@ -5,6 +5,7 @@
 // very page back with its objects and their holidays). Saving keeps every
 // page.
 
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 #include "support/ViewEvents.h"
 
@@ -393,18 +394,13 @@ private slots:
             return f.readAll();
         }();
 
-        QStringList shown;
-        SetMessageHook([&shown](const CMessageRequest& r) {
-            shown << r.m_strText;
-            return QMessageBox::No;
-        });
+        CMessageRecorder messages(QMessageBox::No);
         CDesignDocument* opened = m_frame->OpenDocument(damaged);
-        SetMessageHook([](const CMessageRequest&) { return QMessageBox::No; });
         QVERIFY(opened);
         QCOMPARE(opened->Doc()->PageCount(), 12);
         QCOMPARE(MonthOf(opened->Doc()->GetPage(2)), 3);
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains("page 3 is damaged"), qPrintable(shown.front()));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts.front().contains("page 3 is damaged"), qPrintable(messages.texts.front()));
         // Nothing is written until the user saves.
         QFile f(damaged);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -4,9 +4,9 @@
 // really places.
 
 #include "imageio/PictureHolder.h"
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
-#include "app/MessageBox.h"
 #include "app/SamplePhoto.h"
 #include "document/CalendarGenerator.h"
 #include "document/DrawDoc.h"
@@ -35,6 +35,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QRadioButton>
+
+#include <optional>
 
 namespace {
 
@@ -83,18 +85,11 @@ void Type(CIntField* field, const QString& text)
 class WizardMakesTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QStringList m_messages;
+    std::optional<CMessageRecorder> m_messages;
 
 private slots:
-    void init()
-    {
-        m_messages.clear();
-        SetMessageHook([this](const CMessageRequest& r) {
-            m_messages << r.m_strText;
-            return QMessageBox::Ok;
-        });
-    }
-    void cleanup() { SetMessageHook({}); }
+    void init() { m_messages.emplace(); }
+    void cleanup() { m_messages.reset(); }
 
     void theBackgroundPictureFrameAndLayoutStepsReachThePage()
     {
@@ -146,7 +141,7 @@ private slots:
         QCOMPARE(wizard.CompletionPage()->MonthsText(), QString("16"));
         QVERIFY(wizard.CompletionPage()->MonthsNoteText().contains("12 asked for"));
         wizard.accept();
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_messages->texts.isEmpty());
 
         CDrawDoc doc;
         doc.OnNewDocument();

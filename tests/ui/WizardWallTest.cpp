@@ -7,11 +7,11 @@
 // dialogs.
 
 #include "support/DocumentObjects.h"
+#include "support/MessageRecorder.h"
 #include "support/QtTestRegistry.h"
 
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
-#include "app/MessageBox.h"
 #include "document/DrawDoc.h"
 #include "objects/DrawRect.h"
 #include "properties/Completion.h"
@@ -40,6 +40,8 @@
 #include <QtWidgets/QRadioButton>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -100,6 +102,14 @@ QString WritePhoto(const QDir& dir, const QString& name, const QColor& colour, Q
     return path;
 }
 
+// The names of the photos in the list, in its order.
+QStringList FileNames(const CPhotoList* photos)
+{
+    QStringList names;
+    for (const QString& path : photos->Photos()) names << QFileInfo(path).fileName();
+    return names;
+}
+
 // The page's only object of a kind: its path, text or month.
 CDrawRect* Only(CDrawDoc& doc, int page, int kind)
 {
@@ -113,7 +123,7 @@ CDrawRect* Only(CDrawDoc& doc, int page, int kind)
 class WizardWallTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QStringList m_messages;
+    std::optional<CMessageRecorder> m_messages;
     QString m_photo[3];
 
 private slots:
@@ -123,15 +133,8 @@ private slots:
         m_photo[1] = WritePhoto(m_dir.path(), "second.png", QColor(40, 200, 40), QSize(90, 120));
         m_photo[2] = WritePhoto(m_dir.path(), "third.png", QColor(40, 40, 220), QSize(100, 100));
     }
-    void init()
-    {
-        m_messages.clear();
-        SetMessageHook([this](const CMessageRequest& r) {
-            m_messages << r.m_strText;
-            return QMessageBox::Ok;
-        });
-    }
-    void cleanup() { SetMessageHook({}); }
+    void init() { m_messages.emplace(); }
+    void cleanup() { m_messages.reset(); }
 
     // Twelve months from January 2027 with a cover and three photos chosen
     // together: thirteen pages, the cover with the first photo and the year,
@@ -202,43 +205,55 @@ private slots:
             QCOMPARE(QString::fromStdString(Only(doc, k, CDrawRect::kindImage)->m_strImagePath), m_photo[(k - 1) % 3]);
         }
         QVERIFY(doc.IsModified());
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_messages->texts.isEmpty());
     }
 
-    // A folder gives its pictures in the order of their names; the list can
-    // be put in another order and thinned, and a file that is no picture
-    // keeps the user on the step until it is removed.
-    void aFolderOfPhotosInNameOrder()
+    // One page with its photo and an arrangement of many months first; then
+    // a page for each month filled from a folder, which gives its pictures
+    // in the order of their names, can be put in another order and thinned,
+    // and a file that is no picture keeps the user on the step until it is
+    // removed; the many-months arrangement gives way to one of one month,
+    // and comes back into reach with all months on one page, which makes
+    // today's page.
+    void aFolderOfPhotosAndTheArrangementsFollowTheKindOfCalendar()
     {
         QTemporaryDir folder;
         for (const char* name : {"photo 10.png", "photo 2.png", "Photo 1.png"})
             WritePhoto(folder.path(), name, Qt::gray, QSize(40, 30));
-        QFile notes(folder.filePath("notes.txt"));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.write("not a picture\n");
-        notes.close();
-        QFile broken(folder.filePath("photo 3.jpg"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("words, no photo\n");
-        broken.close();
+        // Words: one file named as text, one named as a photo.
+        for (const auto& [name, text] : {std::pair("notes.txt", "not a picture\n"), std::pair("photo 3.jpg", "words, no photo\n")}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
 
+        // One page: the arrangement of many months greys the number of
+        // months.
         CNewCalendarWizard wizard;
         wizard.show();
         CIntroPage* intro = wizard.IntroPage();
+        QTest::keyClicks(intro->PathField(), m_photo[2]);
+        while (wizard.currentId() != CNewCalendarWizard::stepLayout) Next(wizard);
+        QButtonGroup* layouts = wizard.LayoutPage()->LayoutGroup();
+        ClickBox(layouts->button(5));
+        QVERIFY(layouts->button(5)->isChecked());
+        for (int i = 0; i < 4; ++i) Back(wizard);
+        QVERIFY(!wizard.MonthsPage()->MonthsField()->isEnabled());
+        Back(wizard);
+
+        // A page for each month, its photos from a folder in name order.
         ClickBox(intro->PagePerMonthChoice());
         CPhotoList* photos = intro->Photos();
         TypeIntoNextFileDialog(folder.path());
         ClickButton(photos->FolderButton());
-        QStringList names;
-        for (const QString& path : photos->Photos()) names << QFileInfo(path).fileName();
-        QCOMPARE(names, QStringList({"Photo 1.png", "photo 2.png", "photo 3.jpg", "photo 10.png"}));
+        QCOMPARE(FileNames(photos), QStringList({"Photo 1.png", "photo 2.png", "photo 3.jpg", "photo 10.png"}));
 
         // Next at once waits for the photos to be read, and stays.
         Next(wizard);
         QVERIFY(!photos->Reading());
         QCOMPARE(wizard.currentId(), int(CNewCalendarWizard::stepIntro));
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages[0].contains("photo 3.jpg"));
+        QCOMPARE(m_messages->texts.size(), 1);
+        QVERIFY(m_messages->texts[0].contains("photo 3.jpg"));
         QCOMPARE(photos->Unreadable(), QStringList{folder.filePath("photo 3.jpg")});
         QCOMPARE(photos->List()->item(2)->text(), QStringLiteral("3. photo 3.jpg (cannot be read)"));
 
@@ -250,46 +265,23 @@ private slots:
         ClickButton(photos->DownButton());
         ClickButton(photos->DownButton());
         QVERIFY(!photos->DownButton()->isEnabled());
-        names.clear();
-        for (const QString& path : photos->Photos()) names << QFileInfo(path).fileName();
-        QCOMPARE(names, QStringList({"photo 2.png", "photo 10.png", "Photo 1.png"}));
+        QCOMPARE(FileNames(photos), QStringList({"photo 2.png", "photo 10.png", "Photo 1.png"}));
         QCOMPARE(photos->List()->item(2)->text(), QStringLiteral("3. Photo 1.png"));
 
+        // On to the months: the photos as ordered, no cover, and the number
+        // of months of a year back in reach; the arrangement is of one month.
         Next(wizard);
         QCOMPARE(wizard.currentId(), int(CNewCalendarWizard::stepMonths));
         QCOMPARE(wizard.m_choices.m_photos.size(), std::size_t(3));
         QCOMPARE(QString::fromStdString(wizard.m_choices.m_photos[2].m_strPath), folder.filePath("Photo 1.png"));
         QVERIFY(!wizard.m_choices.m_bCover);
-    }
-
-    // An arrangement of many months chosen first gives way to one of one
-    // month when the user turns to a page for each month, and comes back
-    // into reach with all months on one page, which makes today's page.
-    void arrangementsFollowTheKindOfCalendar()
-    {
-        CNewCalendarWizard wizard;
-        wizard.show();
-        CIntroPage* intro = wizard.IntroPage();
-        QTest::keyClicks(intro->PathField(), m_photo[2]);
-        while (wizard.currentId() != CNewCalendarWizard::stepLayout) Next(wizard);
-        QButtonGroup* layouts = wizard.LayoutPage()->LayoutGroup();
-        ClickBox(layouts->button(5));
-        QVERIFY(layouts->button(5)->isChecked());
-        Back(wizard);
-        Back(wizard);
-        Back(wizard);
-        Back(wizard);
-        // The many-months arrangement greys the number of months.
-        QVERIFY(!wizard.MonthsPage()->MonthsField()->isEnabled());
-        Back(wizard);
-        ClickBox(intro->PagePerMonthChoice());
-        Next(wizard);
         QVERIFY(wizard.MonthsPage()->MonthsField()->isEnabled());
         QCOMPARE(wizard.MonthsPage()->MonthsField()->text(), QStringLiteral("12"));
         while (wizard.currentId() != CNewCalendarWizard::stepLayout) Next(wizard);
         QVERIFY(layouts->button(0)->isChecked());
         QVERIFY(!layouts->button(5)->isEnabled());
 
+        // Back to one page: its photo kept, every arrangement in reach.
         while (wizard.currentId() != CNewCalendarWizard::stepIntro) Back(wizard);
         ClickBox(intro->OnePageChoice());
         QVERIFY(!intro->CoverCheck()->isEnabled());
@@ -335,7 +327,7 @@ private slots:
         QCOMPARE(design->Doc()->PageCount(), 13);
         QVERIFY(design->IsModified());
         QCOMPARE(design->UndoStack()->count(), 0);
-        SetMessageHook([](const CMessageRequest&) { return QMessageBox::No; });
+        m_messages->answer = QMessageBox::No;
         frame.CloseAllDocuments();
         AppSettings() = CAppSettings();
     }
