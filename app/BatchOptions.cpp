@@ -6,6 +6,7 @@
 #include "document/DrawDoc.h"
 #include "document/PagePictures.h"
 #include "document/ValueRanges.h"
+#include "imageio/PixelBlock.h"
 
 #include <algorithm>
 #include <cctype>
@@ -358,5 +359,10 @@ std::unique_ptr<CDrawDoc> CBatchCommand::OpenForExport(const std::vector<std::st
     auto doc = std::make_unique<CDrawDoc>();
     if (!doc->OnOpenDocument(o->m_strDocument, &error)) return nullptr;
     PrefetchPagePictures(*doc, o->m_nResolution);
+    // The page's picture, tens of megabytes at print resolutions, is made
+    // white while the toolkit loads.
+    const CSize pixels = PagePixels(*doc, o->m_nResolution);
+    if (pixels.cx > 0 && pixels.cy > 0 && pixels.cx < (1 << 16) && pixels.cy < (1 << 16))
+        PrepareWhitePixels(static_cast<std::size_t>(pixels.cx) * 4 * static_cast<std::size_t>(pixels.cy));
     return doc;
 }

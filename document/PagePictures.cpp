@@ -109,6 +109,15 @@ CRect PendingPictureArea(CDC* dc, CDrawDoc& doc, std::vector<CDrawObj*>* pending
     return area;
 }
 
+CSize PagePixels(const CDrawDoc& doc, int dpi)
+{
+    const CSize page = doc.PageSize();
+    const auto scale = [dpi](long units) {
+        return static_cast<LONG>((static_cast<long long>(units) * dpi + 50) / 100);
+    };
+    return CSize(scale(page.cx), scale(page.cy));
+}
+
 void PreparePagePicture(CDC* dc, const CDrawDoc& doc, int dpi)
 {
     const CSize page = doc.PageSize();

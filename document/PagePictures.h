@@ -18,6 +18,9 @@ class CDrawObj;
 // Returns how many decodes were started.
 int PrefetchPagePictures(CDC* dc, CDrawDoc& doc);
 
+// The size in pixels of a page picture at dpi dots per inch.
+CSize PagePixels(const CDrawDoc& doc, int dpi);
+
 // Maps a surface as a page picture at dpi dots per inch is mapped: 0.01
 // inch per unit, y up, the page's top left corner at the origin.
 void PreparePagePicture(CDC* dc, const CDrawDoc& doc, int dpi);

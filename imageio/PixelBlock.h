@@ -21,6 +21,17 @@ void* AllocateZeroedPixels(std::size_t bytes);
 // no memory.
 void* AllocateLargePixels(std::size_t bytes);
 
+// A white block for a page picture of bytes bytes, made ready on a thread of
+// its own while the caller goes on (a batch export starts it before the
+// toolkit loads: a page's fresh memory, tens of megabytes, can take the
+// system tens of milliseconds to give). One at a time; a second call while
+// one is held is ignored.
+void PrepareWhitePixels(std::size_t bytes);
+// The prepared block when one of exactly bytes bytes was asked for (waiting
+// for it to be ready), or null; a block of another size is given back.
+// The caller owns the block (std::free).
+void* TakeWhitePixels(std::size_t bytes);
+
 template <class T>
 struct CZeroedAllocator {
     using value_type = T;

@@ -35,11 +35,6 @@ std::string LowerExtension(const std::string& path)
     return ext;
 }
 
-int Scale(int units, int dpi)
-{
-    return static_cast<int>((static_cast<long long>(units) * dpi + 50) / 100);
-}
-
 CMessage CannotWrite(const std::string& path)
 {
     return CMessage(MESSAGE_TEXT("CMessage", "Cannot write %1")).Arg(path);
@@ -71,8 +66,8 @@ BITMAPINFOHEADER PageHeader(const QImage& picture, int dpi)
 
 QSize PagePictureSize(const CDrawDoc& doc, int dpi)
 {
-    CSize page = doc.PageSize();
-    return QSize(Scale(page.cx, dpi), Scale(page.cy, dpi));
+    const CSize pixels = PagePixels(doc, dpi);
+    return QSize(static_cast<int>(pixels.cx), static_cast<int>(pixels.cy));
 }
 
 QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwhile)
@@ -82,7 +77,10 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
     // Fresh memory is slow to touch page by page: the page's block comes
     // in huge pages.
     const std::size_t bytes = static_cast<std::size_t>(size.width()) * 4 * static_cast<std::size_t>(size.height());
-    void* block = AllocateLargePixels(bytes);
+    // A batch export has the page's white block made while it starts.
+    void* block = TakeWhitePixels(bytes);
+    const bool white = block != nullptr;
+    if (!white) block = AllocateLargePixels(bytes);
     if (!block) return QImage();
     QImage image(static_cast<uchar*>(block), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
                  [](void* p) { std::free(p); }, block);
@@ -93,7 +91,7 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
     // The page starts white, as on the screen, so that anything the
     // background leaves out (the narrow remainder of a gradient) is white
     // rather than undefined.
-    image.fill(Qt::white);
+    if (!white) image.fill(Qt::white);
     {
         CQtDC dc(image, dpi, dpi);
         // Mapped like the screen: 0.01 inch per unit, y up, the page's top
