@@ -11,6 +11,7 @@
 // picking the nearest pixel; the script compares the new pages with these.
 
 #include "document/DrawDoc.h"
+#include "document/PagePictures.h"
 #include "imageio/JpegWriter.h"
 #include "imageio/ImageCodecs.h"
 #include "imageio/PictureHolder.h"
@@ -224,27 +225,14 @@ int WholePhotoExport(int argc, char** argv)
     QImage page = RenderPagePicture(doc, dpi);
     {
         CQtDC dc(page, dpi, dpi);
-        const CSize size = doc.PageSize();
-        dc.SetMapMode(MM_ANISOTROPIC);
-        dc.SetWindowExt(100, -100);
-        dc.SetViewportExt(dpi, dpi);
-        dc.SetWindowOrg(-size.cx / 2, size.cy / 2);
+        PreparePagePicture(&dc, doc, dpi);
         for (CDrawRect* rect : photos) {
             const CPictureImage whole(rect->m_strImagePath, ImageFormatFromExtension(rect->m_strImageType));
             const CRect& p = rect->m_position;
             whole.Stretch(&dc, p.right, p.bottom, -p.Width(), -p.Height());
         }
     }
-    BITMAPINFOHEADER head{};
-    head.biSize = sizeof head;
-    head.biWidth = page.width();
-    head.biHeight = -page.height();
-    head.biPlanes = 1;
-    head.biBitCount = 32;
-    CDibPixels rows;
-    rows.pHead = &head;
-    rows.pBits = page.constBits();
-    if (!WriteJpegFile(rows, 100, argv[2], &error)) {
+    if (!WritePagePictureJpeg(page, dpi, argv[2], &error)) {
         std::fprintf(stderr, "bench_pictures: %s\n", error.c_str());
         return 1;
     }

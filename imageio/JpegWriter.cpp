@@ -536,8 +536,7 @@ bool WriteJpegFile(const CDibPixels& dib, int quality, const std::string& path, 
 }
 
 struct CJpegPageWriter::State {
-    CDibPixels dib;
-    int quality = 0;
+    std::string refused;  // why the rows could not be prepared
     std::vector<BYTE> rgb;
     std::vector<JSAMPROW> rows;
     CJpegParams params;
@@ -548,10 +547,7 @@ struct CJpegPageWriter::State {
 CJpegPageWriter::CJpegPageWriter(const CDibPixels& dib, int quality) : m_state(std::make_unique<State>())
 {
     State& s = *m_state;
-    s.dib = dib;
-    s.quality = quality;
-    std::string ignored;
-    s.prepared = PrepareRows(dib, quality, s.rgb, s.rows, s.params, &ignored);
+    s.prepared = PrepareRows(dib, quality, s.rgb, s.rows, s.params, &s.refused);
     const unsigned bands = DefaultBands(dib);
     const auto height = static_cast<JDIMENSION>(s.rows.size());
     if (s.prepared && bands > 1 && height > kMcuSide) s.work = MakeBands(s.params, height, s.rows.data(), bands);
@@ -578,9 +574,11 @@ bool CJpegPageWriter::Write(const std::string& path, std::string* error)
     State& s = *m_state;
     if (!error) return false;
     error->clear();
-    // Anything the rows could not be prepared for fails as the one-call
-    // writer fails.
-    if (!s.prepared || path.empty()) return WriteJpegFileInBands(s.dib, s.quality, path, 1, error);
+    // Fails as the one-call writer fails.
+    if (!s.prepared || path.empty()) {
+        *error = path.empty() ? "Invalid input data" : s.refused;
+        return false;
+    }
     return WriteRows(s.params, s.rows, s.work, path, error);
 }
 

@@ -12,7 +12,6 @@
 #include <QtGui/QPageSize>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
-#include <QtGui/QRegion>
 
 #include <algorithm>
 #include <cctype>
@@ -123,8 +122,7 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
                     return PendingPictureArea(&dc, doc, &still).IsRectEmpty();
                 });
             }
-            const QRegion within(inside);
-            dc.LimitDrawing(&within);
+            dc.LimitDrawing(&inside);
             // Objects far from the area are left out.
             CRect near = area;
             near.InflateRect(2, 2);
@@ -139,6 +137,19 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
         }
     }
     return image;
+}
+
+bool WritePagePictureJpeg(const QImage& picture, int dpi, const std::string& path, std::string* error)
+{
+    if (picture.bytesPerLine() != picture.width() * 4) {
+        *error = "Invalid bitmap bit count";
+        return false;
+    }
+    const BITMAPINFOHEADER head = PageHeader(picture, dpi);
+    CDibPixels rows;
+    rows.pHead = &head;
+    rows.pBits = picture.constBits();
+    return WriteJpegFile(rows, 100, path, error);
 }
 
 bool ImageToDib(const QImage& source, CDibSection* dib)
@@ -221,11 +232,7 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
             // early bands were taken from.
             ok = early->Write(tmp, &why);
         } else {
-            head = PageHeader(image, dpi);
-            CDibPixels rows;
-            rows.pHead = &head;
-            rows.pBits = image.constBits();
-            ok = WriteJpegFile(rows, 100, tmp, &why);
+            ok = WritePagePictureJpeg(image, dpi, tmp, &why);
         }
         // The compressor's own words, where it failed; its refusal of the
         // temporary file is one to write the target.

@@ -25,6 +25,9 @@ using PagePaintedAround = std::function<void(const QImage& picture, int top, int
 // Paints the page (background, background picture, objects; no grid, no
 // handles) into a new picture of PagePictureSize pixels.
 QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwhile = {});
+// Writes a painted page picture (32 bits a pixel) as a JPEG file of the
+// highest quality that says it prints at dpi; error says why it could not.
+bool WritePagePictureJpeg(const QImage& picture, int dpi, const std::string& path, std::string* error);
 // Copies a picture into a bitmap of the same size (rows bottom-up).
 bool ImageToDib(const QImage& image, CDibSection* dib);
 // Writes the page picture; the extension (lower-cased) must be "bmp" or

@@ -696,12 +696,12 @@ COLORREF CQtDC::DevGetPixel(int x, int y) const
 void CQtDC::DevSetClip(const CRect* deviceClip)
 {
     if (!m_pPainter) return;
-    if (m_limit) m_pPainter->setClipRegion(deviceClip ? m_limit->intersected(ToQRect(*deviceClip)) : *m_limit);
+    if (m_limit) m_pPainter->setClipRect(deviceClip ? m_limit->intersected(ToQRect(*deviceClip)) : *m_limit);
     else if (deviceClip) m_pPainter->setClipRect(ToQRect(*deviceClip));
     else m_pPainter->setClipping(false);
 }
 
-void CQtDC::LimitDrawing(const QRegion* limit)
+void CQtDC::LimitDrawing(const QRect* limit)
 {
     if (limit) m_limit = *limit;
     else m_limit.reset();

@@ -11,7 +11,6 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QRegion>
 
 #include <map>
 #include <memory>
@@ -43,7 +42,7 @@ public:
     // Drawing lands only inside limit (device pixels), whatever the clip:
     // a page drawn in two parts. Without a limit (nullptr) the clip alone
     // counts.
-    void LimitDrawing(const QRegion* limit);
+    void LimitDrawing(const QRect* limit);
 
 protected:
     void DevPolyline(const std::vector<CPoint>& pts, const DevPen& pen) override;
@@ -97,5 +96,5 @@ private:
     QTransform m_base;                     // the painter's transform when we got it
     mutable std::map<std::string, QFont> m_fonts;
     class CScaledPictureCache* m_pPictureCache = nullptr;
-    std::optional<QRegion> m_limit;
+    std::optional<QRect> m_limit;
 };
