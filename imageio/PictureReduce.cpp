@@ -33,6 +33,7 @@ struct CTaps {
 struct CAxis {
     std::vector<CTaps> taps;
     std::vector<std::uint32_t> weights;
+    int widest = 0;  // the most source pixels one new pixel covers
 };
 
 CAxis AreaAxis(long from, long to)
@@ -57,6 +58,7 @@ CAxis AreaAxis(long from, long to)
             if (q > axis.weights[largest]) largest = axis.weights.size() - 1;
         }
         t.count = static_cast<int>(axis.weights.size() - t.offset);
+        axis.widest = std::max(axis.widest, t.count);
         // Rounding may leave the sum a little off one; the largest weight
         // takes the difference, so that a flat area stays exactly flat.
         axis.weights[largest] += kOne - total;
@@ -114,31 +116,80 @@ void ReduceRows(const CPictureImage& source, const CAxis& cols, const CAxis& row
     // 24-bit rows without alpha, and grey rows, are read where they are.
     const bool direct = grey || (kChannels == 3 && source.GetBpp() == 24);
     std::vector<BYTE> line(direct ? 0 : static_cast<std::size_t>(sw) * kChannels);
-    std::vector<std::uint32_t> sum(static_cast<std::size_t>(sw) * kChannels);
+    const std::size_t across = static_cast<std::size_t>(sw) * kChannels;
+    // Two pixels' worth of zeros past the row: a new pixel's last taps may
+    // look there when it has fewer.
+    std::vector<std::uint32_t> sum(across + 2 * kChannels);
     const auto row = [&](long y) -> const BYTE* {
         if (direct) return source.GetBits(y);
         FetchRow(source, y, kChannels, grey, alpha, line.data());
         return line.data();
     };
     constexpr int kColour = kChannels == 4 ? 3 : kChannels;
+    constexpr int kShift = kWeightBits + 8;
+    constexpr std::uint32_t kHalf = 1u << (kShift - 1);
+    // A reduction by less than half (always so after the decoder's own
+    // scaling) weighs at most three source pixels into a new one: those go
+    // by three plain weights (the missing ones nought), which the compiler
+    // keeps in registers.
+    struct CThree {
+        std::uint32_t at;
+        std::uint32_t w[3];
+    };
+    const bool threes = cols.widest <= 3 && kChannels != 4;
+    std::vector<CThree> three;
+    if (threes) {
+        three.resize(static_cast<std::size_t>(width));
+        for (long x = 0; x < width; ++x) {
+            const CTaps& ct = cols.taps[static_cast<std::size_t>(x)];
+            CThree& t = three[static_cast<std::size_t>(x)];
+            t.at = static_cast<std::uint32_t>(ct.first * kChannels);
+            for (int k = 0; k < 3; ++k) t.w[k] = k < ct.count ? cols.weights[ct.offset + k] : 0;
+        }
+    }
     for (long y = fromRow; y < toRow; ++y) {
         // Down the rows first: the covered source rows, weighed, into one
         // row of sums (scaled to 8 fraction bits); then across it.
         const CTaps& rt = rows.taps[static_cast<std::size_t>(y)];
         const std::uint32_t* rw = rows.weights.data() + rt.offset;
+        constexpr std::uint32_t kRound = 1u << (kWeightBits - 9);
         if (rt.count == 1) {
             const BYTE* src = row(rt.first);
-            for (std::size_t i = 0; i < sum.size(); ++i) sum[i] = static_cast<std::uint32_t>(src[i]) << 8;
+            for (std::size_t i = 0; i < across; ++i) sum[i] = static_cast<std::uint32_t>(src[i]) << 8;
+        } else if (rt.count == 2 && direct) {
+            const BYTE* a = source.GetBits(rt.first);
+            const BYTE* b = source.GetBits(rt.first + 1);
+            const std::uint32_t wa = rw[0], wb = rw[1];
+            for (std::size_t i = 0; i < across; ++i)
+                sum[i] = (wa * a[i] + wb * b[i] + kRound) >> (kWeightBits - 8);
+        } else if (rt.count == 3 && direct) {
+            const BYTE* a = source.GetBits(rt.first);
+            const BYTE* b = source.GetBits(rt.first + 1);
+            const BYTE* c = source.GetBits(rt.first + 2);
+            const std::uint32_t wa = rw[0], wb = rw[1], wc = rw[2];
+            for (std::size_t i = 0; i < across; ++i)
+                sum[i] = (wa * a[i] + wb * b[i] + wc * c[i] + kRound) >> (kWeightBits - 8);
         } else {
-            std::fill(sum.begin(), sum.end(), 0u);
+            std::fill(sum.begin(), sum.begin() + static_cast<std::ptrdiff_t>(across), 0u);
             for (int k = 0; k < rt.count; ++k) {
                 const BYTE* src = row(rt.first + k);
                 const std::uint32_t w = rw[k];
-                for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += w * src[i];
+                for (std::size_t i = 0; i < across; ++i) sum[i] += w * src[i];
             }
-            for (std::uint32_t& v : sum) v = (v + (1u << (kWeightBits - 9))) >> (kWeightBits - 8);
+            for (std::size_t i = 0; i < across; ++i) sum[i] = (sum[i] + kRound) >> (kWeightBits - 8);
         }
         BYTE* dst = out.GetBits(y);
+        if (threes) {
+            for (long x = 0; x < width; ++x) {
+                const CThree& t = three[static_cast<std::size_t>(x)];
+                const std::uint32_t* p = sum.data() + t.at;
+                for (int c = 0; c < kColour; ++c) {
+                    const std::uint32_t v = t.w[0] * p[c] + t.w[1] * p[c + kChannels] + t.w[2] * p[c + 2 * kChannels];
+                    dst[x * kColour + c] = static_cast<BYTE>(std::min<std::uint32_t>(255, (v + kHalf) >> kShift));
+                }
+            }
+            continue;
+        }
         BYTE* dstAlpha = alpha ? out.AlphaGetPointer(0, y) : nullptr;
         for (long x = 0; x < width; ++x) {
             const CTaps& ct = cols.taps[static_cast<std::size_t>(x)];
@@ -147,11 +198,10 @@ void ReduceRows(const CPictureImage& source, const CAxis& cols, const CAxis& row
             const std::uint32_t* s = sum.data() + static_cast<std::size_t>(ct.first) * kChannels;
             for (int k = 0; k < ct.count; ++k, s += kChannels)
                 for (int c = 0; c < kChannels; ++c) acc[c] += cw[k] * s[c];
-            constexpr int kShift = kWeightBits + 8;
             for (int c = 0; c < kColour; ++c)
-                dst[x * kColour + c] = static_cast<BYTE>(std::min<std::uint32_t>(255, (acc[c] + (1u << (kShift - 1))) >> kShift));
+                dst[x * kColour + c] = static_cast<BYTE>(std::min<std::uint32_t>(255, (acc[c] + kHalf) >> kShift));
             if (kChannels == 4 && dstAlpha)
-                dstAlpha[x] = static_cast<BYTE>(std::min<std::uint32_t>(255, (acc[kChannels - 1] + (1u << (kShift - 1))) >> kShift));
+                dstAlpha[x] = static_cast<BYTE>(std::min<std::uint32_t>(255, (acc[kChannels - 1] + kHalf) >> kShift));
         }
     }
 }

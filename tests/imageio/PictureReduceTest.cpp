@@ -88,6 +88,9 @@ TEST(PictureReduce, LargeColourPictureIsTheAreaAverageInEveryRow)
     ExpectAreaAverages(photo, 500, 377, 3, "colour 1203x901 to 500x377");
     ExpectAreaAverages(photo, 1202, 900, 3, "colour to one pixel less each way");
     ExpectAreaAverages(photo, 401, 300, 3, "colour to a third");
+    // By less than half, as after the decoder's own scaling: a new pixel
+    // covers up to three source pixels each way.
+    ExpectAreaAverages(photo, 700, 530, 3, "colour to 0.58");
 }
 
 TEST(PictureReduce, GreyAlphaAndPalettePicturesKeepTheirKind)
@@ -98,6 +101,7 @@ TEST(PictureReduce, GreyAlphaAndPalettePicturesKeepTheirKind)
     for (long y = 0; y < 1000; ++y)
         for (long x = 0; x < 1100; ++x) grey.SetPixelIndex(x, y, Sample(x, y, 0));
     ExpectAreaAverages(grey, 333, 250, 3, "grey");
+    ExpectAreaAverages(grey, 641, 587, 3, "grey to 0.58");
     CPictureImage greyOut;
     ASSERT_TRUE(ReducePicture(grey, 333, 250, greyOut));
     EXPECT_EQ(greyOut.GetBpp(), 8);
