@@ -265,10 +265,15 @@ public:
     // Returns whether this thread did it.
     bool TakeBand(unsigned band)
     {
-        if (band >= m_count || m_taken[band].exchange(true)) return false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (band >= m_count || m_bStopped || m_taken[band].exchange(true)) return false;
+            ++m_busy;
+        }
         std::string message;
         CompressBand(band, message);
         std::unique_lock<std::mutex> lock(m_mutex);
+        --m_busy;
         m_compressed[band] = true;
         ++m_finished;
         if (!message.empty() && !m_bFailed) {
@@ -277,6 +282,15 @@ public:
         }
         WriteReady(lock);
         return true;
+    }
+
+    // No band is taken any more; waits for those being compressed, so
+    // that the rows may go.
+    void Stop()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_bStopped = true;
+        m_allDone.wait(lock, [this] { return m_busy == 0 && !m_bWriting; });
     }
 
     // The file the bands go to, from now on.
@@ -318,7 +332,7 @@ private:
                 m_error = WriteFailedMessage();
             }
         }
-        if (m_finished == m_count && !m_bWriting) m_allDone.notify_all();
+        if ((m_finished == m_count || m_busy == 0) && !m_bWriting) m_allDone.notify_all();
     }
 
     void CompressBand(unsigned band, std::string& message)
@@ -381,6 +395,8 @@ private:
     std::vector<bool> m_compressed;
     unsigned m_finished = 0;
     unsigned m_written = 0;
+    unsigned m_busy = 0;  // bands being compressed
+    bool m_bStopped = false;
     bool m_bWriting = false;
     bool m_bFailed = false;
     std::string m_error;
@@ -553,20 +569,45 @@ CJpegPageWriter::CJpegPageWriter(const CDibPixels& dib, int quality) : m_state(s
     if (s.prepared && bands > 1 && height > kMcuSide) s.work = MakeBands(s.params, height, s.rows.data(), bands);
 }
 
-CJpegPageWriter::~CJpegPageWriter() = default;
+CJpegPageWriter::~CJpegPageWriter()
+{
+    // Pool threads may still compress from the caller's rows.
+    if (m_state->work) m_state->work->Stop();
+}
+
+namespace {
+
+bool TakeBandOutside(CBandWork& work, long height, long top, long bottom)
+{
+    const long rows = static_cast<long>(work.BandRows());
+    for (unsigned band = 0; band < work.Count(); ++band) {
+        const long from = static_cast<long>(band) * rows;
+        const long to = std::min(height, from + rows);
+        if ((to <= top || from >= bottom) && work.TakeBand(band)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool CJpegPageWriter::CompressBandOutside(long top, long bottom)
 {
     const std::shared_ptr<CBandWork>& work = m_state->work;
-    if (!work) return false;
-    const long rows = static_cast<long>(work->BandRows());
+    return work && TakeBandOutside(*work, static_cast<long>(m_state->rows.size()), top, bottom);
+}
+
+void CJpegPageWriter::CompressOutsideMeanwhile(long top, long bottom)
+{
+    const std::shared_ptr<CBandWork>& work = m_state->work;
+    if (!work) return;
     const long height = static_cast<long>(m_state->rows.size());
-    for (unsigned band = 0; band < work->Count(); ++band) {
-        const long from = static_cast<long>(band) * rows;
-        const long to = std::min(height, from + rows);
-        if ((to <= top || from >= bottom) && work->TakeBand(band)) return true;
-    }
-    return false;
+    CWorkerPool& pool = CWorkerPool::Shared();
+    const unsigned helpers = std::min(pool.Size(), Cores() - 1);
+    for (unsigned i = 0; i < helpers; ++i)
+        pool.Submit([work, height, top, bottom] {
+            while (TakeBandOutside(*work, height, top, bottom)) {
+            }
+        });
 }
 
 bool CJpegPageWriter::Write(const std::string& path, std::string* error)

@@ -27,8 +27,8 @@ bool WriteJpegFileInBands(const CDibPixels& dib, int quality, const std::string&
 
 // A page compressed while it is still being painted: a band whose rows are
 // all final can be compressed before the rest of the page is painted. The
-// rows must stay where they are until Write returns; the file is the one
-// WriteJpegFile writes.
+// rows must stay where they are until Write returns (or the writer is
+// gone); the file is the one WriteJpegFile writes.
 class CJpegPageWriter {
 public:
     CJpegPageWriter(const CDibPixels& dib, int quality);
@@ -40,6 +40,9 @@ public:
     // wholly outside rows [top, bottom) (top row 0). False when there is
     // none.
     bool CompressBandOutside(long top, long bottom);
+    // Has the spare pool threads compress the bands outside those rows
+    // while the calling thread goes on painting inside them.
+    void CompressOutsideMeanwhile(long top, long bottom);
     // Compresses the other bands and writes the file, as WriteJpegFile.
     bool Write(const std::string& path, std::string* error);
 

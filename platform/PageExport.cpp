@@ -189,6 +189,8 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
     // compressed while they decode.
     const bool jpeg = ext == "jpg";
     BITMAPINFOHEADER head{};
+    // The page outlives its early writer, whose pool threads read it.
+    QImage image;
     std::optional<CJpegPageWriter> early;
     const auto compressMeanwhile = [&](const QImage& picture, int top, int bottom, const std::function<bool()>& ready) {
         if (picture.bytesPerLine() != picture.width() * 4) return;
@@ -199,8 +201,11 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
         early.emplace(rows, 100);
         while (!ready() && early->CompressBandOutside(top, bottom)) {
         }
+        // The bands still left outside the photos' area go to the other
+        // cores while this thread draws that area again.
+        early->CompressOutsideMeanwhile(top, bottom);
     };
-    QImage image = RenderPagePicture(doc, dpi, jpeg ? PagePaintedAround(compressMeanwhile) : PagePaintedAround());
+    image = RenderPagePicture(doc, dpi, jpeg ? PagePaintedAround(compressMeanwhile) : PagePaintedAround());
     if (progress) progress(1);
     const auto outOfMemory = [&] {
         error.Set(CMessage(MESSAGE_TEXT("CMessage", "Out of memory for a page picture of %1 x %2 pixels"))

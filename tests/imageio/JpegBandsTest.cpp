@@ -10,6 +10,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -332,4 +333,37 @@ TEST(JpegBands, BandsTakenWhileThePageIsPaintedGiveTheFinishedPage)
     EXPECT_FALSE(one.CompressBandOutside(0, 0));
     ASSERT_TRUE(one.Write(Scratch("painted-small.jpg"), &error)) << error;
     EXPECT_FALSE(OurPixels(Scratch("painted-small.jpg")).empty());
+}
+
+TEST(JpegBands, BandsLeftToThePoolWhileTheAreaIsPaintedGiveTheFinishedPage)
+{
+    // The pool compresses the bands away from rows 500 to 900 while this
+    // thread paints them; the file is that of the finished page.
+    PageDib page(1200, 1600, 32, true);
+    const std::size_t row = static_cast<std::size_t>(DibRowSize(1200, 32));
+    std::string error;
+    {
+        CJpegPageWriter writer(page.Pixels(), 100);
+        writer.CompressOutsideMeanwhile(500, 900);
+        for (std::size_t y = 500; y < 900; ++y)
+            std::fill(page.bits.begin() + static_cast<std::ptrdiff_t>(y * row),
+                      page.bits.begin() + static_cast<std::ptrdiff_t>((y + 1) * row), static_cast<BYTE>(y * 3));
+        ASSERT_TRUE(writer.Write(Scratch("pool-meanwhile.jpg"), &error)) << error;
+    }
+    ASSERT_TRUE(WriteJpegFile(page.Pixels(), 100, Scratch("pool-after.jpg"), &error)) << error;
+    EXPECT_TRUE(ReadFile(Scratch("pool-meanwhile.jpg")) == ReadFile(Scratch("pool-after.jpg")));
+
+    // A writer given up before its file (the export failed) waits for the
+    // bands the pool is on before the page's rows go.
+    for (int round = 0; round < 8; ++round) {
+        auto rows = std::make_unique<PageDib>(1600, 1200, 32, true);
+        {
+            CJpegPageWriter writer(rows->Pixels(), 100);
+            writer.CompressOutsideMeanwhile(0, 0);
+            // Given up at different moments of the pool's work.
+            std::this_thread::sleep_for(std::chrono::microseconds(250 * round));
+        }
+        rows.reset();
+    }
+    CWorkerPool::Shared().Wait();
 }
