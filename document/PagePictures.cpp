@@ -6,6 +6,7 @@
 #include "objects/DrawRect.h"
 #include "objects/PictureOnSurface.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,6 +108,41 @@ CRect PendingPictureArea(CDC* dc, CDrawDoc& doc, std::vector<CDrawObj*>* pending
         pending->push_back(obj);
     }
     return area;
+}
+
+long PendingRowsReady(CDC* dc, const std::vector<CDrawObj*>& pending, const CRect& area, bool* decoding)
+{
+    // Rows kept in hand above a photo's rows yet to come: the clip the page
+    // is drawn with is rounded out to whole page units (six pixels at 600
+    // dpi) and grown by two pixels, and a photo within it is drawn.
+    constexpr long kRowsInHand = 16;
+    *decoding = false;
+    long ready = area.bottom;
+    for (CDrawObj* obj : pending) {
+        auto* rect = static_cast<CDrawRect*>(obj);
+        CPictureHolder& holder = *rect->m_pImage;
+        const CSize need = DeviceSizeOf(dc, rect->m_position);
+        if (holder.Covers(need.cx, need.cy)) continue;
+        CRect device = rect->m_position;
+        dc->LPtoDP(&device);
+        // A photo's rectangle runs from its bottom corner to its top one (it
+        // is drawn with both corners swapped): its rows then come in from
+        // the top down. Mirrored side to side, its rows are the same.
+        const bool upright = device.top > device.bottom;
+        device.NormalizeRect();
+        long rows = 0;
+        const CPictureHolder::Picture_t partial = holder.Partial(need.cx, need.cy, &rows);
+        long in = device.top - kRowsInHand;
+        if (partial && upright && partial->GetHeight() > 0) {
+            *decoding = true;
+            const long height = partial->GetHeight();
+            in = rows >= height ? device.bottom
+                                : device.top + static_cast<long>(static_cast<long long>(rows) * device.Height() / height) -
+                                      kRowsInHand;
+        }
+        ready = std::min(ready, std::max<long>(in, area.top));
+    }
+    return ready;
 }
 
 CSize PagePixels(const CDrawDoc& doc, int dpi)

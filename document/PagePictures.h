@@ -30,6 +30,14 @@ void PreparePagePicture(CDC* dc, const CDrawDoc& doc, int dpi);
 // once they are in. Empty when there are none, or when the background
 // picture is still decoding (it lies under everything).
 CRect PendingPictureArea(CDC* dc, CDrawDoc& doc, std::vector<CDrawObj*>* pending);
+// How far down from the top of the area the pending photos' rows are in: the
+// first device row at or above which some photo still lacks rows, or the
+// area's bottom when every photo is in. A photo drawn the right way up
+// that is being reduced as it decodes counts with the rows made so far (a
+// few rows are kept in hand for the drawing's rounding); any other photo
+// not yet in holds the area from its top. decoding says whether some photo
+// is being made now.
+long PendingRowsReady(CDC* dc, const std::vector<CDrawObj*>& pending, const CRect& area, bool* decoding);
 
 // The same fetch for a page picture at dpi, before any surface exists (a
 // batch export starts its decodes while the rest of the program starts).

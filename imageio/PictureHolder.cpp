@@ -109,6 +109,9 @@ struct CPictureHolder::State {
     std::vector<Entry> entries;
     // Sizes being decoded on the pool, each with whoever waits for it.
     std::map<std::pair<long, long>, std::vector<std::function<void()>>> pending;
+    // The decode under way that is reduced as it goes, and its size.
+    const CReduceWhileDecoding* reducing = nullptr;
+    std::pair<long, long> reducingSize;
     int decodes = 0;
     CSize lastDecode;
     std::size_t bytesHeld = 0;
@@ -302,16 +305,25 @@ CPictureHolder::Picture_t CPictureHolder::State::Make(long w, long h)
     bool ok;
     if (format == IMAGE_FORMAT_JPG) {
         const bool whole = w >= width && h >= height;
-        if (!whole) reducer.emplace(w, h);
+        if (!whole) {
+            reducer.emplace(w, h);
+            std::lock_guard<std::mutex> lock(mutex);
+            reducing = &*reducer;
+            reducingSize = {w, h};
+        }
         CDecodeWatcher* watcher = reducer ? &*reducer : nullptr;
         ok = stream ? DecodeJpegFileScaled(stream.get(), sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h, watcher)
                     : DecodeJpegScaled(source, sourceSize, *decoded, whole ? 0 : w, whole ? 0 : h, watcher);
         stream.reset();
+        std::lock_guard<std::mutex> lock(mutex);
+        reducing = nullptr;
     } else {
         ok = decoded->Decode(source, sourceSize, format);
     }
-    auto reduced = std::make_shared<CPictureImage>();
-    const bool reducedEarly = ok && reducer && reducer->Finish(*decoded, *reduced);
+    // The reduced picture is the one its rows were read from meanwhile.
+    std::shared_ptr<CPictureImage> reduced = ok && reducer ? reducer->Finish(*decoded) : nullptr;
+    const bool reducedEarly = reduced != nullptr;
+    if (!reduced) reduced = std::make_shared<CPictureImage>();
     reducer.reset();
     std::lock_guard<std::mutex> lock(mutex);
     ++decodes;
@@ -558,6 +570,17 @@ bool CPictureHolder::Covers(long width, long height) const
     for (const auto& e : s.entries)
         if (e.image->GetWidth() >= width && e.image->GetHeight() >= height) return true;
     return false;
+}
+
+CPictureHolder::Picture_t CPictureHolder::Partial(long width, long height, long* rowsFromTop)
+{
+    *rowsFromTop = 0;
+    State& s = *m_state;
+    if (!s.valid) return nullptr;
+    s.Clamp(width, height);
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (!s.reducing || s.reducingSize != std::make_pair(width, height)) return nullptr;
+    return s.reducing->Partial(rowsFromTop);
 }
 
 void CPictureHolder::Request(long width, long height, std::function<void()> done)

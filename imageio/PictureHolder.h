@@ -71,6 +71,11 @@ public:
     void Request(long width, long height, std::function<void()> done = {});
     // True when Picture(width, height) would need no decode.
     bool Covers(long width, long height) const;
+    // While a decode for width x height is under way and reduced as it
+    // decodes: the picture being made, of which rowsFromTop rows (counted
+    // from the picture's top) are final; its other rows are still being
+    // written. Null when no such decode is under way.
+    Picture_t Partial(long width, long height, long* rowsFromTop);
 
     // How often the source was decoded, and the size of the last decode
     // before any reduction (for tests and figures).

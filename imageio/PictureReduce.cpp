@@ -215,7 +215,8 @@ struct CReduction {
     bool grey = false;
     bool alpha = false;
     int channels = 3;
-    CPictureImage out;
+    // Shared, so that rows already made can be read while others are made.
+    std::shared_ptr<CPictureImage> out = std::make_shared<CPictureImage>();
 
     // Looks only at the source's size and format, not at its pixels.
     bool Prepare(const CPictureImage& source, long width, long height)
@@ -228,10 +229,10 @@ struct CReduction {
         grey = IsGreyRamp(source);
         alpha = source.AlphaIsValid();
         channels = grey ? 1 : (alpha ? 4 : 3);
-        out = CPictureImage(source.GetType());
-        if (!out.Create(width, height, grey ? 8 : 24, source.GetType())) return false;
-        if (grey) out.SetGrayPalette();
-        if (alpha && !out.AlphaCreate()) return false;
+        *out = CPictureImage(source.GetType());
+        if (!out->Create(width, height, grey ? 8 : 24, source.GetType())) return false;
+        if (grey) out->SetGrayPalette();
+        if (alpha && !out->AlphaCreate()) return false;
         cols = AreaAxis(sw, width);
         rows = AreaAxis(sh, height);
         return true;
@@ -241,27 +242,34 @@ struct CReduction {
     bool Reduce(const CPictureImage& source, long from, long to)
     {
         try {
-            if (channels == 1) ReduceRows<1>(source, cols, rows, grey, alpha, out, from, to);
-            else if (channels == 3) ReduceRows<3>(source, cols, rows, grey, alpha, out, from, to);
-            else ReduceRows<4>(source, cols, rows, grey, alpha, out, from, to);
+            if (channels == 1) ReduceRows<1>(source, cols, rows, grey, alpha, *out, from, to);
+            else if (channels == 3) ReduceRows<3>(source, cols, rows, grey, alpha, *out, from, to);
+            else ReduceRows<4>(source, cols, rows, grey, alpha, *out, from, to);
         } catch (const std::bad_alloc&) {
             return false;
         }
         return true;
     }
 
-    // Hands the new picture over with the source's settings (format, key
-    // colour, resolution).
+    // Gives the new picture the source's settings (format, key colour,
+    // resolution); its size and pixels stay as they are.
+    void Settle(const CPictureImage& source)
+    {
+        CPictureImage& p = *out;
+        p.m_nTransIndex = -1;
+        p.m_rgbBackground = source.m_rgbBackground;
+        p.m_nFrameCount = source.m_nFrameCount;
+        p.m_nJpegQuality = source.m_nJpegQuality;
+        p.SetXDPI(source.GetXDPI());
+        p.SetYDPI(source.GetYDPI());
+        p.AlphaSetMax(source.AlphaGetMax());
+    }
+
+    // Hands the new picture over with the source's settings.
     void Deliver(const CPictureImage& source, CPictureImage& target)
     {
-        out.m_nTransIndex = -1;
-        out.m_rgbBackground = source.m_rgbBackground;
-        out.m_nFrameCount = source.m_nFrameCount;
-        out.m_nJpegQuality = source.m_nJpegQuality;
-        out.SetXDPI(source.GetXDPI());
-        out.SetYDPI(source.GetYDPI());
-        out.AlphaSetMax(source.AlphaGetMax());
-        target = std::move(out);
+        Settle(source);
+        target = std::move(*out);
     }
 };
 
@@ -307,6 +315,9 @@ struct CReduceWhileDecoding::CBands {
     // For each band, counted from the top of the picture, the decoded rows
     // it needs.
     std::vector<long> need;
+    // The bands made, and how many of them from the top have no gap.
+    std::vector<char> made;
+    std::size_t madeFromTop = 0;
     long decoded = 0;
     std::size_t next = 0;  // the first band nobody took
     int working = 0;       // bands being made
@@ -317,7 +328,7 @@ struct CReduceWhileDecoding::CBands {
     void Work(std::unique_lock<std::mutex>& lock)
     {
         while (source && next < need.size() && need[next] <= decoded) {
-            const long height = reduction.out.GetHeight();
+            const long height = reduction.out->GetHeight();
             const long band = static_cast<long>(next++);
             // Band 0 is the top of the picture: the last rows of the bitmap.
             const long to = height - band * rowsPerBand;
@@ -328,6 +339,8 @@ struct CReduceWhileDecoding::CBands {
             const bool ok = reduction.Reduce(picture, from, to);
             lock.lock();
             if (!ok) failed = true;
+            made[static_cast<std::size_t>(band)] = ok;
+            while (madeFromTop < made.size() && made[madeFromTop]) ++madeFromTop;
             if (--working == 0) idle.notify_all();
         }
     }
@@ -355,12 +368,12 @@ CReduceWhileDecoding::~CReduceWhileDecoding()
     std::unique_lock<std::mutex> lock(m_bands->mutex);
     m_bands->Close(lock);
     // A helper still waiting for a thread keeps the bands, not the picture.
-    m_bands->reduction.out = CPictureImage();
+    m_bands->reduction.out.reset();
 }
 
 void CReduceWhileDecoding::Started(const CPictureImage& image) noexcept
 {
-    m_bands.reset();
+    SetBands(nullptr);
     m_nextNeed = LONG_MAX;
     const long width = std::min(m_width, image.GetWidth());
     const long height = std::min(m_height, image.GetHeight());
@@ -378,10 +391,11 @@ void CReduceWhileDecoding::Started(const CPictureImage& image) noexcept
             // first tap to the bitmap's last.
             bands->need.push_back(sourceHeight - bands->reduction.rows.taps[static_cast<std::size_t>(from)].first);
         }
+        bands->made.assign(bands->need.size(), 0);
         bands->source = &image;
-        m_bands = std::move(bands);
+        SetBands(std::move(bands));
     } catch (const std::bad_alloc&) {
-        m_bands.reset();
+        SetBands(nullptr);
         return;
     }
     m_nAnnounced = 0;
@@ -409,20 +423,49 @@ void CReduceWhileDecoding::RowsDecoded(long rows) noexcept
     }
 }
 
-bool CReduceWhileDecoding::Finish(const CPictureImage& decoded, CPictureImage& target)
+void CReduceWhileDecoding::SetBands(std::shared_ptr<CBands> bands)
 {
-    if (!m_bands) return false;
+    std::lock_guard<std::mutex> lock(m_bandsMutex);
+    m_bands = std::move(bands);
+}
+
+std::shared_ptr<CPictureImage> CReduceWhileDecoding::Finish(const CPictureImage& decoded)
+{
+    if (!m_bands) return nullptr;
     std::unique_lock<std::mutex> lock(m_bands->mutex);
     if (m_bands->source != &decoded) {
         m_bands->Close(lock);
-        return false;
+        return nullptr;
     }
     m_bands->decoded = LONG_MAX;
     m_bands->Work(lock);
     m_bands->Close(lock);
-    const bool ok = !m_bands->failed;
+    std::shared_ptr<CPictureImage> out = m_bands->failed ? nullptr : m_bands->reduction.out;
     lock.unlock();
-    if (ok) m_bands->reduction.Deliver(decoded, target);
-    m_bands.reset();
-    return ok;
+    // Readers of the rows made so far read only pixels, which stay.
+    if (out) m_bands->reduction.Settle(decoded);
+    SetBands(nullptr);
+    return out;
+}
+
+bool CReduceWhileDecoding::Finish(const CPictureImage& decoded, CPictureImage& target)
+{
+    const std::shared_ptr<CPictureImage> out = Finish(decoded);
+    if (out) target = std::move(*out);
+    return out != nullptr;
+}
+
+std::shared_ptr<const CPictureImage> CReduceWhileDecoding::Partial(long* rows) const
+{
+    *rows = 0;
+    std::shared_ptr<CBands> bands;
+    {
+        std::lock_guard<std::mutex> lock(m_bandsMutex);
+        bands = m_bands;
+    }
+    if (!bands) return nullptr;
+    std::lock_guard<std::mutex> lock(bands->mutex);
+    if (!bands->source || !bands->reduction.out) return nullptr;
+    *rows = std::min(bands->reduction.out->GetHeight(), static_cast<long>(bands->madeFromTop) * bands->rowsPerBand);
+    return bands->reduction.out;
 }

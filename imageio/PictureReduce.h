@@ -9,6 +9,7 @@
 #include "objects/Types.h"
 
 #include <memory>
+#include <mutex>
 
 class CPictureImage;
 
@@ -53,13 +54,24 @@ public:
     // decoder made). False when nothing was reduced: the decoded picture
     // already had the size, or memory ran out.
     bool Finish(const CPictureImage& decoded, CPictureImage& target);
+    // The same, giving the very picture Partial gave (null for false).
+    std::shared_ptr<CPictureImage> Finish(const CPictureImage& decoded);
+
+    // While the picture is being reduced (from any thread): the reduced
+    // picture, of which the rows counted from its top are final; the other
+    // rows are still being made (only pixels change, and only there). Null
+    // when nothing is being reduced.
+    std::shared_ptr<const CPictureImage> Partial(long* rowsFromTop) const;
 
 private:
     struct CBands;
 
+    void SetBands(std::shared_ptr<CBands> bands);
+
     long m_width;
     long m_height;
     std::shared_ptr<CBands> m_bands;
+    mutable std::mutex m_bandsMutex;  // m_bands as other threads see it
     // Only the decoding thread reads these: the first band not yet known to
     // be ready, and the decoded rows it waits for.
     std::size_t m_nAnnounced = 0;

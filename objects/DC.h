@@ -371,6 +371,11 @@ public:
     // thread, which then calls ready (on that thread).
     void SetPictureReady(std::function<void()> ready) { m_pictureReady = std::move(ready); }
     const std::function<void()>& PictureReady() const { return m_pictureReady; }
+    // Set by a surface drawn in bands as its pictures decode (a page being
+    // exported): a picture still decoding is drawn from its rows made so
+    // far. The caller draws only where the rows are in.
+    void SetPartialPictures(bool on) { m_bPartialPictures = on; }
+    bool PartialPictures() const { return m_bPartialPictures; }
 
     // Lines and shapes: outline with the pen, fill with the brush.
     CPoint MoveTo(int x, int y);
@@ -510,5 +515,6 @@ protected:
     struct State;
     std::unique_ptr<State> m_state;
     std::function<void()> m_pictureReady;
+    bool m_bPartialPictures = false;
     std::vector<State> m_saved;
 };

@@ -13,6 +13,12 @@ CSize DeviceSizeOf(const CDC* dc, const CRect& logical)
 
 CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSize need)
 {
+    if (dc->PartialPictures()) {
+        long rows = 0;
+        if (CPictureHolder::Picture_t partial = holder.Partial(need.cx, need.cy, &rows)) return partial;
+        // Done since (or never reduced as it decodes): the whole picture,
+        // waiting for its decode to end.
+    }
     if (dc->PictureReady()) {
         bool sharp = false;
         CPictureHolder::Picture_t held = holder.Held(need.cx, need.cy, &sharp);

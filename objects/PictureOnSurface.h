@@ -13,5 +13,6 @@ CSize DeviceSizeOf(const CDC* dc, const CRect& logical);
 
 // The picture at the size the surface needs. On a surface that defers
 // pictures a copy held is drawn when there is one, and a sharper copy is
-// decoded on another thread; otherwise the picture is decoded now.
+// decoded on another thread; on one drawn as pictures decode, the rows
+// made so far; otherwise the picture is decoded now.
 CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSize need);

@@ -14,11 +14,13 @@
 #include <QtGui/QPdfWriter>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -113,27 +115,51 @@ QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwh
             // one pass. (Keeping the first pass out of the area would
             // cost more: drawing clipped to a rectangle with a hole is
             // slow.)
-            const QRect inside(area.left, area.top, area.Width(), area.Height());
             options.m_pSkip = &pending;
             CPagePainter::PaintPage(&dc, &doc, options);
-            if (meanwhile) {
-                meanwhile(image, area.top, area.bottom, [&] {
-                    std::vector<CDrawObj*> still;
-                    return PendingPictureArea(&dc, doc, &still).IsRectEmpty();
-                });
-            }
-            dc.LimitDrawing(&inside);
-            // Objects far from the area are left out.
-            CRect near = area;
-            near.InflateRect(2, 2);
-            dc.DPtoLP(&near);
-            const int saved = dc.SaveDC();
-            dc.IntersectClipRect(near);
             options.m_pSkip = nullptr;
             options.m_bWhite = true;
-            CPagePainter::PaintPage(&dc, &doc, options);
-            dc.RestoreDC(saved);
-            dc.LimitDrawing(nullptr);
+            long painted = area.top;
+            // Rows [painted, to) of the area.
+            const auto paintTo = [&](long to) {
+                const QRect rows(area.left, static_cast<int>(painted), area.Width(), static_cast<int>(to - painted));
+                dc.LimitDrawing(&rows);
+                // Objects far from those rows are left out.
+                CRect near(area.left, painted, area.right, to);
+                near.InflateRect(2, 2);
+                dc.DPtoLP(&near);
+                const int saved = dc.SaveDC();
+                dc.IntersectClipRect(near);
+                CPagePainter::PaintPage(&dc, &doc, options);
+                dc.RestoreDC(saved);
+                dc.LimitDrawing(nullptr);
+                painted = to;
+            };
+            if (meanwhile) {
+                // The area is drawn down from its top as the photos' rows
+                // come in, in pieces of at least an eighth of it; between
+                // pieces the caller works with the rows painted for good.
+                const long piece = std::max<long>(64, area.Height() / 8);
+                dc.SetPartialPictures(true);
+                for (;;) {
+                    bool decoding = false;
+                    const long ready = PendingRowsReady(&dc, pending, area, &decoding);
+                    if (ready >= area.bottom) break;
+                    if (ready - painted >= piece) {
+                        paintTo(ready);
+                    } else if (!meanwhile(image, static_cast<int>(painted), area.bottom, false)) {
+                        // Nothing to do but wait for rows, while a photo
+                        // is being made (as it may be since that work);
+                        // the rest waits for the photos whole.
+                        PendingRowsReady(&dc, pending, area, &decoding);
+                        if (!decoding) break;
+                        std::this_thread::sleep_for(std::chrono::microseconds(250));
+                    }
+                }
+                dc.SetPartialPictures(false);
+                meanwhile(image, static_cast<int>(painted), area.bottom, true);
+            }
+            paintTo(area.bottom);
         }
     }
     return image;
@@ -192,18 +218,20 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
     // The page outlives its early writer, whose pool threads read it.
     QImage image;
     std::optional<CJpegPageWriter> early;
-    const auto compressMeanwhile = [&](const QImage& picture, int top, int bottom, const std::function<bool()>& ready) {
-        if (picture.bytesPerLine() != picture.width() * 4) return;
-        head = PageHeader(picture, dpi);
-        CDibPixels rows;
-        rows.pHead = &head;
-        rows.pBits = picture.constBits();
-        early.emplace(rows, 100);
-        while (!ready() && early->CompressBandOutside(top, bottom)) {
+    const auto compressMeanwhile = [&](const QImage& picture, int top, int bottom, bool spare) {
+        if (!early) {
+            if (picture.bytesPerLine() != picture.width() * 4) return false;
+            head = PageHeader(picture, dpi);
+            CDibPixels rows;
+            rows.pHead = &head;
+            rows.pBits = picture.constBits();
+            early.emplace(rows, 100);
         }
-        // The bands still left outside the photos' area go to the other
-        // cores while this thread draws that area again.
+        if (!spare) return early->CompressBandOutside(top, bottom);
+        // The photos are in: the bands still left outside the rows yet to
+        // paint go to the other cores while this thread paints those.
         early->CompressOutsideMeanwhile(top, bottom);
+        return false;
     };
     image = RenderPagePicture(doc, dpi, jpeg ? PagePaintedAround(compressMeanwhile) : PagePaintedAround());
     if (progress) progress(1);

@@ -18,10 +18,12 @@ class CDrawDoc;
 // The page's size in pixels at a resolution.
 QSize PagePictureSize(const CDrawDoc& doc, int dpi);
 // Told, while photos of the page are still decoding, that everything but
-// the rows [top, bottom) of the picture is painted for good; ready says
-// whether the photos are in. What it does meanwhile delays the rest.
-using PagePaintedAround = std::function<void(const QImage& picture, int top, int bottom,
-                                             const std::function<bool()>& ready)>;
+// the rows [top, bottom) of the picture is painted for good (top moves down
+// as the photos' rows come in): it does one short piece of work with those
+// rows on the calling thread (what it does delays the painting) and says
+// whether there was one; with spare set it hands the work left to the other
+// cores instead, as the painting goes on at once.
+using PagePaintedAround = std::function<bool(const QImage& picture, int top, int bottom, bool spare)>;
 // Paints the page (background, background picture, objects; no grid, no
 // handles) into a new picture of PagePictureSize pixels.
 QImage RenderPagePicture(CDrawDoc& doc, int dpi, const PagePaintedAround& meanwhile = {});

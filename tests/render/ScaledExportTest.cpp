@@ -15,6 +15,7 @@
 #include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
 
+#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <cstdlib>
@@ -23,6 +24,7 @@
 #include <iterator>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -65,6 +67,47 @@ double Psnr(const QImage& a, const QImage& b)
     const double mse = sum / (3.0 * a.width() * a.height());
     return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
 }
+
+// The calendars and texts need the toolkit's fonts.
+void StartToolkit()
+{
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "test_render";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// Every thread of the shared pool kept waiting until Release.
+class CHeldPool {
+public:
+    CHeldPool()
+    {
+        for (unsigned i = 0; i < CWorkerPool::Shared().Size(); ++i)
+            CWorkerPool::Shared().Submit([this] {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_released.wait(lock, [this] { return m_open; });
+            });
+    }
+    ~CHeldPool()
+    {
+        Release();
+        CWorkerPool::Shared().Wait();
+    }
+    void Release()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_open = true;
+        }
+        m_released.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_released;
+    bool m_open = false;
+};
 
 // A page with one photo in a rectangle stored as generated objects are:
 // left > right and top < bottom.
@@ -155,12 +198,7 @@ TEST(ScaledExport, TheJpegFileHoldsThePaintedPage)
 TEST(ScaledExport, APageDrawnAroundADecodingPhotoIsThePageDrawnInOnePass)
 {
     // The calendar and the text need the toolkit's fonts.
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "test_render";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
+    StartToolkit();
     const std::string path = Photo("around-photo.jpg", "2400x1800");
     ASSERT_FALSE(path.empty());
     CDrawDoc doc;
@@ -194,25 +232,14 @@ TEST(ScaledExport, APageDrawnAroundADecodingPhotoIsThePageDrawnInOnePass)
     };
     // Every worker waits, so the photo is still decoding when the page is
     // drawn around it.
-    std::mutex m;
-    std::condition_variable cv;
-    bool open = false;
-    for (unsigned i = 0; i < CWorkerPool::Shared().Size(); ++i)
-        CWorkerPool::Shared().Submit([&] {
-            std::unique_lock<std::mutex> lock(m);
-            cv.wait(lock, [&] { return open; });
-        });
+    CHeldPool held;
     const CRect area = pendingArea();
     ASSERT_FALSE(area.IsRectEmpty());
     // The JPEG file's bands away from the photo are compressed meanwhile.
     const std::string aroundFile = Scratch("around.jpg");
     std::string error;
     ASSERT_TRUE(ExportPagePicture(doc, aroundFile, 100, &error)) << error;
-    {
-        std::lock_guard<std::mutex> lock(m);
-        open = true;
-    }
-    cv.notify_all();
+    held.Release();
     CWorkerPool::Shared().Wait();
 
     // Now the photo is held and the page is drawn in one pass: the same
@@ -231,4 +258,71 @@ TEST(ScaledExport, APageDrawnAroundADecodingPhotoIsThePageDrawnInOnePass)
     const QRgb middle = once.pixel(area.CenterPoint().x, area.CenterPoint().y);
     EXPECT_NE(middle, qRgb(255, 255, 255));
     EXPECT_NE(middle, once.pixel(2, 2));
+}
+
+TEST(ScaledExport, APageDrawnDownAsItsPhotosComeInIsThePageDrawnInOnePass)
+{
+    StartToolkit();
+    const std::string path = Photo("coming-in.jpg", "4000x3000");
+    const std::string small = Photo("coming-in-small.jpg", "1200x900");
+    ASSERT_FALSE(path.empty());
+    ASSERT_FALSE(small.empty());
+    CDrawDoc doc;
+    // The photo as generated; below it a strip of a small one mirrored side
+    // to side, whose rows come in the same way; at the bottom, one turned
+    // upside down, whose rows come in from its bottom, so the area waits
+    // above it until it is in. (The small ones decode quickly, leaving the
+    // pool's other thread to reduce the large one as it decodes.)
+    CDrawRect* photo = AddPhoto(doc, path);
+    auto* mirrored = new CDrawRect(CRect(), CDrawRect::kindImage);
+    mirrored->SetImageFile(small, "jpg");
+    mirrored->m_position = CRect(-300, -140, 300, -110);
+    doc.Add(mirrored);
+    auto* turned = new CDrawRect(CRect(), CDrawRect::kindImage);
+    turned->SetImageFile(small, "jpg");
+    turned->m_position = CRect(300, -150, -300, -450);
+    doc.Add(turned);
+    doc.m_nBackStyle = CDrawDoc::styleLinear;
+    doc.m_crBackFrom = RGB(250, 240, 200);
+    doc.m_crBackTo = RGB(40, 90, 200);
+    auto* text = new CDrawRect(CRect(-200, 120, 200, 40), CDrawRect::kindText);
+    text->m_strText = "Over the photo";
+    doc.Add(text);
+
+    // The workers wait until the page but the photos is drawn, then the
+    // photos decode while the area is drawn down as their rows come in.
+    CHeldPool held;
+    QImage probe(8, 8, QImage::Format_RGB32);
+    CQtDC probeDc(probe, 300, 300);
+    PreparePagePicture(&probeDc, doc, 300);
+    const CSize need = DeviceSizeOf(&probeDc, photo->m_position);
+    std::vector<int> tops;
+    int areaBottom = 0;
+    const QImage comingIn = RenderPagePicture(doc, 300, [&](const QImage&, int top, int bottom, bool spare) {
+        if (tops.empty()) {
+            held.Release();
+            // As an export's first bands take a while: the photo's decode
+            // is under way when the painting goes on.
+            long rows = 0;
+            for (int wait = 0; wait < 5000 && !photo->m_pImage->Partial(need.cx, need.cy, &rows) &&
+                               !photo->m_pImage->Covers(need.cx, need.cy);
+                 ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        if (!spare) tops.push_back(top);
+        areaBottom = bottom;
+        return false;
+    });
+    CWorkerPool::Shared().Wait();
+    ASSERT_FALSE(tops.empty());
+    const QImage once = RenderPagePicture(doc, 300);
+    ASSERT_FALSE(once.isNull());
+    EXPECT_TRUE(comingIn == once);
+    // Rows of the area were painted for good while the photos decoded, down
+    // to no lower than the turned photo's top.
+    if (std::thread::hardware_concurrency() > 1) {
+        EXPECT_GT(tops.back(), tops.front());
+        EXPECT_LT(tops.back(), (550 + 150) * 3);
+    }
+    EXPECT_GT(areaBottom, (550 + 150) * 3);
 }
