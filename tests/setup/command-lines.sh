@@ -106,4 +106,9 @@ out="$(run "$work/noformats/mondrel" "${wall[@]}" --holidays "$holidays" --expor
 [ "$status" = 1 ] || fail "a holiday file without the formats module exits $status, not 1: $out"
 case "$out" in *"family-dates.ics: The module for PNG, TIFF and iCalendar files cannot be loaded: $module"*) ;;
     *) fail "a holiday file without the formats module does not name the file and the module: $out" ;; esac
+# A module that is there but cannot be loaded says so with the loader's words.
+echo "not a library" >"$module"
+out="$(run "$work/noformats/mondrel" --export "$work/again.jpg" --page 2 "$work/formats.mdr" 2>&1)" \
+    || fail "with a broken formats module a page of a TIFF picture exits $?: $out"
+case "$out" in *"cannot be loaded: $module: "*) ;; *) fail "a broken formats module is not named with its fault: $out" ;; esac
 echo "command lines: ${programs[*]} answer --version, --help and unknown options without a display"
