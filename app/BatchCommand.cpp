@@ -12,6 +12,7 @@
 #include "imageio/PictureHolder.h"
 #include "objects/DrawObj.h"
 #include "objects/DrawRect.h"
+#include "objects/FormatModule.h"
 #include "platform/FontConfiguration.h"
 #include "platform/PageExport.h"
 #include "MondrelVersion.h"
@@ -218,6 +219,11 @@ int CBatchCommand::Execute(const CBatchOptions& o, std::ostream& out, std::ostre
             err << "mondrel: " << error << "\n";
             return 1;
         }
+        // Pictures that the formats module reads are drawn as unreadable
+        // ones without it; say why once rather than leave them out silently.
+        CMessage why;
+        if (FormatModuleFailed(&why))
+            err << "mondrel: warning: " << why.Text() << "; the PNG and TIFF pictures are left out\n";
     }
     return 0;
 }

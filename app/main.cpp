@@ -31,23 +31,6 @@ void EnsureRuntimeFolder()
     if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
 }
 
-void* LoadProgramLibrary(const char* name, std::string* tried)
-{
-    const std::string dir = RunningProgramDir();
-    for (const std::string& path : {dir + "/" + name, dir + "/../libexec/mondrel/" + name}) {
-        if (void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) return library;
-        const char* why = dlerror();
-        // A library that is there but cannot load says why; a missing one
-        // is looked for in the next place.
-        if (access(path.c_str(), F_OK) == 0) {
-            *tried = why ? why : path;
-            return nullptr;
-        }
-        if (tried->empty()) *tried = path;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)

@@ -1,6 +1,32 @@
 #include "imageio/ImageCodecs.h"
 
 #include "imageio/PictureImage.h"
+#include "objects/FormatModule.h"
+
+namespace {
+
+// PNG and TIFF are read by the formats module; without it such a picture is
+// unreadable and says why, as a damaged file would.
+bool DecodeThroughModule(decltype(&CFormatTable::m_pDecodePng) reader, const BYTE* data, std::size_t size,
+                         CPictureImage& image)
+{
+    CMessage why;
+    if (const CFormatTable* table = FormatTable(&why)) return (table->*reader)(data, size, image);
+    image.SetLastError(why.Text());
+    return false;
+}
+
+}  // namespace
+
+bool DecodePng(const BYTE* data, std::size_t size, CPictureImage& image)
+{
+    return DecodeThroughModule(&CFormatTable::m_pDecodePng, data, size, image);
+}
+
+bool DecodeTiff(const BYTE* data, std::size_t size, CPictureImage& image)
+{
+    return DecodeThroughModule(&CFormatTable::m_pDecodeTiff, data, size, image);
+}
 
 ImageDecoder DecoderForFormat(int format)
 {

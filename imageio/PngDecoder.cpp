@@ -1,5 +1,6 @@
 #include "imageio/ImageCodecs.h"
 #include "imageio/PictureImage.h"
+#include "objects/FormatModule.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -291,7 +292,7 @@ bool ChunksFitTheFile(const BYTE* data, std::size_t size)
 
 }  // namespace
 
-bool DecodePng(const BYTE* data, std::size_t size, CPictureImage& image)
+bool ReadPngPicture(const BYTE* data, std::size_t size, CPictureImage& image)
 {
     PngReadState st;
     st.data = data;

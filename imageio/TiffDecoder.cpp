@@ -1,5 +1,6 @@
 #include "imageio/ImageCodecs.h"
 #include "imageio/PictureImage.h"
+#include "objects/FormatModule.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -292,7 +293,7 @@ bool ReadStrips(TIFF* tif, CPictureImage& image, uint32_t width, uint32_t height
 
 }  // namespace
 
-bool DecodeTiff(const BYTE* data, std::size_t size, CPictureImage& image)
+bool ReadTiffPicture(const BYTE* data, std::size_t size, CPictureImage& image)
 {
     TiffSource src;
     src.data = data;

@@ -1,6 +1,8 @@
 #include "objects/InstallFolder.h"
 
+#include <dlfcn.h>
 #include <filesystem>
+#include <unistd.h>
 #include <system_error>
 
 namespace {
@@ -64,4 +66,21 @@ std::string RunningProgramDir()
     std::error_code ec;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : program.parent_path().string();
+}
+
+void* LoadProgramLibrary(const char* name, std::string* tried)
+{
+    const std::string dir = RunningProgramDir();
+    for (const std::string& path : {dir + "/" + name, dir + "/../libexec/mondrel/" + name}) {
+        if (void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) return library;
+        const char* why = dlerror();
+        // A library that is there but cannot load says why; a missing one
+        // is looked for in the next place.
+        if (access(path.c_str(), F_OK) == 0) {
+            *tried = why ? why : path;
+            return nullptr;
+        }
+        if (tried->empty()) *tried = path;
+    }
+    return nullptr;
 }

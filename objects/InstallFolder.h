@@ -22,3 +22,10 @@ const std::string& SourceTreeData();
 
 // The folder of the running program, from the system ("" when unknown).
 std::string RunningProgramDir();
+
+// Loads one of the program's own libraries: beside the program (a build
+// tree, an installation folder), else in ../libexec/mondrel/ beside its
+// folder (the package). Returns null when neither loads; *tried then says
+// why: the loader's words for a library that is there but cannot load, else
+// the first path looked at.
+void* LoadProgramLibrary(const char* name, std::string* tried);

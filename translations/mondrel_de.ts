@@ -3021,6 +3021,10 @@ Die Datei selbst bleibt unverändert, bis Sie das Dokument speichern.</translati
         <source>Bad picture record of a text object</source>
         <translation>Ungültiger Bilddatensatz eines Textobjekts</translation>
     </message>
+    <message>
+        <source>The module for PNG, TIFF and iCalendar files cannot be loaded: %1</source>
+        <translation>Das Modul für PNG-, TIFF- und iCalendar-Dateien kann nicht geladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMondrelApp</name>

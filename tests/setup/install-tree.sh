@@ -7,6 +7,7 @@
 # own file and nothing else.
 set -euo pipefail
 build="$1"
+holidays="$(cd "$(dirname "$0")/../.." && pwd)/resources/samples/family-dates.ics"
 work="$(mktemp -d /tmp/mondrel-install-tree-XXXXXX)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -27,7 +28,7 @@ setup="$work/stage/mondrel-setup"
 dest="$work/Programs/Mondrel"
 "$setup/tallowin" --batch --user --dest "$dest" >"$work/out" 2>&1 || { cat "$work/out"; fail "the first installation failed"; }
 grep -q "^Setup of Mondrel 3.0 Completed Successfully.$" "$work/out" || fail "no success message"
-for f in mondrel mondrel-window.so mondrel-batch.so tallowin Readme.TXT install.ini tallowin-manifest.txt; do
+for f in mondrel mondrel-window.so mondrel-batch.so mondrel-formats.so tallowin Readme.TXT install.ini tallowin-manifest.txt; do
     [ -f "$dest/$f" ] || fail "$f was not installed"
 done
 [ "$(stat -c %a "$dest/mondrel")" = 755 ] || fail "mondrel is not mode 0755"
@@ -59,6 +60,10 @@ if [ ! -f "$picture" ]; then
 fi
 cd "$work"
 "$dest/mondrel" --new --months 12 --first-month 1 --year 2027 --export "$work/plain.jpg" || fail "the installed mondrel cannot export"
+# Holidays are read by the installed formats module.
+"$dest/mondrel" --new --months 1 --first-month 1 --year 2027 \
+    --holidays "$holidays" --export "$work/holidays.jpg" \
+    || fail "the installed mondrel cannot read a holiday file"
 "$dest/mondrel" --new --months 12 --first-month 1 --year 2027 --background-image "$picture" --stretch \
     --export "$work/picture.jpg" || fail "the installed mondrel cannot use the installed picture"
 [ -s "$work/plain.jpg" ] && ! cmp -s "$work/plain.jpg" "$work/picture.jpg" || fail "the installed picture makes no difference"

@@ -69,7 +69,7 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.mondrel.Mondre
 appstreamcli validate-tree --no-net "$work/root" >"$work/appstream.log" 2>&1 \
     || { cat "$work/appstream.log"; fail "the installed tree does not pass appstreamcli validate-tree"; }
 # Stripped programs that name no folder of the build machine.
-for library in mondrel-window.so mondrel-batch.so; do
+for library in mondrel-window.so mondrel-batch.so mondrel-formats.so; do
     grep -qx "/usr/libexec/mondrel/$library" "$work/contents" || fail "the package lacks the designer's $library"
 done
 for program in "$work"/root/usr/bin/* "$work"/root/usr/libexec/mondrel/*; do
@@ -87,6 +87,8 @@ bin="$work/root/usr/bin"
 cd "$work"
 "$bin/mondrel" --new --months 1 --first-month 1 --year 2027 --export "$work/page.jpg" || fail "the packaged mondrel cannot export"
 [ -s "$work/page.jpg" ] || fail "no page picture"
+"$bin/mondrel" --new --months 1 --first-month 1 --year 2027 --holidays "$srcdir/resources/samples/family-dates.ics" \
+    --export "$work/holidays.jpg" || fail "the packaged mondrel cannot read a holiday file through its formats module"
 "$bin/mondrel" --version | grep -qx "mondrel $(dpkg-deb -f "$deb" Version)" || fail "mondrel --version is not the package's version"
 
 # A Tallowin folder deleted by hand stays named in the settings; the data
