@@ -319,8 +319,15 @@ TEST(ScaledExport, APageDrawnDownAsItsPhotosComeInIsThePageDrawnInOnePass)
     ASSERT_FALSE(once.isNull());
     EXPECT_TRUE(comingIn == once);
     // Rows of the area were painted for good while the photos decoded, down
-    // to no lower than the turned photo's top.
-    if (std::thread::hardware_concurrency() > 1) {
+    // to no lower than the turned photo's top. (With one core, or in a
+    // sanitizer build, whose unoptimised area filter falls far behind the
+    // decoder, the rows come in only when the decode ends.)
+#if !defined(__SANITIZE_ADDRESS__)
+    const bool rowsComeIn = std::thread::hardware_concurrency() > 1;
+#else
+    const bool rowsComeIn = false;
+#endif
+    if (rowsComeIn) {
         EXPECT_GT(tops.back(), tops.front());
         EXPECT_LT(tops.back(), (550 + 150) * 3);
     }
