@@ -109,13 +109,7 @@ bool ReloadHolidayList(CHolidayList* list, int fromYear, int toYear, CMessageOut
         if (!(IsHolidayFileSource(source) ? ReadICalendarFile(source, fromYear, toYear, &days, error, progress)
                                           : ReadRegionSource(source, fromYear, toYear, &days, error)))
             return false;
-        const int firstName = static_cast<int>(grown.m_names.size());
-        grown.m_names.insert(grown.m_names.end(), days.m_names.begin(), days.m_names.end());
-        for (CHolidayEvent e : days.m_events) {
-            e.m_nName += firstName;
-            e.m_nFile = static_cast<int>(i);
-            grown.m_events.push_back(e);
-        }
+        grown.AppendDays(days.m_names, days.m_events, static_cast<int>(i));
         if (grown.m_events.size() > CHolidayList::kMaxEvents)
             break;  // Refused below.
     }

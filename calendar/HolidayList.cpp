@@ -130,22 +130,26 @@ void CHolidayList::SetFileDays(std::size_t index, const std::string& source, con
         m_files.push_back(source);
     const int file = static_cast<int>(index);
     std::erase_if(m_events, [file](const CHolidayEvent& e) { return e.m_nFile == file; });
-    const int firstName = static_cast<int>(m_names.size());
-    m_names.insert(m_names.end(), days.m_names.begin(), days.m_names.end());
-    m_events.reserve(m_events.size() + days.m_events.size());
     const auto middle = static_cast<std::ptrdiff_t>(m_events.size());
-    for (CHolidayEvent e : days.m_events) {
-        e.m_nName = e.m_nName >= 0 && static_cast<std::size_t>(e.m_nName) < days.m_names.size()
-                        ? firstName + e.m_nName
-                        : -1;
-        e.m_nFile = file;
-        m_events.push_back(e);
-    }
+    AppendDays(days.m_names, days.m_events, file);
     // Two sorted runs are merged rather than sorted again.
     if (std::is_sorted(m_events.begin(), m_events.begin() + middle) &&
         std::is_sorted(m_events.begin() + middle, m_events.end()))
         std::inplace_merge(m_events.begin(), m_events.begin() + middle, m_events.end());
     Normalize();
+}
+
+void CHolidayList::AppendDays(const std::vector<std::string>& names, const std::vector<CHolidayEvent>& days,
+                              int file)
+{
+    const int firstName = static_cast<int>(m_names.size());
+    m_names.insert(m_names.end(), names.begin(), names.end());
+    m_events.reserve(m_events.size() + days.size());
+    for (CHolidayEvent e : days) {
+        e.m_nName = e.m_nName >= 0 && static_cast<std::size_t>(e.m_nName) < names.size() ? firstName + e.m_nName : -1;
+        e.m_nFile = file;
+        m_events.push_back(e);
+    }
 }
 
 CMessage CHolidayList::TooManyFiles()

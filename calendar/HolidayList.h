@@ -63,6 +63,10 @@ public:
     // whatever their file), replacing the file's days; an index just past
     // the last file adds the file under the name source.
     void SetFileDays(std::size_t index, const std::string& source, const CHolidayList& days);
+    // Appends days whose names are indices into names, all as days of the
+    // file at index file (a name index outside names becomes no name); the
+    // events are not sorted again.
+    void AppendDays(const std::vector<std::string>& names, const std::vector<CHolidayEvent>& days, int file);
     // Whether a document can keep the list; false with the reason in plain
     // words when it holds too many files or days, or too long a text.
     bool WithinLimits(CMessageOut error) const;

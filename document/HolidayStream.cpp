@@ -197,13 +197,7 @@ bool ReadCalendar(CByteReader& in, const std::vector<CTable>& tables, CHolidayLi
         total += t.days.size();
         if (total > CHolidayStream::kMaxEvents)
             return false;
-        const int firstName = static_cast<int>(read.m_names.size());
-        read.m_names.insert(read.m_names.end(), t.names.begin(), t.names.end());
-        for (CHolidayEvent e : t.days) {
-            e.m_nName += firstName;
-            e.m_nFile = static_cast<int>(file);
-            read.m_events.push_back(e);
-        }
+        read.AppendDays(t.names, t.days, static_cast<int>(file));
     }
     read.Normalize();
     *list = std::move(read);

@@ -61,6 +61,15 @@ CSize BackImageNeed(CDC* dc, CDrawDoc& doc, const CPictureHolder& back)
     return DeviceSizeOf(dc, area);
 }
 
+// A photo the page draws from its picture (opaque, and not shown as its 3D
+// rendering), or null.
+CDrawRect* DrawnPhoto(CDrawObj* obj)
+{
+    auto* rect = dynamic_cast<CDrawRect*>(obj);
+    if (!rect || rect->m_nKind != CDrawRect::kindImage || !rect->m_pImage || !rect->m_bOpaque) return nullptr;
+    return rect->m_bShow3D && rect->m_b3DBitmapValid ? nullptr : rect;
+}
+
 }  // namespace
 
 int PrefetchPagePictures(CDC* dc, CDrawDoc& doc)
@@ -69,12 +78,8 @@ int PrefetchPagePictures(CDC* dc, CDrawDoc& doc)
     CPictureHolder* back = doc.BackImage();
     if (doc.m_bDrawBackImage && back && back->IsValid() && doc.m_nBackImagePlacement != CDrawDoc::placeTiled)
         started += Fetch(back, BackImageNeed(dc, doc, *back));
-    for (CDrawObj* obj : *doc.GetObjects()) {
-        auto* rect = dynamic_cast<CDrawRect*>(obj);
-        if (!rect || rect->m_nKind != CDrawRect::kindImage || !rect->m_pImage || !rect->m_bOpaque) continue;
-        if (rect->m_bShow3D && rect->m_b3DBitmapValid) continue;
-        started += Fetch(rect->m_pImage.get(), DeviceSizeOf(dc, rect->m_position));
-    }
+    for (CDrawObj* obj : *doc.GetObjects())
+        if (CDrawRect* rect = DrawnPhoto(obj)) started += Fetch(rect->m_pImage.get(), DeviceSizeOf(dc, rect->m_position));
     return started;
 }
 
@@ -90,12 +95,10 @@ CRect PendingPictureArea(CDC* dc, CDrawDoc& doc, std::vector<CDrawObj*>* pending
     }
     CRect area;
     for (CDrawObj* obj : *doc.GetObjects()) {
-        auto* rect = dynamic_cast<CDrawRect*>(obj);
         // Only a photo drawn as itself: it paints its rectangle and nothing
         // else. The placeholder writes a caption that may run past it.
-        if (!rect || rect->m_nKind != CDrawRect::kindImage || !rect->m_pImage || !rect->m_bOpaque) continue;
-        if ((rect->m_bShow3D && rect->m_b3DBitmapValid) || rect->m_strImagePath == CDrawRect::DefaultImagePath())
-            continue;
+        CDrawRect* rect = DrawnPhoto(obj);
+        if (!rect || rect->m_strImagePath == CDrawRect::DefaultImagePath()) continue;
         CPictureHolder& holder = *rect->m_pImage;
         const CSize need = DeviceSizeOf(dc, rect->m_position);
         if (!holder.IsValid() || need.cx <= 0 || need.cy <= 0 || holder.Covers(need.cx, need.cy)) continue;

@@ -156,17 +156,13 @@ void ReduceRows(const CPictureImage& source, const CAxis& cols, const CAxis& row
         if (rt.count == 1) {
             const BYTE* src = row(rt.first);
             for (std::size_t i = 0; i < across; ++i) sum[i] = static_cast<std::uint32_t>(src[i]) << 8;
-        } else if (rt.count == 2 && direct) {
+        } else if (rt.count <= 3 && direct) {
+            // Two or three rows in one pass (two: the second again, weighed
+            // nought).
             const BYTE* a = source.GetBits(rt.first);
             const BYTE* b = source.GetBits(rt.first + 1);
-            const std::uint32_t wa = rw[0], wb = rw[1];
-            for (std::size_t i = 0; i < across; ++i)
-                sum[i] = (wa * a[i] + wb * b[i] + kRound) >> (kWeightBits - 8);
-        } else if (rt.count == 3 && direct) {
-            const BYTE* a = source.GetBits(rt.first);
-            const BYTE* b = source.GetBits(rt.first + 1);
-            const BYTE* c = source.GetBits(rt.first + 2);
-            const std::uint32_t wa = rw[0], wb = rw[1], wc = rw[2];
+            const BYTE* c = rt.count == 3 ? source.GetBits(rt.first + 2) : b;
+            const std::uint32_t wa = rw[0], wb = rw[1], wc = rt.count == 3 ? rw[2] : 0;
             for (std::size_t i = 0; i < across; ++i)
                 sum[i] = (wa * a[i] + wb * b[i] + wc * c[i] + kRound) >> (kWeightBits - 8);
         } else {

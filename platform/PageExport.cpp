@@ -48,19 +48,22 @@ LONG PelsPerMeter(int dpi)
 }
 
 // A painted page's rows as the compressor reads them (blue, green, red,
-// unused, top row first): no copy of the page is made.
-BITMAPINFOHEADER PageHeader(const QImage& picture, int dpi)
+// unused, top row first), described by head: no copy of the page is made.
+CDibPixels PageRows(const QImage& picture, int dpi, BITMAPINFOHEADER* head)
 {
-    BITMAPINFOHEADER head{};
-    head.biSize = sizeof head;
-    head.biWidth = picture.width();
-    head.biHeight = -picture.height();
-    head.biPlanes = 1;
-    head.biBitCount = 32;
-    head.biCompression = BI_RGB;
-    head.biXPelsPerMeter = PelsPerMeter(dpi);
-    head.biYPelsPerMeter = PelsPerMeter(dpi);
-    return head;
+    *head = BITMAPINFOHEADER{};
+    head->biSize = sizeof *head;
+    head->biWidth = picture.width();
+    head->biHeight = -picture.height();
+    head->biPlanes = 1;
+    head->biBitCount = 32;
+    head->biCompression = BI_RGB;
+    head->biXPelsPerMeter = PelsPerMeter(dpi);
+    head->biYPelsPerMeter = PelsPerMeter(dpi);
+    CDibPixels rows;
+    rows.pHead = head;
+    rows.pBits = picture.constBits();
+    return rows;
 }
 
 }  // namespace
@@ -171,11 +174,8 @@ bool WritePagePictureJpeg(const QImage& picture, int dpi, const std::string& pat
         *error = "Invalid bitmap bit count";
         return false;
     }
-    const BITMAPINFOHEADER head = PageHeader(picture, dpi);
-    CDibPixels rows;
-    rows.pHead = &head;
-    rows.pBits = picture.constBits();
-    return WriteJpegFile(rows, 100, path, error);
+    BITMAPINFOHEADER head;
+    return WriteJpegFile(PageRows(picture, dpi, &head), 100, path, error);
 }
 
 bool ImageToDib(const QImage& source, CDibSection* dib)
@@ -221,11 +221,7 @@ bool ExportPagePicture(CDrawDoc& doc, const std::string& path, int dpi, CMessage
     const auto compressMeanwhile = [&](const QImage& picture, int top, int bottom, bool spare) {
         if (!early) {
             if (picture.bytesPerLine() != picture.width() * 4) return false;
-            head = PageHeader(picture, dpi);
-            CDibPixels rows;
-            rows.pHead = &head;
-            rows.pBits = picture.constBits();
-            early.emplace(rows, 100);
+            early.emplace(PageRows(picture, dpi, &head), 100);
         }
         if (!spare) return early->CompressBandOutside(top, bottom);
         // The photos are in: the bands still left outside the rows yet to

@@ -9,6 +9,7 @@
 #include "objects/PictureOnSurface.h"
 #include "platform/PageExport.h"
 #include "platform/QtDC.h"
+#include "support/PoolGate.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,10 @@
 
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -77,37 +76,6 @@ void StartToolkit()
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 }
-
-// Every thread of the shared pool kept waiting until Release.
-class CHeldPool {
-public:
-    CHeldPool()
-    {
-        for (unsigned i = 0; i < CWorkerPool::Shared().Size(); ++i)
-            CWorkerPool::Shared().Submit([this] {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_released.wait(lock, [this] { return m_open; });
-            });
-    }
-    ~CHeldPool()
-    {
-        Release();
-        CWorkerPool::Shared().Wait();
-    }
-    void Release()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_open = true;
-        }
-        m_released.notify_all();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_released;
-    bool m_open = false;
-};
 
 // A page with one photo in a rectangle stored as generated objects are:
 // left > right and top < bottom.
@@ -232,14 +200,14 @@ TEST(ScaledExport, APageDrawnAroundADecodingPhotoIsThePageDrawnInOnePass)
     };
     // Every worker waits, so the photo is still decoding when the page is
     // drawn around it.
-    CHeldPool held;
+    CPoolGate held;
     const CRect area = pendingArea();
     ASSERT_FALSE(area.IsRectEmpty());
     // The JPEG file's bands away from the photo are compressed meanwhile.
     const std::string aroundFile = Scratch("around.jpg");
     std::string error;
     ASSERT_TRUE(ExportPagePicture(doc, aroundFile, 100, &error)) << error;
-    held.Release();
+    held.Open();
     CWorkerPool::Shared().Wait();
 
     // Now the photo is held and the page is drawn in one pass: the same
@@ -291,7 +259,7 @@ TEST(ScaledExport, APageDrawnDownAsItsPhotosComeInIsThePageDrawnInOnePass)
 
     // The workers wait until the page but the photos is drawn, then the
     // photos decode while the area is drawn down as their rows come in.
-    CHeldPool held;
+    CPoolGate held;
     QImage probe(8, 8, QImage::Format_RGB32);
     CQtDC probeDc(probe, 300, 300);
     PreparePagePicture(&probeDc, doc, 300);
@@ -300,7 +268,7 @@ TEST(ScaledExport, APageDrawnDownAsItsPhotosComeInIsThePageDrawnInOnePass)
     int areaBottom = 0;
     const QImage comingIn = RenderPagePicture(doc, 300, [&](const QImage&, int top, int bottom, bool spare) {
         if (tops.empty()) {
-            held.Release();
+            held.Open();
             // As an export's first bands take a while: the photo's decode
             // is under way when the painting goes on.
             long rows = 0;

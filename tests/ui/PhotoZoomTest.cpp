@@ -2,6 +2,7 @@
 // again off the window's thread when the view zooms in, the smaller copy
 // shown meanwhile.
 
+#include "support/PoolGate.h"
 #include "support/QtTestRegistry.h"
 
 #include "document/DrawDoc.h"
@@ -14,39 +15,9 @@
 
 #include <QtTest/QtTest>
 
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 
 namespace {
-
-// Keeps every thread of the shared worker pool busy until released, so a
-// test can see what the window shows before a decode comes in.
-class CPoolGate {
-public:
-    CPoolGate()
-    {
-        for (unsigned i = 0; i < CWorkerPool::Shared().Size(); ++i)
-            CWorkerPool::Shared().Submit([this] {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_bOpen; });
-            });
-    }
-    ~CPoolGate() { Open(); }
-    void Open()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bOpen = true;
-        }
-        m_wake.notify_all();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_bOpen = false;
-};
 
 class CPaintCounter : public QObject {
 public:
