@@ -4,7 +4,7 @@
 // and redo of one move on a page of 2000 objects; a wall calendar of a cover
 // and twelve months, each with its own camera photo (10-24 MP), opened to a
 // painted window, the next page shown and painted, and the page strip's
-// pictures of its pages drawn.
+// pictures of its pages drawn; the file dialog's preview of a 20 MP photo.
 
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
@@ -12,6 +12,7 @@
 #include "app/SplitFrame.h"
 #include "document/CalendarGenerator.h"
 #include "document/DrawDoc.h"
+#include "properties/PreviewPane.h"
 #include "objects/DrawRect.h"
 #include "view/DesignDocument.h"
 #include "view/DrawView.h"
@@ -58,6 +59,18 @@ std::string DemoDocument()
     return path;
 }
 
+// Camera photo number i of the given size ("5472x3648"), made once: smooth
+// shapes with fine grain, as a camera gives.
+std::string CameraPhoto(int i, const std::string& size)
+{
+    const std::string photo = (WorkDir() / ("wall-camera" + std::to_string(i) + ".jpg")).string();
+    const std::string cmd = "test -s '" + photo + "' || convert -size 640x480 -seed " + std::to_string(i + 3) +
+                            " plasma:fractal -blur 0x1 -resize " + size + "! -attenuate 0.3 +noise Gaussian" +
+                            " -quality 92 '" + photo + "'";
+    if (std::system(cmd.c_str()) != 0) std::abort();
+    return photo;
+}
+
 // A wall calendar: a cover and twelve months, twelve different camera-sized
 // photos from 10 to 24 megapixels (smooth shapes with fine grain, as a camera
 // gives), saved once.
@@ -69,15 +82,7 @@ std::string WallDocument()
         CNewCalendarChoices ch;
         const char* sizes[] = {"3648x2736", "4000x3000", "4608x3456", "5472x3648", "6000x4000", "4032x3024",
                                "3872x2592", "4928x3264", "5184x3456", "4288x2848", "5616x3744", "4896x3672"};
-        for (int i = 0; i < 12; ++i) {
-            const std::string photo = (WorkDir() / ("wall-camera" + std::to_string(i) + ".jpg")).string();
-            const std::string size = sizes[i];
-            const std::string cmd = "test -s '" + photo + "' || convert -size 640x480 -seed " + std::to_string(i + 3) +
-                                    " plasma:fractal -blur 0x1 -resize " + size + "! -attenuate 0.3 +noise Gaussian" +
-                                    " -quality 92 '" + photo + "'";
-            if (std::system(cmd.c_str()) != 0) std::abort();
-            ch.m_photos.push_back({photo, "jpg"});
-        }
+        for (int i = 0; i < 12; ++i) ch.m_photos.push_back({CameraPhoto(i, sizes[i]), "jpg"});
         ch.m_bPagePerMonth = true;
         ch.m_bCover = true;
         ch.m_nMonths = 12;
@@ -228,6 +233,27 @@ void BM_UndoRedoMove2000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_UndoRedoMove2000)->Unit(benchmark::kMillisecond);
+
+// The file dialog's preview of a 20 MP camera photo chosen in the list, up
+// to the painted pane (the photo is decoded at the pane's size, on the
+// window's thread).
+void BM_PreviewPane20MP(benchmark::State& state)
+{
+    const QString photo = QString::fromStdString(CameraPhoto(3, "5472x3648"));
+    CPreviewPane pane;
+    pane.resize(240, 320);
+    pane.show();
+    Settle();
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!pane.SetPreviewPath(photo)) state.SkipWithError("no preview");
+        pane.repaint();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        pane.SetPreviewPath(QString());
+    }
+}
+BENCHMARK(BM_PreviewPane20MP)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(9);
 
 }  // namespace
 
