@@ -259,7 +259,7 @@ void CPagePainter::PaintBackgroundImage(CDC* dc, const CDrawDoc& doc)
             if (rx > 0) DrawPicture(dc, cornerTile, CRect(cx / 2 - rx, y, cx / 2, y + ry));
         }
     } else if (doc.m_bBackImageStretch) {
-        if (const auto picture = PictureForSurface(dc, *image, DeviceSizeOf(dc, page))) DrawPicture(dc, *picture, page);
+        if (const auto picture = PictureForSurface(dc, *image, DeviceSizeOf(dc, page), page)) DrawPicture(dc, *picture, page);
     } else {
         int dw = w;
         int dh = h;
@@ -274,7 +274,7 @@ void CPagePainter::PaintBackgroundImage(CDC* dc, const CDrawDoc& doc)
             dh = static_cast<int>(ratio * cy);
         }
         const CRect area(-dw / 2, -dh / 2, dw / 2, dh / 2);
-        if (const auto picture = PictureForSurface(dc, *image, DeviceSizeOf(dc, area))) DrawPicture(dc, *picture, area);
+        if (const auto picture = PictureForSurface(dc, *image, DeviceSizeOf(dc, area), area)) DrawPicture(dc, *picture, area);
     }
 }
 

@@ -78,8 +78,15 @@ int PrefetchPagePictures(CDC* dc, CDrawDoc& doc)
     CPictureHolder* back = doc.BackImage();
     if (doc.m_bDrawBackImage && back && back->IsValid() && doc.m_nBackImagePlacement != CDrawDoc::placeTiled)
         started += Fetch(back, BackImageNeed(dc, doc, *back));
-    for (CDrawObj* obj : *doc.GetObjects())
-        if (CDrawRect* rect = DrawnPhoto(obj)) started += Fetch(rect->m_pImage.get(), DeviceSizeOf(dc, rect->m_position));
+    // A view that takes pictures as they come fetches only the photos in the
+    // part it paints: zoomed in on a page of camera photos, the others
+    // would fill the memory budget and push out the ones in view.
+    const bool inView = static_cast<bool>(dc->PictureReady());
+    for (CDrawObj* obj : *doc.GetObjects()) {
+        CDrawRect* rect = DrawnPhoto(obj);
+        if (rect && (!inView || MeetsClip(dc, rect->m_position)))
+            started += Fetch(rect->m_pImage.get(), DeviceSizeOf(dc, rect->m_position));
+    }
     return started;
 }
 

@@ -2,7 +2,8 @@
 
 // The pictures a page draws, fetched ahead: before the page is painted on a
 // surface, every picture that is not yet held at the size that surface will
-// draw it at starts decoding on the shared worker pool, so the decodes run
+// draw it at (on a view that takes pictures as they come, every one in the
+// part it paints) starts decoding on the shared worker pool, so the decodes run
 // while the page's background, calendars and texts are drawn. Drawing a
 // picture whose decode is under way waits for it; one not yet started is
 // decoded by the drawing thread itself.

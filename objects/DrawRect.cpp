@@ -693,7 +693,9 @@ void CDrawRect::DrawFrame(CDC* dc)
     // squares to draw.
     if (!m_pImage || !m_pImage->IsValid() || t <= 0) return;
     // Every square shows the whole picture at the size of a square.
-    const CPictureHolder::Picture_t picture = PictureForSurface(dc, *m_pImage, DeviceSizeOf(dc, CRect(0, 0, t, t)));
+    CRect band = p.Normalized();
+    band.InflateRect(t, t);
+    const CPictureHolder::Picture_t picture = PictureForSurface(dc, *m_pImage, DeviceSizeOf(dc, CRect(0, 0, t, t)), band);
     if (!picture) return;
     const CPictureImage& square = *picture;
     const int e = m_nBorderThickness < 2 ? 1 : 2;
@@ -816,7 +818,7 @@ void CDrawRect::DrawImage(CDC* dc)
         // Keyed pictures are drawn from the whole picture: a reduced copy
         // would blend the key colour into its neighbours.
         const CPictureHolder::Picture_t picture =
-            m_bOpaque ? PictureForSurface(dc, *m_pImage, DeviceSizeOf(dc, p)) : m_pImage->Full();
+            m_bOpaque ? PictureForSurface(dc, *m_pImage, DeviceSizeOf(dc, p), p) : m_pImage->Full();
         if (!picture) {
             // Not readable (any more): nothing is drawn, as for a file that
             // could not be decoded.

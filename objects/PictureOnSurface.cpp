@@ -11,7 +11,16 @@ CSize DeviceSizeOf(const CDC* dc, const CRect& logical)
     return CSize(std::abs(corners[1].x - corners[0].x), std::abs(corners[1].y - corners[0].y));
 }
 
-CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSize need)
+bool MeetsClip(const CDC* dc, const CRect& logical)
+{
+    CRect clip;
+    dc->GetClipBox(&clip);
+    clip.NormalizeRect();
+    const CRect r = logical.Normalized();
+    return r.left <= clip.right && clip.left <= r.right && r.top <= clip.bottom && clip.top <= r.bottom;
+}
+
+CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSize need, const CRect& at)
 {
     if (dc->PartialPictures()) {
         long rows = 0;
@@ -22,10 +31,12 @@ CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSi
     if (dc->PictureReady()) {
         bool sharp = false;
         CPictureHolder::Picture_t held = holder.Held(need.cx, need.cy, &sharp);
+        const bool seen = MeetsClip(dc, at);
         if (held) {
-            if (!sharp) holder.Request(need.cx, need.cy, dc->PictureReady());
+            if (!sharp && seen) holder.Request(need.cx, need.cy, dc->PictureReady());
             return held;
         }
+        if (!seen) return nullptr;
     }
     return holder.Picture(need.cx, need.cy);
 }

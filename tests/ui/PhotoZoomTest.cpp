@@ -1,6 +1,6 @@
 // A photo in the designer: decoded for the zoom it is shown at, and decoded
 // again off the window's thread when the view zooms in, the smaller copy
-// shown meanwhile.
+// shown meanwhile; only the photos in view are decoded again.
 
 #include "support/PoolGate.h"
 #include "support/QtTestRegistry.h"
@@ -16,6 +16,7 @@
 #include <QtTest/QtTest>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -85,6 +86,72 @@ private slots:
             QTRY_VERIFY(paints.count > before);
         }
         QVERIFY(holder->LastDecodeSize().cx > 2 * first.cx);
+    }
+
+    // Zoomed in with the wheel over one photo of a page of four, only that
+    // photo is decoded again; the one beside it, which the view draws for
+    // its reach, and the two far away keep their copies until scrolled to.
+    void zoomingInDecodesOnlyThePhotosInView()
+    {
+        QTemporaryDir dir;
+        CHistorySink::Install();
+        CDesignDocument design;
+        // Generated photos are stored right to left; four quadrants of the
+        // page, the top right one close beside the top left one.
+        const CRect places[] = {CRect(-100, 150, -400, 450), CRect(240, 150, -60, 450), CRect(-100, -450, -400, -150),
+                                CRect(400, -450, 100, -150)};
+        std::vector<const CPictureHolder*> holders;
+        for (int i = 0; i < 4; ++i) {
+            const QString photo = dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
+            QCOMPARE(QProcess::execute("convert", {"-size", "1600x1200", QStringLiteral("gradient:#%1-#102080").arg(
+                                                                             0x205030 + 0x302010 * i, 6, 16, QChar('0')),
+                                                   photo}),
+                     0);
+            auto* image = new CDrawRect(places[i], CDrawRect::kindImage);
+            image->SetImageFile(photo.toStdString(), "jpg");
+            design.Doc()->Add(image);
+            holders.push_back(image->m_pImage.get());
+        }
+        ui::CDrawView view(&design);
+        view.resize(700, 600);
+        view.SetZoom(50);  // the whole page in view
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (const CPictureHolder* holder : holders) QTRY_COMPARE(holder->DecodeCount(), 1);
+
+        // Ctrl+wheel over the middle of the top left photo, up to 400 %,
+        // then one notch more: 600 %.
+        CPoint centre(-250, 300);
+        view.PageToWindow(centre);
+        const QPoint at(centre.x, centre.y);
+        const auto wheel = [&view, at](QPoint delta, Qt::KeyboardModifiers keys) {
+            QWheelEvent event(at, view.viewport()->mapToGlobal(at), QPoint(), delta, Qt::NoButton, keys,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view.viewport(), &event);
+            view.viewport()->repaint();
+        };
+        for (int i = 0; i < 10 && view.Zoom() < 400; ++i) wheel(QPoint(0, 120), Qt::ControlModifier);
+        QCOMPARE(view.Zoom(), 400);
+        QTest::qWait(500);
+        int counts[4];
+        for (int i = 0; i < 4; ++i) counts[i] = holders[static_cast<std::size_t>(i)]->DecodeCount();
+        wheel(QPoint(0, 120), Qt::ControlModifier);
+        QCOMPARE(view.Zoom(), 600);
+        QTRY_COMPARE(holders[0]->DecodeCount(), counts[0] + 1);
+        QTest::qWait(200);
+        QCOMPARE(holders[0]->DecodeCount(), counts[0] + 1);
+        for (int i = 1; i < 4; ++i) QCOMPARE(holders[static_cast<std::size_t>(i)]->DecodeCount(), counts[i]);
+
+        // Scrolled right until the photo beside it is in view: decoded then,
+        // at 600 %.
+        for (int i = 0; i < 60 && holders[1]->DecodeCount() == counts[1]; ++i) {
+            wheel(QPoint(-120, 0), Qt::NoModifier);
+            QTest::qWait(10);
+        }
+        QTRY_COMPARE(holders[1]->DecodeCount(), counts[1] + 1);
+        QTRY_VERIFY(holders[1]->LastDecodeSize().cx >= holders[0]->LastDecodeSize().cx);
+        QCOMPARE(holders[2]->DecodeCount(), counts[2]);
+        QCOMPARE(holders[3]->DecodeCount(), counts[3]);
     }
 };
 
