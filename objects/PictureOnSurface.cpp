@@ -13,11 +13,9 @@ CSize DeviceSizeOf(const CDC* dc, const CRect& logical)
 
 bool MeetsClip(const CDC* dc, const CRect& logical)
 {
-    CRect clip;
+    CRect clip, meet;
     dc->GetClipBox(&clip);
-    clip.NormalizeRect();
-    const CRect r = logical.Normalized();
-    return r.left <= clip.right && clip.left <= r.right && r.top <= clip.bottom && clip.top <= r.bottom;
+    return meet.IntersectRect(logical.Normalized(), clip.Normalized());
 }
 
 CPictureHolder::Picture_t PictureForSurface(CDC* dc, CPictureHolder& holder, CSize need, const CRect& at)

@@ -30,6 +30,15 @@ public:
     }
 };
 
+// A photo object of the file at place on the page; its picture holder.
+const CPictureHolder* AddPhoto(CDesignDocument& design, const QString& photo, const CRect& place)
+{
+    auto* image = new CDrawRect(place, CDrawRect::kindImage);
+    image->SetImageFile(photo.toStdString(), "jpg");
+    design.Doc()->Add(image);
+    return image->m_pImage.get();
+}
+
 }  // namespace
 
 class PhotoZoomTest : public QObject {
@@ -45,10 +54,7 @@ private slots:
                  0);
         CHistorySink::Install();
         CDesignDocument design;
-        auto* image = new CDrawRect(CRect(300, -250, -300, 350), CDrawRect::kindImage);
-        image->SetImageFile(photo.toStdString(), "jpg");
-        design.Doc()->Add(image);
-        const CPictureHolder* holder = image->m_pImage.get();
+        const CPictureHolder* holder = AddPhoto(design, photo, CRect(300, -250, -300, 350));
         QVERIFY(holder && holder->IsValid());
 
         ui::CDrawView view(&design);
@@ -107,10 +113,7 @@ private slots:
                                                                              0x205030 + 0x302010 * i, 6, 16, QChar('0')),
                                                    photo}),
                      0);
-            auto* image = new CDrawRect(places[i], CDrawRect::kindImage);
-            image->SetImageFile(photo.toStdString(), "jpg");
-            design.Doc()->Add(image);
-            holders.push_back(image->m_pImage.get());
+            holders.push_back(AddPhoto(design, photo, places[i]));
         }
         ui::CDrawView view(&design);
         view.resize(700, 600);
